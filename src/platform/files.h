@@ -1,0 +1,66 @@
+// File services. Paths use "/" separators; relative paths are relative to the working
+// directory. A path that does not exist as written is resolved case-insensitively, folder by
+// folder, because the game's data was written on a case-insensitive system.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// The path as it exists on disk (exact first, then case-insensitive); the input unchanged
+// when nothing matches.
+std::string ResolvePath(const std::string& path);
+
+// The whole file decoded to UTF-8: a UTF-8 or UTF-16 (either order) byte-order mark is
+// honoured, anything else is read as Latin-1. nullopt when the file cannot be opened.
+std::optional<std::string> LoadText(const std::string& path);
+// Writes Latin-1 when every character is below 256, else UTF-16 LE with its mark. The file
+// is replaced atomically (temporary file in the same folder, flushed, renamed).
+bool SaveText(const std::string& utf8Text, const std::string& path);
+// Raw bytes, for binary formats.
+std::optional<std::vector<uint8_t>> LoadBytes(const std::string& path);
+bool SaveBytesAtomic(const std::vector<uint8_t>& bytes, const std::string& path);
+
+// A byte input stream over a whole file; reads past the end give 0 and set eof.
+class Stream {
+ public:
+  explicit Stream(std::vector<uint8_t> bytes);
+  int ReadByte();
+  int ReadShort();  // little-endian, unsigned
+  int ReadInt();    // little-endian
+  std::string ReadString(int count);
+  bool Eof() const;
+  size_t Pos() const;
+  size_t Size() const;
+  void Seek(size_t pos);
+  const std::vector<uint8_t>& Bytes() const;
+
+ private:
+  std::vector<uint8_t> bytes_;
+  size_t pos_ = 0;
+  bool eof_ = false;
+};
+using StreamPtr = std::shared_ptr<Stream>;
+StreamPtr ReadStream(const std::string& path);  // null when the file cannot be opened
+void CloseStream(const StreamPtr& stream);
+
+int FileType(const std::string& path);  // 0 missing, 1 file, 2 folder
+bool CreateDir(const std::string& path);
+bool DeleteFile(const std::string& path);
+bool DeleteDir(const std::string& path, bool recursive = true);
+std::vector<std::string> ReadDir(const std::string& path);  // names, sorted
+std::string ExtractDir(const std::string& path);
+std::string StripDir(const std::string& path);
+std::string CurrentDir();
+bool ChangeDir(const std::string& path);
+std::string RealPath(const std::string& path);
+
+// Level editor only; there is no file dialog, so this always reports "cancelled".
+std::string RequestFile(const std::string& title, const std::string& extensions, bool save,
+                        const std::string& path);
+
+}  // namespace platform
