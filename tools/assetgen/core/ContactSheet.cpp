@@ -11,6 +11,7 @@
 #include "core/Font.h"
 #include "core/JpegWriter.h"
 #include "core/PngWriter.h"
+#include "fonts/BmFontReader.h"
 
 namespace assetgen {
 
@@ -30,20 +31,93 @@ struct Item {
   Image image;
 };
 
+std::vector<uint32_t> decodeUtf8(const std::string& text) {
+  std::vector<uint32_t> out;
+  for (size_t i = 0; i < text.size();) {
+    unsigned char b = static_cast<unsigned char>(text[i]);
+    if (b >= 0xC0 && b < 0xE0 && i + 1 < text.size()) {
+      out.push_back(((b & 0x1Fu) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3Fu));
+      i += 2;
+    } else {
+      out.push_back(b);
+      ++i;
+    }
+  }
+  return out;
+}
+
+// Draws `text` with a bitmap font the way the game lays it out (advance, kerning, offsets).
+Image fontSample(const std::string& fntPath, const std::vector<std::string>& lines) {
+  auto font = BmFontReader::read(fntPath);
+  if (!font) return {};
+  std::vector<Image> pages;
+  for (const auto& name : font->pages) {
+    Image page;
+    PngWriter::read((fs::path(fntPath).parent_path() / name).string(), page);
+    pages.push_back(std::move(page));
+  }
+  auto glyph = [&](uint32_t code) -> const BmChar* {
+    for (const auto& c : font->chars)
+      if (c.id == code) return &c;
+    return nullptr;
+  };
+  auto kern = [&](uint32_t a, uint32_t b) {
+    for (const auto& k : font->kerning)
+      if (k.first == a && k.second == b) return static_cast<int>(k.amount);
+    return 0;
+  };
+  int lineStep = font->info.fontSize + font->info.spacingVert;
+  Image out(760, static_cast<int>(lines.size()) * lineStep + 24);
+  for (size_t l = 0; l < lines.size(); ++l) {
+    int pen = 4, prev = -1;
+    for (uint32_t ch : decodeUtf8(lines[l])) {
+      const BmChar* g = glyph(ch);
+      if (!g) continue;
+      if (prev >= 0) pen += kern(static_cast<uint32_t>(prev), ch);
+      if (g->page < pages.size() && pages[g->page].width > 0) {
+        const Image& page = pages[g->page];
+        for (int y = 0; y < g->height; ++y)
+          for (int x = 0; x < g->width; ++x) {
+            int dx = pen + g->xOffset + x, dy = 4 + static_cast<int>(l) * lineStep + g->yOffset + y;
+            if (dx < 0 || dy < 0 || dx >= out.width || dy >= out.height) continue;
+            const uint8_t* s = page.pixel(g->x + x, g->y + y);
+            uint8_t* d = out.pixel(dx, dy);
+            double a = s[3] / 255.0, da = d[3] / 255.0, oa = a + da * (1 - a);
+            if (oa <= 0) continue;
+            for (int c = 0; c < 3; ++c)
+              d[c] = static_cast<uint8_t>((s[c] * a + d[c] * da * (1 - a)) / oa);
+            d[3] = static_cast<uint8_t>(oa * 255);
+          }
+      }
+      pen += g->xAdvance + font->info.spacingHoriz;
+      prev = static_cast<int>(ch);
+    }
+  }
+  return out;
+}
+
 std::vector<Item> collect(const std::string& dir) {
   std::vector<std::string> paths;
   for (const auto& e : fs::recursive_directory_iterator(dir)) {
     if (!e.is_regular_file()) continue;
     std::string ext = e.path().extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(), ::tolower);
-    if (ext == ".png" || ext == ".jpg" || ext == ".jpeg") paths.push_back(e.path().string());
+    if (ext == ".png" || ext == ".jpg" || ext == ".jpeg" || ext == ".fnt")
+      paths.push_back(e.path().string());
   }
   std::sort(paths.begin(), paths.end());
   std::vector<Item> items;
   for (const auto& p : paths) {
     Item item{fs::relative(p, dir).string(), {}};
-    bool ok = p.ends_with(".png") ? PngWriter::read(p, item.image)
-                                  : JpegWriter::read(p, item.image);
+    bool ok = true;
+    if (p.ends_with(".fnt")) {
+      item.image = fontSample(p, {"0123456789 +10 Level 12  Time 1:45",
+                                  "AVATAR Toys Wavy  Große Nöël Ça été",
+                                  "The quick brown fox jumps over the lazy dog."});
+      ok = item.image.width > 0;
+    } else {
+      ok = p.ends_with(".png") ? PngWriter::read(p, item.image) : JpegWriter::read(p, item.image);
+    }
     if (!ok) std::fprintf(stderr, "contact sheet: cannot read %s\n", p.c_str());
     items.push_back(std::move(item));
   }
