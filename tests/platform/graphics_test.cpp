@@ -236,3 +236,38 @@ TEST_F(GraphicsTest, BuiltInFontDrawsWithoutAFileAndMeasuresUnscaled) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GraphicsTest, TrueTypeFontsMeasureAndDrawSmoothGlyphs) {
+  const std::string path = std::string(GLIMMERFIR_ASSET_DIR) + "/gfx/fonts/bluehigh.ttf";
+  ImageFont font = LoadImageFont(path, 24, 4);
+  ASSERT_TRUE(font) << path;
+  EXPECT_FALSE(LoadImageFont(path + ".missing", 24, 4));
+  SetImageFont(font);
+  EXPECT_EQ(GetImageFont(), font);
+  const int height = TextHeight("Hg");
+  EXPECT_GE(height, 24);
+  EXPECT_LE(height, 36);
+  EXPECT_GT(TextWidth("WWW"), TextWidth("iii"));
+  EXPECT_EQ(TextWidth(""), 0);
+
+  SetClsColor(0, 0, 0);
+  Cls();
+  DrawText("\xC5\x81", 200, 200);  // a Polish letter through UTF-8
+  int lit = 0, partial = 0, outside = 0;
+  for (int y = 190; y < 240; ++y)
+    for (int x = 190; x < 240; ++x) {
+      const int v = rgbAt(x, y).g;
+      // Ink may overhang the advance to the right, never above or far left of the corner.
+      if (v > 0 && (y < 200 || x < 199)) ++outside;
+      if (v > 200) ++lit;
+      if (v > 20 && v < 200) ++partial;
+    }
+  EXPECT_GT(lit, 20);
+  EXPECT_GT(partial, 0) << "anti-aliased edges";
+  EXPECT_EQ(outside, 0) << "the text hangs from its top-left corner";
+  SetImageFont(nullptr);
+}
+
+}  // namespace
