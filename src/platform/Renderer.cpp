@@ -181,12 +181,25 @@ void Renderer::setDrawState(const DrawCommand& command) {
                          effectiveAlpha(command));
 }
 
+void Renderer::clear(SDL_Color color) {
+  SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
+  if (!fullScreen_) {
+    SDL_SetRenderDrawColor(renderer_, color.r, color.g, color.b, 255);
+    SDL_RenderClear(renderer_);
+    return;
+  }
+  // A clear covers the whole window; the letterbox bars stay black.
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  SDL_SetRenderDrawColor(renderer_, color.r, color.g, color.b, 255);
+  const SDL_Rect screen{0, 0, width_, height_};
+  SDL_RenderFillRect(renderer_, &screen);
+}
+
 void Renderer::execute(const DrawCommand& command) {
   switch (command.kind) {
     case DrawCommand::Kind::Clear:
-      SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
-      SDL_SetRenderDrawColor(renderer_, command.color.r, command.color.g, command.color.b, 255);
-      SDL_RenderClear(renderer_);
+      clear(command.color);
       break;
     case DrawCommand::Kind::Texture:
       drawTexture(command);
@@ -255,18 +268,21 @@ Pixmap Renderer::readPixels(int x, int y, int width, int height) {
       }
     return result;
   }
-  int outW = 0, outH = 0;
-  SDL_GetRendererOutputSize(renderer_, &outW, &outH);
   float scaleX = 1, scaleY = 1;
   SDL_RenderGetScale(renderer_, &scaleX, &scaleY);
   SDL_Rect viewport{};
-  SDL_RenderGetViewport(renderer_, &viewport);
-  // The back buffer may be larger than the logical screen (full screen, high DPI): read it all
-  // (the picture lands at its place in the buffer) and sample one pixel per logical pixel.
+  SDL_RenderGetViewport(renderer_, &viewport);  // logical units
+  // The back buffer may be larger than the logical screen (full screen, high DPI): read all of
+  // it unscaled and sample one output pixel per logical pixel.
+  SDL_RenderSetLogicalSize(renderer_, 0, 0);
+  SDL_RenderSetScale(renderer_, 1, 1);
+  SDL_RenderSetViewport(renderer_, nullptr);
+  int outW = 0, outH = 0;
+  SDL_GetRendererOutputSize(renderer_, &outW, &outH);
   std::vector<uint32_t> output(size_t(outW) * size_t(outH), 0u);
-  SDL_Rect all{0, 0, outW, outH};
-  const bool ok =
-      SDL_RenderReadPixels(renderer_, &all, SDL_PIXELFORMAT_ARGB8888, output.data(), outW * 4) == 0;
+  const bool ok = SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, output.data(),
+                                       outW * 4) == 0;
+  SDL_RenderSetLogicalSize(renderer_, width_, height_);
   if (!ok) return result;
   for (int ly = 0; ly < height; ++ly) {
     for (int lx = 0; lx < width; ++lx) {

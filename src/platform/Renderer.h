@@ -69,6 +69,7 @@ class Renderer {
  private:
   bool createRenderer(bool software);
   void destroyRenderer();
+  void clear(SDL_Color color);
   void execute(const DrawCommand& command);
   void drawTexture(const DrawCommand& command);
   void setDrawState(const DrawCommand& command);
