@@ -59,6 +59,7 @@ void AudioOutput::deviceLost(uint32_t deviceId) {
   std::printf("The sound device was lost; trying to reopen it\n");
   closeDevice();
   triedOnce_ = false;
+  lastSilentMillis_ = -1;
 }
 
 void AudioOutput::keepTime(int nowMillis) {
