@@ -52,10 +52,12 @@ std::string TRCMEntry::toTxt() {
   if (_type == STRING) {
     for (size_t i = 0; i < _value.size(); ++i) {
       if (i > 0) line += ", ";
-      line += "\"" + _value[i] + "\"";
+      line += '"';
+      line += _value[i];
+      line += '"';
     }
   }
-  if (!_value.empty() && _value[0].empty()) _value[0] = "0";
+  if (!_value.empty() && _value[0].empty()) _value[0].push_back('0');
   if (_type == FLOAT) {
     for (size_t i = 0; i < _value.size(); ++i) {
       if (i > 0) line += ", ";
