@@ -7,6 +7,7 @@
 #include <set>
 #include <tuple>
 
+#include "fonts/BmFontWriter.h"
 #include "gui/FntBuilder.h"
 #include "platform/files.h"
 #include "platform/platform.h"
@@ -358,6 +359,43 @@ TEST(BMFontHelpers, PowersOfTwoAndByteClipping) {
   for (auto [n, want] : clip) EXPECT_EQ(TBMFont::ClipByte(n), want) << n;
   EXPECT_EQ(TBMFont::SignedShort(0xFFFE), -2);
   EXPECT_EQ(TBMFont::SignedByte(0x7F), 127);
+}
+
+TEST(BMFontAsset, GeneratorsWriterReadsBackGlyphByGlyph) {
+  assetgen::BmFont src;
+  src.info.fontSize = 22;
+  src.info.spacingHoriz = 2;
+  src.info.spacingVert = 3;
+  src.common.lineHeight = 27;
+  src.common.scaleW = src.common.scaleH = 256;
+  src.pages = {"f_0.png", "f_1.png"};
+  src.chars = {{'A', 1, 2, 13, 17, -1, 4, 12, 0, 15},
+               {0xE9, 20, 0, 11, 19, 0, -2, 10, 1, 15},
+               {0x2026, 40, 5, 18, 3, 1, 15, 20, 1, 15}};
+  src.kerning = {{'A', 0xE9, -3}, {0xE9, 'A', 2}};
+  std::vector<uint8_t> bytes = assetgen::BmFontWriter::serialise(src);
+  TBMFont f;
+  f.LoadFromBytes(bytes.data(), bytes.size(), "", false);
+  EXPECT_EQ(f.BMFVersion, 3);
+  EXPECT_EQ(std::make_tuple(f.FontSize, f.SpacingHoriz, f.SpacingVert, f.LineHeight),
+            std::make_tuple(22, 2, 3, 27));
+  EXPECT_EQ(f.PageNames, src.pages);
+  ASSERT_EQ(f.Id.size(), src.chars.size());
+  for (size_t i = 0; i < src.chars.size(); ++i) {
+    const assetgen::BmChar& c = src.chars[i];
+    SCOPED_TRACE(c.id);
+    EXPECT_EQ(f.FindChar(static_cast<int>(c.id)), static_cast<int>(i));
+    EXPECT_EQ(std::make_tuple(f.X[i], f.Y[i], f.Width[i], f.Height[i], f.Page[i]),
+              std::make_tuple(c.x, c.y, c.width, c.height, c.page));
+    EXPECT_EQ(std::make_tuple(TBMFont::SignedShort(f.XOffset[i]), TBMFont::SignedShort(f.YOffset[i]),
+                              TBMFont::SignedShort(f.XAdvance[i])),
+              std::make_tuple(c.xOffset, c.yOffset, c.xAdvance));
+  }
+  platform::InitHeadless();
+  platform::SetScale(1, 1);
+  // Both pairs, signed: 12 + 2 - 3 + 10 and 10 + 2 + 2 + 12.
+  EXPECT_FLOAT_EQ(f.TextWidth("A\xc3\xa9"), 12 + 2 - 3 + 10);
+  EXPECT_FLOAT_EQ(f.TextWidth("\xc3\xa9" "A"), 10 + 2 + 2 + 12);
 }
 
 TEST(BMFontAsset, GeneratedFontReadsBackGlyphByGlyph) {
