@@ -158,7 +158,8 @@ TEST_F(BMFontTest, HostileBlocksAreReadSafely) {
   pagesOnly[5] = 0xFF;
   std::vector<uint8_t> v2Tiny = {'B', 'M', 'F', 2, 4, 1, 0, 0, 0, 0};  // size below 4
   std::vector<uint8_t> hugeChars = {'B', 'M', 'F', 3, 4, 0xFF, 0xFF, 0xFF, 0xFF};
-  for (int v : {'A', 0, 0, 0, 1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 0, 0}) FntBuilder::u8(hugeChars, v);
+  for (int v : std::initializer_list<int>{'A', 0, 0, 0, 1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 0, 0})
+    FntBuilder::u8(hugeChars, v);
   FntBuilder::u8(hugeChars, 1);  // a partial second record
   FntBuilder missingKernFirst = b;
   missingKernFirst.kernings = {{'Q', 'A', 5}, {0x2000, 'A', 5}};
