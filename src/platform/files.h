@@ -38,6 +38,7 @@ class Stream {
   size_t Size() const;
   void Seek(size_t pos);
   const std::vector<uint8_t>& Bytes() const;
+  void Close();  // drops the bytes; later reads give 0 and eof
 
  private:
   std::vector<uint8_t> bytes_;
