@@ -1,5 +1,6 @@
 #include "core/Preview.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -104,7 +105,9 @@ void nightSky(Canvas& c) {
 bool Preview::zoom(const std::string& png, int factor, const std::string& outPng) {
   Image img;
   if (!PngWriter::read(png, img)) return false;
-  Canvas c(img.width * factor, img.height * factor);
+  // Wide strips show only their start: enough to judge the first frames closely.
+  int shownWidth = std::min(img.width, std::max(1, 1600 / factor));
+  Canvas c(shownWidth * factor, img.height * factor);
   nightSky(c);
   cairo_surface_t* s = surfaceOf(img);
   cairo_scale(c.cr(), factor, factor);

@@ -17,7 +17,7 @@ using assetgen::Rgba;
 
 constexpr int kBarWidth = 800;
 constexpr int kBarHeight = 51;
-constexpr double kBodyBottom = 43;
+constexpr double kBodyBottom = 44;
 // The game centres the time, points, stars and level number on these x positions.
 constexpr double kSlotX[4] = {111, 287, 464, 624};
 const char* const kCaptions[4] = {"TIME", "POINTS", "STARS", "LEVEL"};
@@ -110,29 +110,34 @@ void barBody(Canvas& c) {
   cairo_fill(cr);
 }
 
-// Snow hanging from the lower edge: a row of soft white scallops with blue shadows.
+// Frost hanging from the lower edge: small soft drifts and a few icicles, blue-shadowed.
 void snowEdge(Canvas& c) {
   cairo_t* cr = c.cr();
-  assetgen::Rng rng(51);
-  auto drifts = [&](cairo_t* t, double dy) {
-    assetgen::Rng local(51);
-    for (double x = -4; x < kBarWidth + 8;) {
-      double r = local.range(3.5, 7.5);
+  auto fringe = [&](cairo_t* t, double dy) {
+    assetgen::Rng rng(51);
+    for (double x = -3; x < kBarWidth + 6;) {
+      double r = rng.range(2.8, 4.8);
       cairo_new_sub_path(t);
-      cairo_arc(t, x + r, kBodyBottom - 1 + dy, r, 0, M_PI);
+      cairo_arc(t, x + r, kBodyBottom + dy, r, 0, M_PI);
       cairo_close_path(t);
-      x += r * local.range(1.3, 1.8);
+      if (rng.uniform() < 0.22) {
+        double len = rng.range(3.5, kBarHeight - kBodyBottom - 0.5), ix = x + r * rng.range(0.6, 1.4);
+        cairo_move_to(t, ix - 1.6, kBodyBottom + dy);
+        cairo_line_to(t, ix, kBodyBottom + dy + len);
+        cairo_line_to(t, ix + 1.6, kBodyBottom + dy);
+        cairo_close_path(t);
+      }
+      x += r * rng.range(1.5, 2.1);
     }
-    cairo_rectangle(t, 0, kBodyBottom - 3 + dy, kBarWidth, 3);
+    cairo_rectangle(t, 0, kBodyBottom - 1.2 + dy, kBarWidth, 1.5);
   };
-  drifts(cr, 1.2);
-  c.setColor(Rgba::hex(0x7E98C0, 0.8));
+  fringe(cr, 0.8);
+  c.setColor(Rgba::hex(0x7E98C0, 0.7));
   cairo_fill(cr);
-  drifts(cr, 0);
-  c.linearGradient(0, kBodyBottom - 3, 0, kBarHeight,
-                   {{0, Rgba::hex(0xFFFFFF)}, {0.6, Rgba::hex(0xF4F8FF)}, {1, Rgba::hex(0xDCE8F7)}});
+  fringe(cr, 0);
+  c.linearGradient(0, kBodyBottom - 1, 0, kBarHeight,
+                   {{0, Rgba::hex(0xFFFFFF)}, {0.4, Rgba::hex(0xF4F8FF)}, {1, Rgba::hex(0xB7CDE8)}});
   cairo_fill(cr);
-  (void)rng;
 }
 
 void slot(Canvas& c, double cx, int index) {
@@ -170,7 +175,7 @@ void slot(Canvas& c, double cx, int index) {
 
   assetgen::selectFont(cr, assetgen::fonts::UI_BOLD, 11);
   assetgen::Extents e = assetgen::kernedTextExtents(cr, kCaptions[index], 1.6);
-  double tx = cx - e.width / 2 - e.x, ty = 40;
+  double tx = cx - e.width / 2 - e.x, ty = 39;
   assetgen::kernedTextPath(cr, kCaptions[index], tx + 0.8, ty + 0.8, 1.6);
   c.setColor(Rgba::hex(0x050B1C, 0.7));
   cairo_fill(cr);
@@ -240,15 +245,18 @@ void perimeterPoint(double t, double inset, double& x, double& y) {
 void markerFrame(Canvas& c, double ox, double t) {
   cairo_t* cr = c.cr();
   double pulse = 0.5 + 0.5 * std::sin(2 * M_PI * t);
-  auto frame = [&](cairo_t* tcr) { Canvas::roundedRect(tcr, ox + 2.5, 2.5, kCell - 5, kCell - 5, 8); };
-  // Inner warm light along the edge.
+  auto frame = [&](cairo_t* tcr) { Canvas::roundedRect(tcr, ox + 3, 3, kCell - 6, kCell - 6, 8); };
+  // Warm light spilling inward from the frame, fading toward the tile's centre.
+  Canvas light(c.width(), c.height());
+  frame(light.cr());
+  light.setColor(Rgba::hex(0xFFE9A8, 0.6 + 0.4 * pulse));
+  cairo_set_line_width(light.cr(), 4);
+  cairo_stroke(light.cr());
+  light.blur(2.5);
   cairo_save(cr);
   frame(cr);
   cairo_clip(cr);
-  frame(cr);
-  c.setColor(Rgba::hex(0xFFE9A8, 0.18 + 0.17 * pulse));
-  cairo_set_line_width(cr, 8);
-  cairo_stroke(cr);
+  c.paint(light, 0, 0);
   cairo_restore(cr);
   frame(cr);
   c.setColor(Rgba::hex(0xA8610B, 0.9));
@@ -262,7 +270,7 @@ void markerFrame(Canvas& c, double ox, double t) {
   // Bright corner brackets that breathe with the pulse.
   double len = 7 + 2 * pulse;
   for (int k = 0; k < 4; ++k) {
-    double cx = (k % 2) ? ox + kCell - 2.5 : ox + 2.5, cy = (k / 2) ? kCell - 2.5 : 2.5;
+    double cx = (k % 2) ? ox + kCell - 3 : ox + 3, cy = (k / 2) ? kCell - 3 : 3;
     double sx = (k % 2) ? -1 : 1, sy = (k / 2) ? -1 : 1;
     cairo_move_to(cr, cx, cy + sy * len);
     cairo_line_to(cr, cx, cy + sy * 4);
@@ -298,8 +306,8 @@ void makeSelect(assetgen::Output& out) {
     markerFrame(sheet, ox, t);
     for (double phase : {0.0, 0.5}) {
       double x, y;
-      perimeterPoint(t + phase, 2.5, x, y);
-      sparkle(sheet, ox + x, y, 4.2);
+      perimeterPoint(t + phase, 3.5, x, y);
+      sparkle(sheet, ox + x, y, 3.6);
     }
     cairo_restore(sheet.cr());
   }
