@@ -1,2 +1,11 @@
-// Program entry. The start sequence and the screen flow are built on top of this.
-int main() { return 0; }
+#include "app/App.h"
+#include "app/Globals.h"
+#include "app/Startup.h"
+#include "platform/platform.h"
+
+int main() {
+  App::create();
+  platform::AppTitle("The Glimmerfir");
+  gameFolderName = "Glimmerfir";
+  return runGame();
+}

@@ -1,0 +1,45 @@
+#include "app/App.h"
+
+#include "app/TTitleScreen.h"
+
+namespace {
+std::unique_ptr<App>& instance() {
+  static std::unique_ptr<App> app;
+  return app;
+}
+}  // namespace
+
+App& App::get() { return *instance(); }
+
+void App::create() { instance() = std::make_unique<App>(); }
+
+void App::destroy() { instance().reset(); }
+
+bool App::exists() { return instance() != nullptr; }
+
+App::App() {
+  createSingletons();
+  connectFlow();
+}
+
+void App::createSingletons() {
+  // Constructors here may only set fields and load data: no window exists yet.
+  deltaTime_ = TDeltaTime::Create(60.0f);
+  pixel_ = platform::LoadImage("gfx/pixel.png");
+  title_ = std::make_unique<TTitleScreen>();
+}
+
+void App::connectFlow() {
+  // Until the main menu exists, the game opens on its title card.
+  flow_.mainMenu = [this] { return title_->mainLoop(); };
+  flow_.mainMenuRestart = Control::MAIN_MENU_RESTART;
+  flow_.newQuest = Control::NEW_Quest;
+  flow_.resumeQuest = Control::RESUME_Quest;
+  flow_.getNextQuestLevel = Control::QUEST_getNextLevel;
+  flow_.restartLevel = Control::RESTART_Level;
+}
+
+void App::updateFrameServices() {}
+
+void App::saveAll() {}
+App::~App() = default;

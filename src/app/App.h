@@ -1,0 +1,51 @@
+#pragma once
+#include <memory>
+
+#include "app/Control.h"
+#include "app/TDeltaTime.h"
+#include "platform/platform.h"
+
+class TTitleScreen;
+
+// The quest bookkeeping of the screen flow, done by the profiles and the main game.
+class QuestBook {
+ public:
+  virtual ~QuestBook() = default;
+  virtual void restartCurrentLevel() = 0;  // one level back, then prepare it again
+  virtual void resume() = 0;
+  virtual void startNew() = 0;
+  virtual void prepareNextLevel() = 0;
+};
+
+// Owns the program's singletons, created at entry in their fixed order; everything else
+// reaches them through these accessors.
+class App {
+ public:
+  App();  // one per program: use create()
+  ~App();
+  static App& get();
+  static void create();
+  static void destroy();
+  static bool exists();
+
+  TDeltaTime& deltaTime() { return *deltaTime_; }
+  const platform::Image& pixel() const { return pixel_; }
+  ScreenFlow& flow() { return flow_; }
+  QuestBook* quest() { return quest_.get(); }
+  void setQuest(std::unique_ptr<QuestBook> quest) { quest_ = std::move(quest); }
+
+  // The shared per-frame services after the timer: mouse sampling, music cross-fade.
+  void updateFrameServices();
+  // Everything that must survive the end of the program: profiles and settings.
+  void saveAll();
+
+ private:
+  void createSingletons();
+  void connectFlow();
+
+  std::unique_ptr<TDeltaTime> deltaTime_;
+  platform::Image pixel_;
+  ScreenFlow flow_;
+  std::unique_ptr<QuestBook> quest_;
+  std::unique_ptr<TTitleScreen> title_;
+};

@@ -1,0 +1,81 @@
+#include "app/Control.h"
+
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+#include "app/App.h"
+#include "app/Globals.h"
+#include "platform/platform.h"
+#include "platform/strings.h"
+
+namespace {
+std::string run(const ScreenFlow::Step& step, const std::string& state) {
+  return step ? step() : state;
+}
+}  // namespace
+
+void Control::start() { currentState = "MAIN-MENU"; }
+
+std::string Control::turn(const std::string& state) {
+  const std::string upper = platform::Upper(state);
+  std::printf("WHERE : %s\n", upper.c_str());
+  std::fflush(stdout);
+  const ScreenFlow& flow = App::get().flow();
+  const std::pair<const char*, const ScreenFlow::Step*> table[] = {
+      {"MAIN-MENU", &flow.mainMenu},
+      {"MAIN-MENU-RESTART", &flow.mainMenuRestart},
+      {"MAIN-GAME", &flow.mainGame},
+      {"TREE-SCREEN", &flow.treeScreen},
+      {"NEW-QUEST", &flow.newQuest},
+      {"RESUME-QUEST", &flow.resumeQuest},
+      {"GET-NEXT-QUEST-LEVEL", &flow.getNextQuestLevel},
+      {"RESTART-LEVEL", &flow.restartLevel},
+  };
+  for (const auto& [name, step] : table) {
+    if (upper == name) return run(*step, state);
+  }
+  return state;
+}
+
+void Control::mainLoop() {
+  while (platform::Upper(currentState) != "END") {
+    currentState = turn(currentState);
+    platform::PollSystem();
+  }
+}
+
+namespace {
+QuestBook* quest() { return App::get().quest(); }
+}  // namespace
+
+std::string Control::MAIN_MENU_RESTART() {
+  if (quest()) quest()->restartCurrentLevel();
+  return "MAIN-MENU";
+}
+
+std::string Control::RESTART_Level() {
+  if (platform::SameText(gameType, "QUEST") && quest()) quest()->restartCurrentLevel();
+  return "MAIN-GAME";
+}
+
+std::string Control::RESUME_Quest() {
+  gameType = "QUEST";
+  if (quest()) quest()->resume();
+  return "TREE-SCREEN";
+}
+
+std::string Control::NEW_Quest() {
+  gameType = "QUEST";
+  if (quest()) quest()->startNew();
+  return "TREE-SCREEN";
+}
+
+void Control::QUEST_PrepareNextLevel() {
+  if (quest()) quest()->prepareNextLevel();
+}
+
+std::string Control::QUEST_getNextLevel() {
+  QUEST_PrepareNextLevel();
+  return "TREE-SCREEN";
+}

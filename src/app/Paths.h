@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+
+class Paths {
+ public:
+  // profilesFolder and profilesFile from dataFolder.
+  static void getPaths();
+};
+
+// The machine-wide application-data folder: $XDG_DATA_HOME, else ~/.local/share.
+std::string applicationDataFolder();
+// Creates dataFolder with its Data and Profiles folders when missing.
+void setupFolders();

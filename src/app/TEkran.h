@@ -1,0 +1,41 @@
+#pragma once
+#include <memory>
+#include <algorithm>
+#include <string>
+
+class TGui;
+
+// Base class of every screen: result state, exit flag, GUI opacity and the black overlay.
+class TEkran {
+ public:
+  std::string id = "Screen Object";
+  std::string wynik;
+  int _exit = 0;
+  float alpha = 1.0f;
+  float dAlpha = 1.0f;
+  float fade = 0.0f;
+  float dFade = 0.0f;
+  float fadeSpeed = 0.05f;
+  std::shared_ptr<TGui> Gui;
+  TEkran* ekran = nullptr;
+  int _startTime = 0;
+
+  virtual ~TEkran() = default;
+
+  virtual void setup() {}
+  virtual void _drawGui();
+  virtual void _drawFade();
+  virtual void _drawMouse();
+  virtual void draw() {}
+  virtual void _updateFade();
+  virtual void _updateAlpha();
+  virtual void _updateGui();
+  virtual void update() {}
+  virtual void STANDARD_DATA();
+
+  // The usual end of a screen: both the overlay and its target have reached black.
+  bool fadedOut() const { return fade >= 1.0f && dFade >= 1.0f; }
+};
+
+// Moves value toward target by rate * delta without passing it.
+float easeToward(float value, float target, float rate);
