@@ -7,6 +7,13 @@
 #include "platform/platform.h"
 #include "platform/strings.h"
 
+#if __has_include("gui/TBMFont.h")
+#include "gui/TBMFont.h"
+#define ASSETCHECK_HAS_BMFONT 1
+#else
+#define ASSETCHECK_HAS_BMFONT 0
+#endif
+
 #if __has_include("datafile/TRCMFile.h")
 #include "datafile/TRCMFile.h"
 #define ASSETCHECK_HAS_DATAFILES 1
@@ -100,7 +107,7 @@ bool AssetChecker::exists(const std::string& path, const std::string& namedBy) {
   bool pending = pending_.count(platform::Upper(path)) > 0;
   if (platform::FileType(platform::ResolvePath(path)) != 1) {
     if (pending)
-      notes_.push_back("not made yet: " + path);
+      notMadeYet_.push_back(path);
     else
       fail("MISSING", path, namedBy);
     return false;
@@ -162,6 +169,15 @@ void AssetChecker::checkFont(const std::string& path, const std::string& namedBy
   if (!pages) return fail("NOT A BITMAP FONT (or no glyphs)", path, namedBy);
   std::string folder = path.substr(0, path.rfind('/') + 1);
   for (const auto& page : *pages) check({folder + page, AssetKind::Image, 0, 0, 0}, path);
+#if ASSETCHECK_HAS_BMFONT
+  // And as the game opens it: its own reader must find glyphs and every page.
+  auto font = TBMFont::Create(folder, path.substr(folder.size()));
+  bool pagesLoaded = font && !font->BMFImage.empty();
+  if (font)
+    for (const auto& image : font->BMFImage) pagesLoaded = pagesLoaded && image != nullptr;
+  if (!font || font->Id.empty() || !pagesLoaded)
+    fail("NOT READ BY THE GAME'S FONT LOADER:", path, namedBy);
+#endif
 }
 
 void AssetChecker::checkSound(const std::string& path, const std::string& namedBy) {
