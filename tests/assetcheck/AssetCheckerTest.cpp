@@ -123,7 +123,6 @@ TEST_F(AssetCheckerTest, FollowsPathsNamedByLayoutsAndFonts) {
   EXPECT_NE(all.find("MISSING gfx/fonts/lost_0.png"), std::string::npos) << all;
 }
 
-#if __has_include("datafile/TRCMFile.h")
 TEST_F(AssetCheckerTest, FollowsPicturesAndSoundsNamedByDataFiles) {
   writePng(dir_ / "gfx/tiles/red.png", 42, 42);
   WriteFile(dir_ / "data/tiles.dat",
@@ -139,6 +138,4 @@ TEST_F(AssetCheckerTest, FollowsPicturesAndSoundsNamedByDataFiles) {
   EXPECT_NE(all.find("MISSING sfx/none.ogg (named by data/levels/a.lvl (music))"),
             std::string::npos) << all;
 }
-#endif
-
 }  // namespace
