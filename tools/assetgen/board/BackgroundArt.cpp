@@ -105,9 +105,10 @@ void stars(Canvas& c, assetgen::Rng& rng) {
   }
 }
 
-void moon(Canvas& c, const Scene& s, const Rgba& sky) {
-  cairo_t* cr = c.cr();
-  glow(cr, s.moonX, s.moonY, s.moonR * 4.5, Rgba::hex(0xDCE8F7), 0.28);
+void moon(Canvas& c, const Scene& s) {
+  glow(c.cr(), s.moonX, s.moonY, s.moonR * 4.5, Rgba::hex(0xDCE8F7), s.crescent ? 0.16 : 0.28);
+  Canvas disc(W, H);
+  cairo_t* cr = disc.cr();
   cairo_arc(cr, s.moonX, s.moonY, s.moonR, 0, 2 * M_PI);
   cairo_pattern_t* p = cairo_pattern_create_radial(s.moonX - s.moonR * 0.3, s.moonY - s.moonR * 0.3,
                                                    1, s.moonX, s.moonY, s.moonR);
@@ -125,12 +126,14 @@ void moon(Canvas& c, const Scene& s, const Rgba& sky) {
     cairo_set_source_rgba(cr, 0.62, 0.66, 0.72, 0.28);
     cairo_fill(cr);
   }
-  if (s.crescent) {  // the night's shadow over most of the disc
+  if (s.crescent) {  // the night's shadow takes away most of the disc
+    cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
     cairo_arc(cr, s.moonX + s.moonR * 0.55, s.moonY - s.moonR * 0.2, s.moonR * 0.95, 0,
               2 * M_PI);
-    cairo_set_source_rgba(cr, sky.r, sky.g, sky.b, 0.96);
+    cairo_set_source_rgba(cr, 0, 0, 0, 1);
     cairo_fill(cr);
   }
+  c.paint(disc, 0, 0);
 }
 
 // A hill line: y for each x as a sum of gentle waves.
@@ -287,7 +290,7 @@ void drawScene(assetgen::Output& out, const Scene& s) {
   sky(c, s);
   if (s.aurora) aurora(c, rng);
   stars(c, rng);
-  moon(c, s, s.skyTop.mix(s.skyMid, std::min(1.0, s.moonY / 300.0)));
+  moon(c, s);
 
   // Far mountains, then three layers of snowy hills, nearer ones brighter.
   auto far = ridge(rng, 405, 55);

@@ -148,6 +148,7 @@ const char* const kSizeKeys[4] = {"img64x64", "img50x50", "img42x42", "img32x32"
 // What the board needs from the catalogues, with every named picture checked on the way.
 struct BoardData {
   std::map<int, Image> tiles;        // size index 2
+  std::map<int, Image> tilesBySize[4];
   std::map<int, Image> bonuses;      // strips
   std::map<int, int> bonusFrames;
   std::map<int, Image> plates;       // size index 2, by tileset id
@@ -156,6 +157,7 @@ struct BoardData {
   Image frame[13];
   int frameDx[13] = {}, frameDy[13] = {};
   Image sopel[7];
+  Image shards[2][9];
   int sopelDx[7] = {}, sopelDy[7] = {};
 };
 
@@ -172,6 +174,7 @@ BoardData readCatalogues(Checker& check) {
     for (int s = 0; s < 4; ++s) {
       Image img = check.expect(tiles.text(pre + kSizeKeys[s]), kTileSizes[s], kTileSizes[s],
                                pre + kSizeKeys[s]);
+      d.tilesBySize[s][tiles.number(pre + "id")] = img;
       if (s == 2) d.tiles[tiles.number(pre + "id")] = img;
     }
   }
@@ -232,6 +235,12 @@ BoardData readCatalogues(Checker& check) {
     d.sopelDx[i] = sople.number(pre + "pos", 0);
     d.sopelDy[i] = sople.number(pre + "pos", 1);
   }
+  for (int gold = 0; gold < 2; ++gold)
+    for (int n = 0; n < 9; ++n)
+      d.shards[gold][n] = check.expect(std::string("gfx/particles/plate_") +
+                                           (gold ? "gold_" : "purple_") + std::to_string(n + 1) +
+                                           ".png",
+                                       0, 0, "plate shard");
   return d;
 }
 
@@ -276,11 +285,38 @@ const char* const kChains[] = {
     "...........",  //
     "...........",
 };
-constexpr int kRows = 10, kCols = 11, kPitch = 42;
+// Shapes that test the frame: one-cell gaps and necks, a lone cell, cells touching only
+// at a corner, and a hole in the middle.
+const char* const kShapesField[] = {
+    "..............",  //
+    ".111.1111..11.",  //
+    ".111.1..1.11..",  //
+    ".1.1.1111.1...",  //
+    ".111.........1",  //
+    "......111.1.1.",  //
+    ".1111.1.1..1..",  //
+    ".1..1.111.1.1.",  //
+    ".1111......1..",  //
+    "..............",
+};
+const char* const kEmpty[] = {"..............", "..............", "..............",
+                              "..............", "..............", "..............",
+                              "..............", "..............", "..............",
+                              ".............."};
 
-bool available(int r, int c) {
-  return r >= 0 && c >= 0 && r < kRows && c < kCols && kField[r][c] != '.';
-}
+constexpr int kPitch = 42;
+
+struct Layout {
+  const char* const* field;
+  const char* const* kinds;
+  const char* const* chains;
+  int rows, cols;
+  bool available(int r, int c) const {
+    return r >= 0 && c >= 0 && r < rows && c < cols && field[r][c] != '.';
+  }
+};
+const Layout kBoard{kField, kKindsGrid, kChains, 10, 11};
+const Layout kShapes{kShapesField, kEmpty, kEmpty, 10, 14};
 
 Image shadowOf(const Image& img) {
   Image s = img;
@@ -302,17 +338,19 @@ void drawCentred(Canvas& c, const Image& img, int x, int y, double alpha = 1.0,
   drawImage(c, img, x - img.width / 2, y - img.height / 2, alpha, op);
 }
 
-void composeBoard(Canvas& c, const BoardData& d, int backgroundId) {
+void composeBoard(Canvas& c, const BoardData& d, int backgroundId, const Layout& L) {
   auto bg = d.backgrounds.find(backgroundId);
   if (bg != d.backgrounds.end()) drawImage(c, bg->second, 0, 0);
-  int levelX = 400 - (kCols - 1) * kPitch / 2, levelY = 340 - kRows * kPitch / 2;
+  const int rows = L.rows, cols = L.cols;
+  auto available = [&](int r, int col) { return L.available(r, col); };
+  int levelX = 400 - (cols - 1) * kPitch / 2, levelY = 340 - rows * kPitch / 2;
   auto cx = [&](int col) { return levelX + col * kPitch; };
   auto cy = [&](int row) { return levelY + row * kPitch; };
   auto piece = [&](int n, int r, int col) {
     drawImage(c, d.frame[n], cx(col) + d.frameDx[n], cy(r) + d.frameDy[n]);
   };
   auto sopel = [&](int r, int col) {
-    if (col == 0 || col == kCols - 1) return;
+    if (col == 0 || col == cols - 1) return;
     bool left = available(r, col - 1), right = available(r, col + 1);
     int type = 0;
     if (!left && right) type = col % 2 ? 1 : 2;
@@ -324,53 +362,61 @@ void composeBoard(Canvas& c, const BoardData& d, int backgroundId) {
       drawImage(c, d.sopel[e], cx(col) + d.sopelDx[e], cy(r) + d.sopelDy[e]);
     }
   };
+  bool up, down, left, right;
   // First pass: plates, edges and outer corners (with the icicles under bottom edges).
-  for (int r = 0; r < kRows; ++r)
-    for (int col = 0; col < kCols; ++col) {
+  for (int r = 0; r < rows; ++r)
+    for (int col = 0; col < cols; ++col) {
       bool a = available(r, col);
       if (a) {
-        auto p = d.plates.find(kField[r][col] - '0');
+        auto p = d.plates.find(L.field[r][col] - '0');
         if (p != d.plates.end()) drawCentred(c, p->second, cx(col), cy(r));
       }
       if (!a) continue;
-      if (!available(r, col - 1)) piece(1, r, col - 1);
-      if (!available(r - 1, col)) piece(2, r - 1, col);
-      if (!available(r, col + 1)) piece(3, r, col + 1);
-      if (!available(r + 1, col)) {
+      up = r > 0, down = r + 1 < rows, left = col > 0, right = col + 1 < cols;
+      if (left && !available(r, col - 1)) piece(1, r, col - 1);
+      if (up && !available(r - 1, col)) piece(2, r - 1, col);
+      if (right && !available(r, col + 1)) piece(3, r, col + 1);
+      if (down && !available(r + 1, col)) {
         piece(4, r + 1, col);
         sopel(r, col);
       }
-      if (!available(r - 1, col - 1) && !available(r, col - 1) && !available(r - 1, col))
+      if (up && left && !available(r - 1, col - 1) && !available(r, col - 1) &&
+          !available(r - 1, col))
         piece(5, r - 1, col - 1);
-      if (!available(r - 1, col + 1) && !available(r, col + 1) && !available(r - 1, col))
+      if (up && right && !available(r - 1, col + 1) && !available(r, col + 1) &&
+          !available(r - 1, col))
         piece(6, r - 1, col + 1);
-      if (!available(r + 1, col + 1) && !available(r, col + 1) && !available(r + 1, col))
+      if (down && right && !available(r + 1, col + 1) && !available(r, col + 1) &&
+          !available(r + 1, col))
         piece(7, r + 1, col + 1);
-      if (!available(r + 1, col - 1) && !available(r, col - 1) && !available(r + 1, col))
+      if (down && left && !available(r + 1, col - 1) && !available(r, col - 1) &&
+          !available(r + 1, col))
         piece(8, r + 1, col - 1);
     }
-  // Second pass: inner corners.
-  for (int r = 0; r < kRows; ++r)
-    for (int col = 0; col < kCols; ++col) {
-      if (r > 0 && col > 0 && !available(r - 1, col - 1) && available(r, col - 1) &&
+  // Second pass: inner corners, for every cell.
+  for (int r = 0; r < rows; ++r)
+    for (int col = 0; col < cols; ++col) {
+      up = r > 0, down = r + 1 < rows, left = col > 0, right = col + 1 < cols;
+      if (up && left && !available(r - 1, col - 1) && available(r, col - 1) &&
           available(r - 1, col))
         piece(9, r - 1, col - 1);
-      if (r > 0 && col + 1 < kCols && !available(r - 1, col + 1) && available(r, col + 1) &&
+      if (up && right && !available(r - 1, col + 1) && available(r, col + 1) &&
           available(r - 1, col))
         piece(10, r - 1, col + 1);
-      if (r + 1 < kRows && col + 1 < kCols && !available(r + 1, col + 1) &&
-          available(r, col + 1) && available(r + 1, col))
+      if (down && right && !available(r + 1, col + 1) && available(r, col + 1) &&
+          available(r + 1, col))
         piece(11, r + 1, col + 1);
-      if (r + 1 < kRows && col > 0 && !available(r + 1, col - 1) && available(r, col - 1) &&
+      if (down && left && !available(r + 1, col - 1) && available(r, col - 1) &&
           available(r + 1, col))
         piece(12, r + 1, col - 1);
     }
   // A sparkle over one plate (additive at half strength, as the board draws it).
-  if (d.blink.width) drawCentred(c, frameOf(d.blink, 3), cx(3), cy(3), 0.5, CAIRO_OPERATOR_ADD);
+  if (d.blink.width && available(3, 3))
+    drawCentred(c, frameOf(d.blink, 3), cx(3), cy(3), 0.5, CAIRO_OPERATOR_ADD);
   // Tiles with their shadows, then chains.
-  for (int r = 0; r < kRows; ++r)
-    for (int col = 0; col < kCols; ++col) {
-      char k = kKindsGrid[r][col];
+  for (int r = 0; r < rows; ++r)
+    for (int col = 0; col < cols; ++col) {
+      char k = L.kinds[r][col];
       if (k == '.' || !available(r, col)) continue;
       Image img;
       if (k >= '1' && k <= '7') {
@@ -379,11 +425,12 @@ void composeBoard(Canvas& c, const BoardData& d, int backgroundId) {
       } else {
         int id = 101 + (k - 'a');
         auto b = d.bonuses.find(id);
-        if (b != d.bonuses.end()) img = frameOf(b->second, (r * 5 + col * 3) % d.bonusFrames.at(id));
+        if (b != d.bonuses.end())
+          img = frameOf(b->second, (r * 5 + col * 3) % d.bonusFrames.at(id));
       }
       drawCentred(c, shadowOf(img), cx(col) + 3, cy(r) + 2);
       drawCentred(c, img, cx(col), cy(r));
-      int chain = kChains[r][col] - '0';
+      int chain = L.chains[r][col] - '0';
       if (chain == 1 || chain == 2) drawCentred(c, d.chain[chain], cx(col), cy(r));
     }
 }
@@ -397,7 +444,7 @@ Image zoom(const Image& img, int f) {
 
 // Every kind, bonus frame set, plate, chain and sparkle frame on a dark panel, at 3x.
 Image kindSheet(const BoardData& d) {
-  Canvas c(42 * 17, 42 * 12);
+  Canvas c(42 * 17, 42 * 12 + 64 * 2);
   cairo_set_source_rgb(c.cr(), 0.09, 0.13, 0.26);
   cairo_paint(c.cr());
   int x = 0;
@@ -415,6 +462,27 @@ Image kindSheet(const BoardData& d) {
     drawImage(c, d.plates.count(2) ? d.plates.at(2) : Image(), 42 * f, 42 * 11);
     drawImage(c, frameOf(d.blink, f), 42 * f, 42 * 11, 0.5, CAIRO_OPERATOR_ADD);
   }
+  // The plate shards at the points where a broken plate starts them.
+  for (int gold = 0; gold < 2; ++gold) {
+    int bx = 42 * 11 + gold * 84, by = 42 * 11;
+    drawImage(c, d.plates.count(2 + gold) ? d.plates.at(2 + gold) : Image(), bx - 42, by);
+    const int golddx[9][2] = {{6, 6}, {18, 6}, {29, 6}, {6, 17}, {17, 17}, {28, 17}, {6, 28},
+                              {17, 28}, {28, 28}};
+    for (int n = 0; n < 9; ++n) {
+      Image shard = assetgen::board::crop(d.shards[gold][n], 0, 0, d.shards[gold][n].width,
+                                          d.shards[gold][n].height);
+      int px = gold ? 4 + golddx[n][0] : 8 * (n % 3 + 1);
+      int py = gold ? 4 + golddx[n][1] : 8 * (n / 3 + 1);
+      drawCentred(c, shard, bx + px, by + py);
+    }
+  }
+  int sx = 0;
+  for (int size : {0, 1, 3})
+    for (auto& [id, img] : d.tilesBySize[size]) {
+      drawImage(c, img, sx, 42 * 12 + (size == 0 ? 0 : 64));
+      sx += img.width + 4;
+      if (sx > 42 * 16) sx = 0;
+    }
   return zoom(c.toImage(), 2);
 }
 
@@ -429,9 +497,10 @@ void makePreview(assetgen::Output& out) {
               check.problems().size());
   for (auto& [id, img] : d.backgrounds) {
     Canvas c(800, 600);
-    composeBoard(c, d, id);
+    composeBoard(c, d, id, kBoard);
     Image board = c.toImage();
     std::string n = std::to_string(id);
+    assetgen::PngWriter::write((fs::path(dir) / ("background" + n + ".png")).string(), img);
     assetgen::PngWriter::write((fs::path(dir) / ("board" + n + ".png")).string(), board);
     if (id == 1) {
       assetgen::PngWriter::write((fs::path(dir) / "board-grey.png").string(), greyscale(board));
@@ -441,6 +510,11 @@ void makePreview(assetgen::Output& out) {
                                  zoom(crop(board, 400, 300, 240, 200), 4));
     }
   }
+  Canvas shapes(800, 600);
+  composeBoard(shapes, d, 1, kShapes);
+  assetgen::PngWriter::write((fs::path(dir) / "shapes.png").string(), shapes.toImage());
+  assetgen::PngWriter::write((fs::path(dir) / "shapes-zoom.png").string(),
+                             zoom(crop(shapes.toImage(), 100, 120, 300, 220), 3));
   Image sheet = kindSheet(d);
   assetgen::PngWriter::write((fs::path(dir) / "kinds.png").string(), sheet);
   assetgen::PngWriter::write((fs::path(dir) / "kinds-grey.png").string(), greyscale(sheet));

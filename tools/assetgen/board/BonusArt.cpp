@@ -181,6 +181,10 @@ void fireFrame(Canvas& out, double t, Effect e, int tier) {
     arrowPath(a, t);
     cairo_restore(a);
   }
+  if (e == Effect::Cross) {  // a solid hub where the four arrows meet
+    cairo_new_sub_path(a);
+    cairo_arc(a, 21, 21, 6.2, 0, 2 * M_PI);
+  }
   cairo_pattern_t* g = cairo_pattern_create_linear(8, 8, 34, 34);
   cairo_pattern_add_color_stop_rgb(g, 0, 1.0, 1.0, 1.0);
   cairo_pattern_add_color_stop_rgb(g, 0.6, 1.0, 0.98, 0.86);
