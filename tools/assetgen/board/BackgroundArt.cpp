@@ -275,11 +275,11 @@ void village(Canvas& c, Canvas& lights, const std::vector<double>& ground, doubl
   double x = from;
   int i = 0;
   while (x < to) {
-    double w = rng.range(30, 48), h = rng.range(20, 30);
+    double w = rng.range(36, 56), h = rng.range(24, 34);
     double base = ridgeAt(ground, x + w / 2) + 6;
     Rgba wall = Rgba::hex(0x1B2646).mix(Rgba::hex(0x2A2A40), rng.uniform());
     house(c, lights, x, base, w, h, church && i == 1, wall, rng);
-    x += w + rng.range(8, 22);
+    x += w + rng.range(6, 18);
     ++i;
   }
 }
@@ -308,8 +308,8 @@ void drawScene(assetgen::Output& out, const Scene& s) {
   hill(c, mid, Rgba::hex(0x8FA8CC).mix(s.skyLow, 0.35), Rgba::hex(0x4E6A98), 0.5);
 
   Canvas lights(W, H);
-  if (s.villageLeft) village(c, lights, near, 12, 190, s.church, rng);
-  if (s.villageRight) village(c, lights, near, 600, 790, s.church && !s.villageLeft, rng);
+  if (s.villageLeft) village(c, lights, near, 8, 200, s.church, rng);
+  if (s.villageRight) village(c, lights, near, 592, 790, s.church && !s.villageLeft, rng);
   hill(c, near, Rgba::hex(0xDCE8F7), Rgba::hex(0x8FA6CC), 0.8);
 
   // Pines framing the scene at both sides, tallest at the edges.
@@ -317,9 +317,11 @@ void drawScene(assetgen::Output& out, const Scene& s) {
   Rgba snow = Rgba::hex(0xDCE8F7);
   for (int side : {-1, 1})
     for (int k = 0; k < 4; ++k) {
-      double x = side < 0 ? rng.range(-10, 150) : rng.range(650, 810);
+      bool village = (side < 0 && s.villageLeft) || (side > 0 && s.villageRight);
+      double reach = village ? 60 : 150;  // keep the houses in view
+      double x = side < 0 ? rng.range(-10, reach) : rng.range(800 - reach, 810);
       double h = rng.range(120, 200) * (1.0 - 0.12 * k);
-      if ((side < 0 && s.villageLeft) || (side > 0 && s.villageRight)) h *= 0.75;
+      if (village) h *= 0.8;
       double xx = side < 0 ? x - k * 8 : x + k * 8;
       pine(c, xx, ridgeAt(near, std::clamp(xx, 0.0, 799.0)) + 30, h, pineCol, snow, rng);
     }

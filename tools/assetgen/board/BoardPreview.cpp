@@ -507,7 +507,7 @@ void makePreview(assetgen::Output& out) {
       assetgen::PngWriter::write((fs::path(dir) / "board-zoom.png").string(),
                                  zoom(crop(board, 160, 110, 240, 200), 4));
       assetgen::PngWriter::write((fs::path(dir) / "board-zoom2.png").string(),
-                                 zoom(crop(board, 400, 300, 240, 200), 4));
+                                 zoom(crop(board, 300, 220, 240, 200), 4));
     }
   }
   Canvas shapes(800, 600);

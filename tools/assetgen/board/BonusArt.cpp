@@ -205,6 +205,8 @@ void vortexFrame(Canvas& out, double t, int tier) {
   radialGlow(cr, 21, 21, 20, Rgba::hex(0x7C3FB8), 0.55);
   // Turning by one arm's share per loop makes the strip loop seamlessly.
   double spin = -t * 2 * M_PI / arms;
+  Canvas swirl(S, S);
+  cairo_t* sw = swirl.cr();
   for (int k = 0; k < arms; ++k) {
     double a0 = spin + k * 2 * M_PI / arms;
     for (int i = 0; i < 46; ++i) {
@@ -213,11 +215,15 @@ void vortexFrame(Canvas& out, double t, int tier) {
       double a = a0 + u * 3.4;
       Rgba c = u < 0.35 ? Rgba{1, 1, 1, 1}.mix(Rgba::hex(0x5FD4F0), u / 0.35)
                         : Rgba::hex(0x5FD4F0).mix(Rgba::hex(0xB277E0), (u - 0.35) / 0.65);
-      cairo_arc(cr, 21 + std::cos(a) * r, 21 + std::sin(a) * r, 0.8 + u * 2.0, 0, 2 * M_PI);
-      cairo_set_source_rgba(cr, c.r, c.g, c.b, 0.9 * (1 - u * 0.55));
-      cairo_fill(cr);
+      cairo_new_sub_path(sw);
+      cairo_arc(sw, 21 + std::cos(a) * r, 21 + std::sin(a) * r, 0.8 + u * 2.0, 0, 2 * M_PI);
+      cairo_set_source_rgba(sw, c.r, c.g, c.b, 1.0);
+      cairo_fill(sw);
     }
   }
+  // A dark edge keeps the arms readable on purple plates.
+  paintMap(out, dilate(alphaOf(swirl), 1.3), Rgba::hex(0x24103F), 0.85);
+  out.paint(swirl, 0, 0);
   // The bright eye of the swirl.
   radialGlow(cr, 21, 21, 7, {1, 1, 1, 1}, 0.95);
   cairo_set_source_rgba(cr, 1, 1, 1, 0.95);
