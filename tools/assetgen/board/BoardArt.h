@@ -29,7 +29,8 @@ struct Finish {
 // soft gloss. Light comes from the top left.
 void finishPiece(Canvas& out, const Canvas& body, const Finish& finish);
 
-// Tile-sized plates, by size in pixels. `layers` 1 or 2; `goldTop` puts a gold layer on top.
+// The cell backgrounds at a size in pixels: the plain glass cell, the one-layer plates and the
+// two-layer ones (a second purple layer, or a gold layer, on a purple one).
 enum class PlateKind { PlainCell, Purple, Gold, PurpleDouble, GoldOnPurple };
 Image drawPlate(PlateKind kind, int size);
 

@@ -227,7 +227,7 @@ void vortexFrame(Canvas& out, double t, int tier) {
   // The bright eye of the swirl.
   radialGlow(cr, 21, 21, 7, {1, 1, 1, 1}, 0.95);
   cairo_set_source_rgba(cr, 1, 1, 1, 0.95);
-  Canvas::star(cr, 21, 21, 4.5, 1.2, 4, -90 - spin * 180 / M_PI);
+  Canvas::star(cr, 21, 21, 4.5, 1.2, 4, -90 - t * 90);  // a quarter turn per loop
   cairo_fill(cr);
   if (tier == 2)
     for (int k = 0; k < 6; ++k) {  // motes drawn into the eye

@@ -47,7 +47,7 @@ const Ramp kPurple{hex(0xDDB3FA), hex(0xA35FE0), hex(0x6A2FA8), hex(0x3A1666)};
 const Ramp kIce{hex(0xFFFFFF), hex(0xE4EEFA), hex(0xA8C2E6), hex(0x3F5E94)};
 const Ramp kPink{hex(0xFFB3D1), hex(0xFF6FA8), hex(0xD23A78), hex(0x8A1F4C)};
 
-void bauble(cairo_t* cr) {
+void bauble(cairo_t* cr, Canvas&) {
   // Cap and hook.
   cairo_set_line_width(cr, 1.8);
   cairo_arc(cr, 32, 6.5, 3.2, 0, 2 * M_PI);
@@ -88,7 +88,7 @@ void bauble(cairo_t* cr) {
   cairo_restore(cr);
 }
 
-void star(cairo_t* cr) {
+void star(cairo_t* cr, Canvas&) {
   const double cx = 32, cy = 34.5, outer = 29.5, inner = 12.8;
   double px[10], py[10];
   for (int i = 0; i < 10; ++i) {
@@ -116,7 +116,7 @@ void star(cairo_t* cr) {
   }
 }
 
-void firTree(cairo_t* cr) {
+void firTree(cairo_t* cr, Canvas&) {
   // Trunk.
   Canvas::roundedRect(cr, 27.5, 51, 9, 9, 1.5);
   source(cr, hex(0x7A4A24));
@@ -154,7 +154,7 @@ void firTree(cairo_t* cr) {
   }
 }
 
-void bell(cairo_t* cr) {
+void bell(cairo_t* cr, Canvas&) {
   // Hanging loop.
   cairo_arc(cr, 32, 7, 3.4, 0, 2 * M_PI);
   cairo_set_line_width(cr, 2.2);
@@ -189,7 +189,7 @@ void bell(cairo_t* cr) {
   cairo_stroke(cr);
 }
 
-void gift(cairo_t* cr) {
+void gift(cairo_t* cr, Canvas&) {
   // Bow loops behind the lid.
   auto loop = [&](double cx, double cy, double angle) {
     cairo_save(cr);
@@ -228,7 +228,7 @@ void gift(cairo_t* cr) {
   cairo_fill(cr);
 }
 
-void snowflake(cairo_t* cr) {
+void snowflake(cairo_t* cr, Canvas&) {
   const double cx = 32, cy = 32;
   auto arms = [&](double width, const Rgba& c, double a) {
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -325,34 +325,30 @@ void candyCane(cairo_t* cr, Canvas& body) {
   cairo_restore(cr);
 }
 
+// Each kind draws into the body canvas (scaled to 64 units); the canvas is there for kinds
+// that mask layers against what they drew.
 struct Kind {
   int id;
   Ramp ramp;
   double gloss;
-  void (*draw)(cairo_t*);
+  void (*draw)(cairo_t*, Canvas&);
 };
-
-void drawCane(cairo_t*) {}  // drawn by candyCane, which needs the canvas for its stripes
 
 const Kind kKinds[] = {
     {1, kRed, 0.75, bauble},   {2, kGold, 0.55, star},      {3, kGreen, 0.45, firTree},
     {4, kBlue, 0.7, bell},     {5, kPurple, 0.5, gift},     {6, kIce, 0.35, snowflake},
-    {7, kPink, 0.45, drawCane}};
+    {7, kPink, 0.45, candyCane}};
 
 }  // namespace
 
 namespace assetgen::board {
 
-// Also used by the board preview and the bonus strips (a bonus sits in the same box).
 Image drawTile(int id, int size) {
   const Kind& k = kKinds[(id - 1) % 7];
   Canvas body(size, size);
   cairo_t* cr = body.cr();
   cairo_scale(cr, size / 64.0, size / 64.0);
-  if (id == 7)
-    candyCane(cr, body);
-  else
-    k.draw(cr);
+  k.draw(cr, body);
   Canvas out(size, size);
   Finish f{k.ramp, 1.15 + size * 0.012, k.gloss, 0.55, 0.35};
   if (id == 6) f.outline += 0.25;  // thin arms need a firmer edge to read at small sizes
