@@ -67,8 +67,9 @@ namespace {
 
 const Ramp kPurplePlate{Rgba::hex(0xC99AF0), Rgba::hex(0x9C5AD6), Rgba::hex(0x6A2FA6),
                         Rgba::hex(0x3A1A5E)};
-const Ramp kGoldPlate{Rgba::hex(0xFFF0B8), Rgba::hex(0xFFC94D), Rgba::hex(0xD88A14),
-                      Rgba::hex(0x8A4F08)};
+// Deeper amber than the gold star tile, so a star on a gold plate still stands out.
+const Ramp kGoldPlate{Rgba::hex(0xFFE2A0), Rgba::hex(0xF0A430), Rgba::hex(0xB8680E),
+                      Rgba::hex(0x7A4006)};
 
 // One jewel slab: bevelled rounded square with a raised inner face and a facet glint.
 void slab(cairo_t* cr, const Ramp& r, double x, double y, double s, double bevel,
