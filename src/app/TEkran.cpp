@@ -24,7 +24,9 @@ void TEkran::_drawFade() {
   platform::DrawRect(0, 0, platform::GraphicsWidth(), platform::GraphicsHeight());
 }
 
-void TEkran::_drawMouse() { App::get().mouse().draw(); }
+void TEkran::_drawMouse() {
+  if (App::exists()) App::get().mouse().draw();
+}
 
 void TEkran::_updateFade() { fade = easeToward(fade, dFade, fadeSpeed); }
 

@@ -61,7 +61,14 @@ void TGui::Load(const std::string& path) {
   platform::ChangeDir(remPath);
 }
 
-void TGui::reload() { Load(_myPath); }
+void TGui::reload() {
+  // A file that went away keeps the controls on screen.
+  if (platform::FileType(_myPath) != 1) {
+    guiError("Plik : " + _myPath + " nie istenieje!");
+    return;
+  }
+  Load(_myPath);
+}
 
 void TGui::dodajObiekt(const GuiDeclaration& d) {
   const std::string type = platform::Upper(d.type);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -224,6 +225,14 @@ TEST_F(GuiFixture, LeftControlLReloadsTheFile) {
   ASSERT_EQ(gui->_listaObiektow.size(), 2u);
   EXPECT_NE(gui->getItem("a"), first);
   EXPECT_EQ(gui->getItemAs<TText>("a")->_txt, "two");
+  std::filesystem::remove(dir / "t.gui");
+  platform::InjectKey('L', false);
+  platform::InjectKey('L', true);
+  testing::internal::CaptureStdout();
+  frame(*gui);
+  const std::string out = testing::internal::GetCapturedStdout();
+  EXPECT_NE(out.find("nie istenieje!"), std::string::npos) << out;
+  EXPECT_EQ(gui->_listaObiektow.size(), 2u);  // a vanished file keeps what is on screen
 }
 
 TEST_F(GuiFixture, GuiAlphaReachesEveryControlAndInvisibleOnesAreNotDrawn) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "gui/GuiFixture.h"
+#include "gui/TButton.h"
 #include "gui/TText.h"
 #include "gui/TTextEntry.h"
 
@@ -221,6 +222,25 @@ TEST_F(EntryTest, ALongTextShowsItsTailAfterTwoDots) {
   EXPECT_GT(platform::TextWidth(".." + longer), 120);
   entry->setTxt("Ann");
   EXPECT_EQ(entry->shownText(), "Ann");
+}
+
+}  // namespace
+
+namespace {
+
+using guitest::GuiFixture;
+
+TEST_F(GuiFixture, BracketedCaptionsNameALineOfATextFileBesideTheGuiFile) {
+  testsupport::WriteFile(dir / "txt/words.txt", "Merry\nWinter nights\n");
+  auto gui = loadText(
+      "TEXT a { TXT = \"[txt/words.txt|2]\" }\n"
+      "TEXT b { TXT = \"[txt/words.txt|3]\" }\n"
+      "TEXT c { TXT = \"[plain]\" }\n"
+      "BUTTON d { TYP = TEXT_BUTTON TXT = \"[txt/words.txt|1]\" }\n");
+  EXPECT_EQ(gui->getItemAs<TText>("a")->_txt, "Winter nights");
+  EXPECT_EQ(gui->getItemAs<TText>("b")->_txt, "(BEYOND TEXT ARRAY LENGTH!)");
+  EXPECT_EQ(gui->getItemAs<TText>("c")->_txt, "[plain]");
+  EXPECT_EQ(gui->getItemAs<TButton>("d")->_txt, "Merry");
 }
 
 }  // namespace
