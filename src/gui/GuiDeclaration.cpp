@@ -25,8 +25,7 @@ std::vector<std::string> tokenizeGui(const std::string& text) {
   return tokens;
 }
 
-std::vector<std::vector<std::string>> splitGuiDeclarations(
-    const std::vector<std::string>& tokens) {
+std::vector<std::vector<std::string>> splitGuiDeclarations(const std::vector<std::string>& tokens) {
   std::vector<std::vector<std::string>> declarations;
   std::vector<std::string> current;
   int depth = 0;

@@ -14,13 +14,11 @@ using namespace platform;
 
 namespace {
 
-const char* const kKindNames[] = {"SIMPLE_BUTTON", "ANIM_BUTTON",       "BLEND_BUTTON",
-                                  "FSTEP_BUTTON",  "TEXT_BUTTON",       "TEXT_SPEC_BUTTON1",
+const char* const kKindNames[] = {"SIMPLE_BUTTON",     "ANIM_BUTTON", "BLEND_BUTTON",
+                                  "FSTEP_BUTTON",      "TEXT_BUTTON", "TEXT_SPEC_BUTTON1",
                                   "FSTEP_BLEND_BUTTON"};
 
 bool isTextKind(int kind) { return kind == TEXT_BUTTON || kind == TEXT_SPEC_BUTTON1; }
-
-
 
 bool digitsOnly(const std::string& token) {
   return !token.empty() &&
@@ -68,8 +66,8 @@ int TButton::kindFromName(const std::string& name) {
   return -1;
 }
 
-std::shared_ptr<TButton> TButton::CreateFromList(const std::string& name,
-                                                 const GuiEntries& entries, TGui* gui) {
+std::shared_ptr<TButton> TButton::CreateFromList(const std::string& name, const GuiEntries& entries,
+                                                 TGui* gui) {
   std::string typName = guiEntry(entries, "TYP");
   if (typName.empty()) typName = "SIMPLE_BUTTON";
   const int kind = kindFromName(typName);

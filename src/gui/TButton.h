@@ -53,8 +53,8 @@ class TButton : public TGuiObject {
   TButton();
 
   // The BUTTON builder; null, after an error, for an unknown TYP.
-  static std::shared_ptr<TButton> CreateFromList(const std::string& name,
-                                                 const GuiEntries& entries, TGui* gui);
+  static std::shared_ptr<TButton> CreateFromList(const std::string& name, const GuiEntries& entries,
+                                                 TGui* gui);
   static int kindFromName(const std::string& name);  // -1 when unknown
 
   void interpretujSchemat(const std::string& schema, int dir);

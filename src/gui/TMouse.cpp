@@ -1,8 +1,8 @@
 #include "gui/TMouse.h"
 
-#include "platform/strings.h"
-
 #include <algorithm>
+
+#include "platform/strings.h"
 
 namespace {
 // Live mice, newest last; the newest is the one the GUI reads.
@@ -65,8 +65,8 @@ void TMouse::loadCursor(const std::string& id, const platform::Image& image, int
   addCursor(id, image, hx, hy, 1, 0);
 }
 
-void TMouse::loadCursor(const std::string& id, const std::string& path, int hx, int hy,
-                        int frames, int frameTime) {
+void TMouse::loadCursor(const std::string& id, const std::string& path, int hx, int hy, int frames,
+                        int frameTime) {
   platform::Image image;
   if (frames < 2) {
     image = platform::LoadImage(path);

@@ -49,6 +49,6 @@ class TMouse {
   void clear();
 
  private:
-  void addCursor(const std::string& id, const platform::Image& image, int hx, int hy,
-                 int frames, int frameTime);
+  void addCursor(const std::string& id, const platform::Image& image, int hx, int hy, int frames,
+                 int frameTime);
 };

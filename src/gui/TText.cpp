@@ -11,7 +11,6 @@ using namespace platform;
 
 namespace {
 
-
 std::vector<std::string> splitWords(const std::string& line) {
   std::vector<std::string> words;
   std::string current;

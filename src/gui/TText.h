@@ -35,8 +35,8 @@ class TText : public TGuiObject {
   TText() { _class = GUI_TEXT; }
 
   // The TEXT builder: POSITION "x y [width]", TXT, FONT, RGB, SHADOW, ALIGN, VISIBLE, ACTIVE.
-  static std::shared_ptr<TText> createFromList(const std::string& name,
-                                               const GuiEntries& entries, TGui* gui);
+  static std::shared_ptr<TText> createFromList(const std::string& name, const GuiEntries& entries,
+                                               TGui* gui);
   void setAlign(const std::string& name);
   // The laid-out height, without drawing.
   float countH();

@@ -55,8 +55,7 @@ void TTextEntry::type(int character) {
     for (int letter : letters) _txt += EncodeUtf8(letter);
   } else if (character == key::ENTER) {
     _clicked = 1;
-  } else if (character >= 32 && character != 127 &&
-             int(DecodeUtf8(_txt).size()) < _maxZnakow) {
+  } else if (character >= 32 && character != 127 && int(DecodeUtf8(_txt).size()) < _maxZnakow) {
     // Other control characters (Tab, Escape) are not text.
     _txt += EncodeUtf8(character);
   }

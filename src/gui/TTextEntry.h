@@ -15,7 +15,7 @@ class TTextEntry : public TGuiObject {
   platform::ImageFont _font;
   int _maxZnakow = 10;  // most characters
   float _curWidth = 0, _curHeight = 0;
-  int _czas = 0;  // MilliSecs of the next blink
+  int _czas = 0;     // MilliSecs of the next blink
   int _trigger = 0;  // caret shown
   int _interwal = 300;
 

@@ -9,8 +9,8 @@
 using namespace platform;
 
 namespace {
-const char* const kWindowKeys[9] = {"leftUp", "Up",       "rightUp",  "right", "rightdown",
-                                    "down",   "leftdown", "left",     "srodek"};
+const char* const kWindowKeys[9] = {"leftUp", "Up",       "rightUp", "right", "rightdown",
+                                    "down",   "leftdown", "left",    "srodek"};
 const char* const kBarKeys[3] = {"lewo", "srodek", "prawo"};
 const char* const kRectKeys[9] = {"LU", "U", "RU", "R", "RD", "D", "LD", "L", "Middle"};
 
@@ -62,13 +62,15 @@ std::shared_ptr<TTheme> TTheme::loadTheme(const std::string& path) {
 }
 
 void TTheme::loadWindowGFX(TRCMFile& file) {
-  for (int i = 0; i < 9; ++i) oknoImg[i] = loadPiece(file, std::string("TEMAT::OKNO::") + kWindowKeys[i]);
+  for (int i = 0; i < 9; ++i)
+    oknoImg[i] = loadPiece(file, std::string("TEMAT::OKNO::") + kWindowKeys[i]);
   handlePieces(oknoImg);
 }
 
 void TTheme::loadBelkaGFX(TRCMFile& file) {
   for (int i = 0; i < 3; ++i) bar[i] = loadPiece(file, std::string("TEMAT::BELKA::") + kBarKeys[i]);
-  for (int i = 0; i < 9; ++i) rect[i] = loadPiece(file, std::string("TEMAT::BELKA::") + kRectKeys[i]);
+  for (int i = 0; i < 9; ++i)
+    rect[i] = loadPiece(file, std::string("TEMAT::BELKA::") + kRectKeys[i]);
   handlePieces(rect);
   barHeight = bar[1] ? ImageHeight(bar[1]) : 0;
   textRGB = readRGB(file, "TEMAT::BELKA::textRGB");
@@ -76,8 +78,8 @@ void TTheme::loadBelkaGFX(TRCMFile& file) {
   backRGB = readRGB(file, "TEMAT::BELKA::backRGB");
 }
 
-std::shared_ptr<TTheme> TTheme::createFromList(const std::string& name,
-                                               const GuiEntries& entries, TGui* gui) {
+std::shared_ptr<TTheme> TTheme::createFromList(const std::string& name, const GuiEntries& entries,
+                                               TGui* gui) {
   const std::string url = guiEntry(entries, "URL");
   if (url.empty()) {
     guiError("No path for theme file!");

@@ -33,8 +33,8 @@ class TTheme {
   static std::shared_ptr<TTheme> loadTheme(const std::string& path);
   // The THEME builder: loads URL, names it, adds it to the GUI's and the global themes and
   // makes it the GUI's current theme.
-  static std::shared_ptr<TTheme> createFromList(const std::string& name,
-                                                const GuiEntries& entries, TGui* gui);
+  static std::shared_ptr<TTheme> createFromList(const std::string& name, const GuiEntries& entries,
+                                                TGui* gui);
   // Loads a theme for every screen: it joins the global list and becomes the default.
   static std::shared_ptr<TTheme> loadDefault(const std::string& path, const std::string& id);
   // By id: the GUI's themes first, then the global list; null when none matches.

@@ -9,8 +9,8 @@
 
 using namespace platform;
 
-std::shared_ptr<TWindow> TWindow::CreateFromList(const std::string& name,
-                                                 const GuiEntries& entries, TGui* gui) {
+std::shared_ptr<TWindow> TWindow::CreateFromList(const std::string& name, const GuiEntries& entries,
+                                                 TGui* gui) {
   auto w = std::make_shared<TWindow>();
   w->_id = name;
   std::vector<float> pos = guiNumbers(guiEntry(entries, "POSITION"));

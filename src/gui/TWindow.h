@@ -18,8 +18,8 @@ class TWindow : public TControl {
   TWindow() { _class = GUI_WINDOW; }
 
   // The WINDOW builder: POSITION "x y w h", THEME, VISIBLE, ACTIVE.
-  static std::shared_ptr<TWindow> CreateFromList(const std::string& name,
-                                                 const GuiEntries& entries, TGui* gui);
+  static std::shared_ptr<TWindow> CreateFromList(const std::string& name, const GuiEntries& entries,
+                                                 TGui* gui);
   void obliczSkale();
   void draw(float x, float y) override;
 };

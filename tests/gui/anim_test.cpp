@@ -15,8 +15,9 @@ class AnimTest : public GuiFixture {
  protected:
   std::shared_ptr<TButton> animButton(const std::string& schema, int cells) {
     guitest::writeSheet(dir / "anim.png", 30, 30, cells);
-    gui = loadText("BUTTON a { TYP = ANIM_BUTTON GFX = anim.png POSITION = \"100 100\" SCHEMAT = \"" +
-                   schema + "\" }");
+    gui =
+        loadText("BUTTON a { TYP = ANIM_BUTTON GFX = anim.png POSITION = \"100 100\" SCHEMAT = \"" +
+                 schema + "\" }");
     return gui->getItemAs<TButton>("a");
   }
   std::string current(const TButton& b) { return b._animData.animName[b.aktAnim]; }
@@ -47,8 +48,8 @@ TEST_F(AnimTest, MoreThanTenNamesAreReportedAndMapToTheFirst) {
   auto b = animButton(schema, 10);
   const std::string out = testing::internal::GetCapturedStdout();
   ASSERT_TRUE(b);
-  EXPECT_NE(out.find(" >> BLAD! << : Nie mozna dodac wiecej niz 10 animacji!"),
-            std::string::npos) << out;
+  EXPECT_NE(out.find(" >> BLAD! << : Nie mozna dodac wiecej niz 10 animacji!"), std::string::npos)
+      << out;
   EXPECT_EQ(b->_animData.anims, 10);
   EXPECT_EQ(b->_animData.animName[9], "A9");
   // The eleventh name's frame went to animation 0.

@@ -15,8 +15,8 @@ class ButtonTest : public GuiFixture {
   // A 40 x 20 cell sheet of the given kind centred on (100, 100).
   std::shared_ptr<TButton> make(const std::string& kind, int cells, const std::string& extra = "") {
     guitest::writeSheet(dir / "sheet.png", 40, 20, cells);
-    gui = loadText("BUTTON b { TYP = " + kind + " GFX = sheet.png POSITION = \"100 100\" " +
-                   extra + " }");
+    gui = loadText("BUTTON b { TYP = " + kind + " GFX = sheet.png POSITION = \"100 100\" " + extra +
+                   " }");
     return gui->getItemAs<TButton>("b");
   }
   std::shared_ptr<TGui> gui;
@@ -25,7 +25,7 @@ class ButtonTest : public GuiFixture {
 struct HoverCase {
   const char* kind;
   int cells;
-  int settleAway;  // frames away from the button first
+  int settleAway;            // frames away from the button first
   std::vector<float> scale;  // _buttonScale after each frame over the button
   std::vector<float> blend;  // _buttonAlpha after each frame over the button
 };
@@ -123,12 +123,12 @@ TEST_F(ButtonTest, CellsAreCutAlongTheDirectionAndCentredOnThePosition) {
     int cells;
     bool sideBySide;
   };
-  const Case cases[] = {{"BLEND_BUTTON", 2, true}, {"FSTEP_BUTTON", 4, false},
-                        {"FSTEP_BLEND_BUTTON", 4, true}};
+  const Case cases[] = {
+      {"BLEND_BUTTON", 2, true}, {"FSTEP_BUTTON", 4, false}, {"FSTEP_BLEND_BUTTON", 4, true}};
   for (const auto& c : cases) {
     guitest::writeSheet(dir / "s.png", 40, 20, c.cells, c.sideBySide);
-    gui = loadText(std::string("BUTTON b { TYP = ") + c.kind + " GFX = s.png POSITION = \"50 60\" " +
-                   (c.sideBySide ? "" : "DIR = V") + " }");
+    gui = loadText(std::string("BUTTON b { TYP = ") + c.kind +
+                   " GFX = s.png POSITION = \"50 60\" " + (c.sideBySide ? "" : "DIR = V") + " }");
     auto b = gui->getItemAs<TButton>("b");
     ASSERT_TRUE(b && b->_image) << c.kind;
     EXPECT_EQ(platform::ImageFrames(b->_image), c.cells) << c.kind;

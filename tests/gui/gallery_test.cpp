@@ -6,8 +6,8 @@
 
 #include "gui/GuiFixture.h"
 #include "gui/TButton.h"
-#include "gui/TTextEntry.h"
 #include "gui/TRGMFont.h"
+#include "gui/TTextEntry.h"
 #include "gui/TTheme.h"
 #include "gui/TWindow.h"
 
@@ -57,8 +57,8 @@ TEST_F(GalleryTest, EveryControlLoadsWhereItIsDeclared) {
     float x1, y1, x2, y2;
   };
   const Rect rects[] = {
-      {"panel", 40, 30, 760, 570},   {"simple", 70, 114, 250, 166}, {"blend", 310, 114, 490, 166},
-      {"fstep", 550, 114, 730, 166}, {"fblend", 70, 189, 250, 241}, {"anim", 310, 189, 490, 241},
+      {"panel", 40, 30, 760, 570},     {"simple", 70, 114, 250, 166}, {"blend", 310, 114, 490, 166},
+      {"fstep", 550, 114, 730, 166},   {"fblend", 70, 189, 250, 241}, {"anim", 310, 189, 490, 241},
       {"twinkle", 376, 262, 424, 310}, {"off", 550, 264, 730, 316},
   };
   for (const auto& r : rects) {
@@ -84,7 +84,8 @@ TEST_F(GalleryTest, ScriptedPointerShowsOverAndPressedCells) {
   frames(*gui, 2);
   show("gallery-rest");
   EXPECT_EQ(platform::ScreenPixel(640, 140), sheetPixel(sheet, 0, 90, 26));
-  EXPECT_EQ(platform::ScreenPixel(640, 290), sheetPixel("gfx/gui/buttons/red_fstep.png", 3, 90, 26));
+  EXPECT_EQ(platform::ScreenPixel(640, 290),
+            sheetPixel("gfx/gui/buttons/red_fstep.png", 3, 90, 26));
   moveTo(640, 140);
   frame(*gui);
   show("gallery-over");

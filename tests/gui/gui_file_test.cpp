@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "gui/GuiDeclaration.h"
+#include "gui/GuiFixture.h"
 #include "gui/TButton.h"
 #include "gui/TGui.h"
 #include "gui/TText.h"
-#include "gui/GuiFixture.h"
 #include "platform/files.h"
 
 namespace {
@@ -45,8 +45,7 @@ TEST(GuiTokens, DeclarationsEndWhereTheBraceDepthReturnsToZero) {
 
 TEST(GuiTokens, ADeclarationWithoutANameLosesItsFirstBodyToken) {
   testing::internal::CaptureStdout();
-  const auto declarations =
-      TGui::stworzListyTokenow("BUTTON { TYP = TEXT_BUTTON TXT = hi }");
+  const auto declarations = TGui::stworzListyTokenow("BUTTON { TYP = TEXT_BUTTON TXT = hi }");
   const std::string out = testing::internal::GetCapturedStdout();
   ASSERT_EQ(declarations.size(), 1u);
   EXPECT_EQ(declarations[0].name, "{");
@@ -119,7 +118,8 @@ TEST_F(GuiFixture, BuilderErrorsAreShownAndAddNothing) {
     auto gui = loadText(c.gui);
     const std::string out = testing::internal::GetCapturedStdout();
     EXPECT_NE(out.find(std::string(" >> BLAD! << : ") + c.message), std::string::npos)
-        << c.gui << "\n" << out;
+        << c.gui << "\n"
+        << out;
     EXPECT_EQ(gui->_listaObiektow.size(), c.controls) << c.gui;
     EXPECT_TRUE(gui->_fonts.empty());
   }

@@ -56,8 +56,8 @@ TEST_F(MouseTest, PositionMotionAndInclusiveRectangles) {
     float x, y, w, h;
     int inside;
   };
-  const Case cases[] = {{130, 190, 0, 0, 1}, {100, 150, 30, 40, 1}, {131, 190, 10, 10, 0},
-                        {100, 150, 29, 40, 0}};
+  const Case cases[] = {
+      {130, 190, 0, 0, 1}, {100, 150, 30, 40, 1}, {131, 190, 10, 10, 0}, {100, 150, 29, 40, 0}};
   for (const auto& c : cases) EXPECT_EQ(mouse->inRect(c.x, c.y, c.w, c.h), c.inside);
   TDim dim;
   dim.x = 120, dim.y = 180, dim.w = 10, dim.h = 10;

@@ -19,9 +19,7 @@ const char* const kParagraph =
 struct LineOf {
   std::vector<TextPiece> pieces;
   float left() const { return pieces.front().x; }
-  float right() const {
-    return pieces.back().x + float(platform::TextWidth(pieces.back().text));
-  }
+  float right() const { return pieces.back().x + float(platform::TextWidth(pieces.back().text)); }
 };
 
 std::vector<LineOf> linesOf(const std::vector<TextPiece>& pieces) {
@@ -95,10 +93,11 @@ TEST(TextLayout, AOneWordJustifiedLineAndAnOverlongWordKeepTheirPlace) {
 }
 
 TEST_F(GuiFixture, ATextWithoutABoxWidthNeverWraps) {
-  auto gui = loadText(
-      "TEXT t { TXT = \"" + std::string(kParagraph) + "\" POSITION = \"5 5\" ALIGN = CENTER }\n"
-      "TEXT u { TXT = \"a b\" POSITION = \"5 50 300\" ALIGN = SIDEWAYS RGB = \"1 2 3\" "
-      "SHADOW = \"9 9 9\" }");
+  auto gui =
+      loadText("TEXT t { TXT = \"" + std::string(kParagraph) +
+               "\" POSITION = \"5 5\" ALIGN = CENTER }\n"
+               "TEXT u { TXT = \"a b\" POSITION = \"5 50 300\" ALIGN = SIDEWAYS RGB = \"1 2 3\" "
+               "SHADOW = \"9 9 9\" }");
   auto t = gui->getItemAs<TText>("t");
   auto u = gui->getItemAs<TText>("u");
   ASSERT_TRUE(t && u);
@@ -156,12 +155,12 @@ TEST_F(EntryTest, TypingBackspaceAndTheLimit) {
     const char* text;
   };
   const Step steps[] = {
-      {{8}, ""},                       // Backspace on an empty entry
+      {{8}, ""},  // Backspace on an empty entry
       {{'A', 'b'}, "Ab"},
-      {{0xF3}, "Ab\xC3\xB3"},          // one letter, two bytes
+      {{0xF3}, "Ab\xC3\xB3"},            // one letter, two bytes
       {{'x', 'y', 'z'}, "Ab\xC3\xB3x"},  // past the limit: ignored
       {{8, 8}, "Ab"},
-      {{9, 27}, "Ab"},                 // Tab and Escape are not text
+      {{9, 27}, "Ab"},  // Tab and Escape are not text
   };
   for (const auto& s : steps) {
     type(s.typed);

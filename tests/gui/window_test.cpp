@@ -20,8 +20,8 @@ class WindowTest : public GuiFixture {
   // Corners 10 x 12, edges 4 wide or high, centre 4 x 4, in a theme folder of its own.
   void writeTheme() {
     const char* names[9] = {"lu", "u", "ru", "r", "rd", "d", "ld", "l", "c"};
-    const int sizes[9][2] = {{10, 12}, {4, 12}, {10, 12}, {10, 4}, {10, 12},
-                             {4, 12},  {10, 12}, {10, 4}, {4, 4}};
+    const int sizes[9][2] = {{10, 12}, {4, 12},  {10, 12}, {10, 4}, {10, 12},
+                             {4, 12},  {10, 12}, {10, 4},  {4, 4}};
     for (int i = 0; i < 9; ++i) {
       guitest::writeSolid(dir / ("theme/" + std::string(names[i]) + ".png"), sizes[i][0],
                           sizes[i][1], kPieceColors[i]);

@@ -66,7 +66,9 @@ void drawPill(Canvas& canvas, double x, double y, double w, double h, PillColor 
   canvas.linearGradient(0, by, 0, by + bh, {{0, c.top}, {1, c.bottom}});
   cairo_fill(cr);
   // The glossy band over the upper half, then a soft spot of light at the upper left.
-  const double gloss = state == PillState::Inactive ? 0.25 : state == PillState::Pressed ? 0.32 : 0.5;
+  const double gloss = state == PillState::Inactive  ? 0.25
+                       : state == PillState::Pressed ? 0.32
+                                                     : 0.5;
   Canvas::roundedRect(cr, bx + 5, by + 2, bw - 10, bh * 0.46, bh * 0.23);
   canvas.linearGradient(0, by + 2, 0, by + 2 + bh * 0.46,
                         {{0, Rgba::hex(0xFFFFFF, gloss)}, {1, Rgba::hex(0xFFFFFF, 0.04)}});

@@ -81,12 +81,15 @@ void makeWindowTheme(assetgen::Output& out) {
     int x, y, w, h;
   };
   const int far = corner + middle;
-  const Piece pieces[9] = {
-      {"lu", 0, 0, corner, corner},      {"u", corner, 0, middle, corner},
-      {"ru", far, 0, corner, corner},    {"r", far, corner, corner, middle},
-      {"rd", far, far, corner, corner},  {"d", corner, far, middle, corner},
-      {"ld", 0, far, corner, corner},    {"l", 0, corner, corner, middle},
-      {"srodek", corner, corner, middle, middle}};
+  const Piece pieces[9] = {{"lu", 0, 0, corner, corner},
+                           {"u", corner, 0, middle, corner},
+                           {"ru", far, 0, corner, corner},
+                           {"r", far, corner, corner, middle},
+                           {"rd", far, far, corner, corner},
+                           {"d", corner, far, middle, corner},
+                           {"ld", 0, far, corner, corner},
+                           {"l", 0, corner, corner, middle},
+                           {"srodek", corner, corner, middle, middle}};
   for (const Piece& p : pieces) {
     out.savePng(std::string("gfx/gui/window/") + p.name + ".png", crop(all, p.x, p.y, p.w, p.h));
   }
@@ -123,9 +126,9 @@ void makeTwinkle(assetgen::Output& out) {
     auto shape = [=](cairo_t* cr) { Canvas::star(cr, cx, cy, outer, inner, 5, -90 + f * 4); };
     sheet.glow(shape, 3, 5, Rgba::hex(0xFFE9A8, 0.35 + 0.4 * phase));
     shape(sheet.cr());
-    sheet.radialGradient(cx - outer * 0.3, cy - outer * 0.3, 0, outer * 1.2,
-                         {{0, Rgba::hex(0xFFF6D8)}, {0.5, Rgba::hex(0xFFC94D)},
-                          {1, Rgba::hex(0xE89B1E)}});
+    sheet.radialGradient(
+        cx - outer * 0.3, cy - outer * 0.3, 0, outer * 1.2,
+        {{0, Rgba::hex(0xFFF6D8)}, {0.5, Rgba::hex(0xFFC94D)}, {1, Rgba::hex(0xE89B1E)}});
     cairo_fill_preserve(sheet.cr());
     sheet.setColor(Rgba::hex(0xA8610B));
     cairo_set_line_width(sheet.cr(), 1.5);
