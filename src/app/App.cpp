@@ -27,6 +27,7 @@ void App::createSingletons() {
   deltaTime_ = TDeltaTime::Create(60.0f);
   pixel_ = platform::LoadImage("gfx/pixel.png");
   title_ = std::make_unique<TTitleScreen>();
+  mouse_ = std::make_unique<TMouse>();
 }
 
 void App::connectFlow() {
@@ -39,7 +40,7 @@ void App::connectFlow() {
   flow_.restartLevel = Control::RESTART_Level;
 }
 
-void App::updateFrameServices() {}
+void App::updateFrameServices() { mouse_->update(); }
 
 void App::saveAll() {}
 App::~App() = default;

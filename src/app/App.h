@@ -3,6 +3,7 @@
 
 #include "app/Control.h"
 #include "app/TDeltaTime.h"
+#include "gui/TMouse.h"
 #include "platform/platform.h"
 
 class TTitleScreen;
@@ -29,6 +30,7 @@ class App {
   static bool exists();
 
   TDeltaTime& deltaTime() { return *deltaTime_; }
+  TMouse& mouse() { return *mouse_; }
   const platform::Image& pixel() const { return pixel_; }
   ScreenFlow& flow() { return flow_; }
   QuestBook* quest() { return quest_.get(); }
@@ -44,6 +46,7 @@ class App {
   void connectFlow();
 
   std::unique_ptr<TDeltaTime> deltaTime_;
+  std::unique_ptr<TMouse> mouse_;
   platform::Image pixel_;
   ScreenFlow flow_;
   std::unique_ptr<QuestBook> quest_;
