@@ -28,13 +28,28 @@ TEST(Files, LoadTextHonoursByteOrderMarksAndElseReadsLatin1) {
       {"latin1", "caf\xE9 = 1\r\n", "caf\u00e9 = 1\r\n"},
       {"latin1 that looks like utf8", "\xC3\xA9", "\u00c3\u00a9"},
       {"utf8 bom", "\xEF\xBB\xBFza\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87", "za\u017c\u00f3\u0142\u0107"},
-      {"utf8 bom with a stray byte", "\xEF\xBB\xBF" "a\xE9", "a\u00e9"},
-      {"utf16 le", std::string("\xFF\xFE" "A\0\xAC\x20\x3C\xD8\x84\xDF", 10), "A\u20ac\U0001F384"},
+      {"utf8 bom with a stray byte",
+       "\xEF\xBB\xBF"
+       "a\xE9",
+       "a\u00e9"},
+      {"utf16 le",
+       std::string("\xFF\xFE"
+                   "A\0\xAC\x20\x3C\xD8\x84\xDF",
+                   10),
+       "A\u20ac\U0001F384"},
       {"utf16 be", std::string("\xFE\xFF\0A\x20\xAC\xD8\x3C\xDF\x84", 10), "A\u20ac\U0001F384"},
-      {"utf16 lone high surrogate", std::string("\xFF\xFE\x3C\xD8" "A\0", 6), "\uFFFDA"},
+      {"utf16 lone high surrogate",
+       std::string("\xFF\xFE\x3C\xD8"
+                   "A\0",
+                   6),
+       "\uFFFDA"},
       {"utf16 lone low surrogate", std::string("\xFF\xFE\x84\xDF", 4), "\uFFFD"},
       {"utf16 high surrogate at the end", std::string("\xFF\xFE\x3C\xD8", 4), "\uFFFD"},
-      {"utf16 odd byte count", std::string("\xFF\xFE" "A\0B", 5), "A\uFFFD"},
+      {"utf16 odd byte count",
+       std::string("\xFF\xFE"
+                   "A\0B",
+                   5),
+       "A\uFFFD"},
       {"empty", "", ""},
   };
   TempDir dir;
@@ -57,7 +72,10 @@ TEST(Files, SaveTextWritesLatin1WhenPossibleElseUtf16AndLoadsBack) {
       {"ascii", "settings {\n\tfullScreen = 1\n}\n\n", "settings {\n\tfullScreen = 1\n}\n\n"},
       {"latin1", "caf\u00e9 \u00ff", "caf\xE9 \xFF"},
       {"polish", "\u017c", std::string("\xFF\xFE\x7C\x01", 4)},
-      {"beyond the plane", "a\U0001F384", std::string("\xFF\xFE" "a\0\x3C\xD8\x84\xDF", 8)},
+      {"beyond the plane", "a\U0001F384",
+       std::string("\xFF\xFE"
+                   "a\0\x3C\xD8\x84\xDF",
+                   8)},
       {"empty", "", ""},
   };
   TempDir dir;
@@ -130,7 +148,9 @@ TEST(Files, PathsResolveCaseInsensitivelyFolderByFolder) {
 
 TEST(Files, StreamReadsLittleEndianAndGivesZeroPastTheEnd) {
   TempDir dir;
-  WriteFile(dir / "font.bin", std::string("\x03\xFF\xFE\x78\x56\x34\x12\xFF\xFF\xFF\xFF" "BMF\x01\x02", 16));
+  WriteFile(dir / "font.bin", std::string("\x03\xFF\xFE\x78\x56\x34\x12\xFF\xFF\xFF\xFF"
+                                          "BMF\x01\x02",
+                                          16));
   const StreamPtr stream = ReadStream(dir / "font.bin");
   ASSERT_NE(stream, nullptr);
   EXPECT_EQ(stream->Size(), 16u);

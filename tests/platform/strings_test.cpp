@@ -53,9 +53,9 @@ TEST(Strings, DecodeUtf8ReadsInvalidBytesAsLatin1) {
   const std::vector<std::pair<std::string, std::vector<int>>> rows = {
       {"A\u00e9\u20ac\U0001F384", {'A', 0xE9, 0x20AC, 0x1F384}},
       {"\xE9t\xE9", {0xE9, 't', 0xE9}},
-      {"\xC0\x80", {0xC0, 0x80}},              // overlong NUL
-      {"\xED\xA0\x80", {0xED, 0xA0, 0x80}},    // encoded surrogate
-      {"\xE2\x82", {0xE2, 0x82}},              // cut short
+      {"\xC0\x80", {0xC0, 0x80}},                      // overlong NUL
+      {"\xED\xA0\x80", {0xED, 0xA0, 0x80}},            // encoded surrogate
+      {"\xE2\x82", {0xE2, 0x82}},                      // cut short
       {"\xF4\x90\x80\x80", {0xF4, 0x90, 0x80, 0x80}},  // above U+10FFFF
       {"", {}},
   };

@@ -1,0 +1,236 @@
+#include "platform/ImageLoader.h"
+
+#include <SDL.h>
+#include <png.h>
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+// libjpeg needs FILE and size_t declared first.
+#include <jpeglib.h>
+
+#include "platform/files.h"
+
+namespace platform {
+
+namespace {
+
+bool plausibleSize(long long width, long long height) {
+  return width > 0 && height > 0 && width <= ImageLoader::kMaxSide &&
+         height <= ImageLoader::kMaxSide && width * height <= 64LL * 1024 * 1024;
+}
+
+struct JpegError {
+  jpeg_error_mgr base;
+  std::jmp_buf jump;
+  char message[JMSG_LENGTH_MAX];
+};
+
+void jpegFail(j_common_ptr info) {
+  auto* error = reinterpret_cast<JpegError*>(info->err);
+  info->err->format_message(info, error->message);
+  std::longjmp(error->jump, 1);
+}
+
+void jpegQuiet(j_common_ptr, int) {}
+
+}  // namespace
+
+std::optional<ImageLoader::Picture> ImageLoader::decode(const std::vector<uint8_t>& bytes,
+                                                        std::string& error) {
+  static const uint8_t kPng[] = {0x89, 'P', 'N', 'G'};
+  if (bytes.size() >= 8 && std::memcmp(bytes.data(), kPng, 4) == 0) return decodePNG(bytes, error);
+  if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF)
+    return decodeJPEG(bytes, error);
+  if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') return decodeBMP(bytes, error);
+  error = "unknown picture format";
+  return std::nullopt;
+}
+
+std::optional<ImageLoader::Picture> ImageLoader::load(const std::string& path) {
+  auto bytes = LoadBytes(path);
+  if (!bytes) {
+    std::printf("Cannot load picture %s: file not found\n", path.c_str());
+    return std::nullopt;
+  }
+  std::string error;
+  auto picture = decode(*bytes, error);
+  if (!picture) std::printf("Cannot load picture %s: %s\n", path.c_str(), error.c_str());
+  return picture;
+}
+
+std::optional<ImageLoader::Picture> ImageLoader::decodePNG(const std::vector<uint8_t>& bytes,
+                                                           std::string& error) {
+  png_image image;
+  std::memset(&image, 0, sizeof image);
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) {
+    error = image.message;
+    return std::nullopt;
+  }
+  if (!plausibleSize(image.width, image.height)) {
+    png_image_free(&image);
+    error = "implausible size";
+    return std::nullopt;
+  }
+  Picture picture;
+  picture.hasAlpha = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
+  // BGRA bytes are ARGB words on a little-endian machine.
+  image.format = PNG_FORMAT_BGRA;
+  picture.pixels = std::make_shared<PixmapData>(int(image.width), int(image.height));
+  if (!png_image_finish_read(&image, nullptr, picture.pixels->pixels.data(), 0, nullptr)) {
+    error = image.message;
+    png_image_free(&image);
+    return std::nullopt;
+  }
+  return picture;
+}
+
+namespace {
+
+// Everything that outlives a libjpeg error jump lives with the caller, so the jump skips no
+// destructor and reads no local changed after setjmp.
+struct JpegTarget {
+  PixmapData pixmap;
+  std::vector<uint8_t> row;
+  std::string error;
+};
+
+bool runJpeg(const std::vector<uint8_t>& bytes, JpegTarget& target) {
+  jpeg_decompress_struct info;
+  JpegError jerr;
+  info.err = jpeg_std_error(&jerr.base);
+  jerr.base.error_exit = jpegFail;
+  jerr.base.emit_message = jpegQuiet;
+  if (setjmp(jerr.jump)) {
+    target.error = jerr.message;
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+  jpeg_read_header(&info, TRUE);
+  info.out_color_space = JCS_RGB;
+  jpeg_start_decompress(&info);
+  if (!plausibleSize(info.output_width, info.output_height) || info.output_components != 3) {
+    target.error = "implausible size";
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
+  target.pixmap = PixmapData(int(info.output_width), int(info.output_height));
+  target.row.resize(size_t(info.output_width) * 3);
+  while (info.output_scanline < info.output_height) {
+    uint8_t* rowPointer = target.row.data();
+    const size_t y = info.output_scanline;
+    jpeg_read_scanlines(&info, &rowPointer, 1);
+    uint32_t* out = target.pixmap.pixels.data() + y * info.output_width;
+    const uint8_t* in = target.row.data();
+    for (size_t x = 0; x < info.output_width; ++x)
+      out[x] = 0xFF000000u | (uint32_t(in[x * 3]) << 16) | (uint32_t(in[x * 3 + 1]) << 8) |
+               uint32_t(in[x * 3 + 2]);
+  }
+  jpeg_finish_decompress(&info);
+  jpeg_destroy_decompress(&info);
+  return true;
+}
+
+}  // namespace
+
+std::optional<ImageLoader::Picture> ImageLoader::decodeJPEG(const std::vector<uint8_t>& bytes,
+                                                            std::string& error) {
+  JpegTarget target;
+  if (!runJpeg(bytes, target)) {
+    error = target.error;
+    return std::nullopt;
+  }
+  return Picture{std::make_shared<PixmapData>(std::move(target.pixmap)), false};
+}
+
+std::optional<ImageLoader::Picture> ImageLoader::decodeBMP(const std::vector<uint8_t>& bytes,
+                                                           std::string& error) {
+  SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
+  SDL_Surface* loaded = rw ? SDL_LoadBMP_RW(rw, 1) : nullptr;
+  if (!loaded) {
+    error = SDL_GetError();
+    return std::nullopt;
+  }
+  SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+  const bool hasAlpha = loaded->format->Amask != 0;
+  SDL_FreeSurface(loaded);
+  if (!argb || !plausibleSize(argb->w, argb->h)) {
+    error = argb ? "implausible size" : SDL_GetError();
+    if (argb) SDL_FreeSurface(argb);
+    return std::nullopt;
+  }
+  auto pixels = std::make_shared<PixmapData>(argb->w, argb->h);
+  for (int y = 0; y < argb->h; ++y)
+    std::memcpy(pixels->pixels.data() + size_t(y) * size_t(argb->w),
+                static_cast<const uint8_t*>(argb->pixels) + size_t(y) * size_t(argb->pitch),
+                size_t(argb->w) * 4);
+  SDL_FreeSurface(argb);
+  if (!hasAlpha)
+    for (uint32_t& p : pixels->pixels) p |= 0xFF000000u;
+  return Picture{pixels, hasAlpha};
+}
+
+bool ImageLoader::savePNG(const PixmapData& pixmap, const std::string& path) {
+  if (pixmap.width <= 0 || pixmap.height <= 0) return false;
+  png_image image;
+  std::memset(&image, 0, sizeof image);
+  image.version = PNG_IMAGE_VERSION;
+  image.width = png_uint_32(pixmap.width);
+  image.height = png_uint_32(pixmap.height);
+  // A fully opaque picture is written without an alpha channel.
+  const bool opaque = std::all_of(pixmap.pixels.begin(), pixmap.pixels.end(),
+                                  [](uint32_t p) { return (p >> 24) == 0xFF; });
+  std::vector<uint8_t> rgb;
+  const void* data = pixmap.pixels.data();
+  image.format = PNG_FORMAT_BGRA;
+  if (opaque) {
+    image.format = PNG_FORMAT_RGB;
+    rgb.reserve(pixmap.pixels.size() * 3);
+    for (uint32_t p : pixmap.pixels) {
+      rgb.push_back(uint8_t(p >> 16));
+      rgb.push_back(uint8_t(p >> 8));
+      rgb.push_back(uint8_t(p));
+    }
+    data = rgb.data();
+  }
+  if (!png_image_write_to_file(&image, path.c_str(), 0, data, 0, nullptr)) {
+    std::printf("Cannot save picture %s: %s\n", path.c_str(), image.message);
+    return false;
+  }
+  return true;
+}
+
+void ImageLoader::applyMask(PixmapData& pixmap) {
+  const int w = pixmap.width, h = pixmap.height;
+  std::vector<uint32_t> source(pixmap.pixels);
+  auto black = [](uint32_t p) { return (p & 0x00FFFFFFu) == 0; };
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      uint32_t& out = pixmap.pixels[size_t(y) * size_t(w) + size_t(x)];
+      if (!black(source[size_t(y) * size_t(w) + size_t(x)])) {
+        out |= 0xFF000000u;
+        continue;
+      }
+      // Transparent, but with the neighbours' colour so that filtering shows no dark rim.
+      unsigned r = 0, g = 0, b = 0, n = 0;
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+          const int nx = x + dx, ny = y + dy;
+          if (nx < 0 || ny < 0 || nx >= w || ny >= h) continue;
+          const uint32_t p = source[size_t(ny) * size_t(w) + size_t(nx)];
+          if (black(p)) continue;
+          r += (p >> 16) & 0xFF;
+          g += (p >> 8) & 0xFF;
+          b += p & 0xFF;
+          ++n;
+        }
+      out = n ? (((r / n) << 16) | ((g / n) << 8) | (b / n)) : 0u;
+    }
+  }
+}
+
+}  // namespace platform

@@ -1,0 +1,177 @@
+// Image, pixmap and collision calls of the platform API.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "platform/Backend.h"
+#include "platform/ImageData.h"
+#include "platform/ImageLoader.h"
+#include "platform/platform.h"
+
+namespace platform {
+
+Image MakeImage(std::vector<Pixmap> frames, int flags) {
+  if (frames.empty() || !frames.front()) return nullptr;
+  auto image = std::make_shared<ImageData>();
+  image->width = frames.front()->width;
+  image->height = frames.front()->height;
+  image->flags = NormaliseImageFlags(flags);
+  image->frames = std::move(frames);
+  image->textures.resize(image->frames.size());
+  return image;
+}
+
+namespace {
+
+std::optional<ImageLoader::Picture> loadPicture(const std::string& path, int flags) {
+  auto picture = ImageLoader::load(path);
+  if (picture && (NormaliseImageFlags(flags) & MASKEDIMAGE) && !picture->hasAlpha)
+    ImageLoader::applyMask(*picture->pixels);
+  return picture;
+}
+
+Pixmap cut(const PixmapData& sheet, int x, int y, int width, int height) {
+  auto cell = std::make_shared<PixmapData>(width, height);
+  for (int row = 0; row < height; ++row)
+    std::copy_n(sheet.pixels.begin() + ptrdiff_t(size_t(y + row) * size_t(sheet.width) + size_t(x)),
+                width, cell->pixels.begin() + ptrdiff_t(size_t(row) * size_t(width)));
+  return cell;
+}
+
+bool inside(const Pixmap& pixmap, int x, int y) {
+  return pixmap && x >= 0 && y >= 0 && x < pixmap->width && y < pixmap->height;
+}
+
+}  // namespace
+
+Image LoadImage(const std::string& path, int flags) {
+  auto picture = loadPicture(path, flags);
+  return picture ? MakeImage({picture->pixels}, flags) : nullptr;
+}
+
+Image LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, int firstCell,
+                    int cellCount, int flags) {
+  if (cellWidth <= 0 || cellHeight <= 0 || firstCell < 0 || cellCount <= 0) {
+    std::printf("Cannot load picture %s: bad cell layout %d x %d, %d from %d\n", path.c_str(),
+                cellWidth, cellHeight, cellCount, firstCell);
+    return nullptr;
+  }
+  auto picture = loadPicture(path, flags);
+  if (!picture) return nullptr;
+  const PixmapData& sheet = *picture->pixels;
+  const int columns = sheet.width / cellWidth, rows = sheet.height / cellHeight;
+  if (int64_t(firstCell) + cellCount > int64_t(columns) * rows) {
+    std::printf("Cannot load picture %s: %d cells of %d x %d do not fit in %d x %d\n", path.c_str(),
+                firstCell + cellCount, cellWidth, cellHeight, sheet.width, sheet.height);
+    return nullptr;
+  }
+  std::vector<Pixmap> frames;
+  for (int cell = firstCell; cell < firstCell + cellCount; ++cell)
+    frames.push_back(cut(sheet, (cell % columns) * cellWidth, (cell / columns) * cellHeight,
+                         cellWidth, cellHeight));
+  return MakeImage(std::move(frames), flags);
+}
+
+Image CreateImage(int width, int height, int frames, int flags) {
+  if (width <= 0 || height <= 0 || frames <= 0 || width > ImageLoader::kMaxSide ||
+      height > ImageLoader::kMaxSide)
+    return nullptr;
+  std::vector<Pixmap> pixmaps;
+  for (int i = 0; i < frames; ++i) pixmaps.push_back(std::make_shared<PixmapData>(width, height));
+  return MakeImage(std::move(pixmaps), flags);
+}
+
+Image CopyImage(const Image& image) {
+  if (!image) return nullptr;
+  std::vector<Pixmap> frames;
+  for (const Pixmap& frame : image->frames) frames.push_back(std::make_shared<PixmapData>(*frame));
+  Image copy = MakeImage(std::move(frames), image->flags);
+  copy->handleX = image->handleX;
+  copy->handleY = image->handleY;
+  return copy;
+}
+
+int ImageWidth(const Image& image) { return image ? image->width : 0; }
+int ImageHeight(const Image& image) { return image ? image->height : 0; }
+int ImageFrames(const Image& image) { return image ? int(image->frames.size()) : 0; }
+
+void SetImageHandle(const Image& image, float hx, float hy) {
+  if (!image) return;
+  image->handleX = hx;
+  image->handleY = hy;
+}
+
+void MidHandleImage(const Image& image) {
+  if (image) SetImageHandle(image, float(image->width) / 2, float(image->height) / 2);
+}
+
+float ImageXHandle(const Image& image) { return image ? image->handleX : 0; }
+float ImageYHandle(const Image& image) { return image ? image->handleY : 0; }
+
+Pixmap LockImage(const Image& image, int frame) {
+  if (!image || !image->validFrame(frame)) return nullptr;
+  return image->frames[size_t(frame)];
+}
+
+void UnlockImage(const Image& image, int frame) {
+  if (image && image->validFrame(frame)) image->textures[size_t(frame)].invalidate();
+}
+
+Pixmap CreatePixmap(int width, int height, int) {
+  if (width <= 0 || height <= 0 || width > ImageLoader::kMaxSide || height > ImageLoader::kMaxSide)
+    return nullptr;
+  return std::make_shared<PixmapData>(width, height);
+}
+
+Pixmap LoadPixmap(const std::string& path) {
+  auto picture = ImageLoader::load(path);
+  return picture ? picture->pixels : nullptr;
+}
+
+Pixmap CopyPixmap(const Pixmap& pixmap) {
+  return pixmap ? std::make_shared<PixmapData>(*pixmap) : nullptr;
+}
+
+int PixmapWidth(const Pixmap& pixmap) { return pixmap ? pixmap->width : 0; }
+int PixmapHeight(const Pixmap& pixmap) { return pixmap ? pixmap->height : 0; }
+
+uint32_t ReadPixel(const Pixmap& pixmap, int x, int y) {
+  return inside(pixmap, x, y) ? pixmap->at(x, y) : 0u;
+}
+
+void WritePixel(const Pixmap& pixmap, int x, int y, uint32_t argb) {
+  if (inside(pixmap, x, y)) pixmap->pixels[size_t(y) * size_t(pixmap->width) + size_t(x)] = argb;
+}
+
+void ClearPixels(const Pixmap& pixmap, uint32_t argb) {
+  if (pixmap) std::fill(pixmap->pixels.begin(), pixmap->pixels.end(), argb);
+}
+
+uint32_t* PixmapPixels(const Pixmap& pixmap) { return pixmap ? pixmap->pixels.data() : nullptr; }
+
+// A pixmap has its own alpha, so masking black does not apply.
+Image LoadImageFromPixmap(const Pixmap& pixmap, int flags) {
+  if (!pixmap || pixmap->width <= 0 || pixmap->height <= 0) return nullptr;
+  return MakeImage({std::make_shared<PixmapData>(*pixmap)}, flags);
+}
+
+Pixmap GrabPixmap(int x, int y, int width, int height) {
+  return Backend::get().renderer.readPixels(x, y, width, height);
+}
+
+bool SavePixmapPNG(const Pixmap& pixmap, const std::string& path) {
+  return pixmap && ImageLoader::savePNG(*pixmap, path);
+}
+
+void ResetCollisions(uint32_t mask) { Backend::get().collisions.reset(mask); }
+
+std::vector<int> CollideImage(const Image& image, float x, float y, int frame, uint32_t collideMask,
+                              uint32_t writeMask, int id) {
+  if (!image || !image->validFrame(frame)) return {};
+  Backend& b = Backend::get();
+  const Placement placement = b.state.place(x, y, float(image->width), float(image->height),
+                                            image->handleX, image->handleY);
+  return b.collisions.collide(*image->frames[size_t(frame)], placement, collideMask, writeMask, id);
+}
+
+}  // namespace platform

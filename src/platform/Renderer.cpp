@@ -1,0 +1,301 @@
+#include "platform/Renderer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "platform/ImageData.h"
+
+namespace platform {
+
+namespace {
+
+unsigned g_liveGeneration = 0;  // read by texture caches, which may outlive everything
+unsigned g_nextGeneration = 0;
+
+SDL_BlendMode sdlBlend(int blend, bool textured) {
+  switch (blend) {
+    case MASKBLEND:
+      return textured ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE;
+    case SOLIDBLEND:
+      return SDL_BLENDMODE_NONE;
+    case LIGHTBLEND:
+      return SDL_BLENDMODE_ADD;
+    case SHADEBLEND:
+      return SDL_BLENDMODE_MOD;
+    default:
+      return SDL_BLENDMODE_BLEND;
+  }
+}
+
+// Mask and solid drawing ignore the alpha: nothing is blended.
+Uint8 effectiveAlpha(const DrawCommand& command) {
+  return (command.blend == MASKBLEND || command.blend == SOLIDBLEND) ? 255 : command.color.a;
+}
+
+}  // namespace
+
+Renderer::~Renderer() { close(); }
+
+unsigned Renderer::liveGeneration() { return g_liveGeneration; }
+
+bool Renderer::createRenderer(bool software) {
+  SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
+  if (surface_) {
+    renderer_ = SDL_CreateSoftwareRenderer(surface_);
+  } else {
+    renderer_ = software ? nullptr : SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
+    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  }
+  if (!renderer_) {
+    std::printf("Cannot create a renderer: %s\n", SDL_GetError());
+    return false;
+  }
+  SDL_RenderSetLogicalSize(renderer_, width_, height_);
+  generation_ = ++g_nextGeneration;
+  g_liveGeneration = generation_;
+  vsync_ = -1;
+  return true;
+}
+
+void Renderer::destroyRenderer() {
+  pending_.clear();
+  if (renderer_) SDL_DestroyRenderer(renderer_);
+  renderer_ = nullptr;
+  g_liveGeneration = 0;
+  generation_ = 0;
+}
+
+bool Renderer::openWindow(const std::string& title, int width, int height, bool fullScreen) {
+  if (window_ && renderer_ && width == width_ && height == height_) {
+    // Switching mode keeps the renderer, so every texture stays valid.
+    if (fullScreen != fullScreen_) {
+      SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+      if (!fullScreen) {
+        SDL_SetWindowSize(window_, width, height);
+        SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+      }
+      fullScreen_ = fullScreen;
+    }
+    return true;
+  }
+  close();
+  SDL_SetHint(SDL_HINT_WINDOWS_NO_CLOSE_ON_ALT_F4, "1");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    std::printf("Cannot start the video system: %s\n", SDL_GetError());
+    return false;
+  }
+  width_ = width;
+  height_ = height;
+  Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI | (fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
+                             height, flags);
+  if (!window_ && fullScreen) {
+    std::printf("Cannot open a full-screen window (%s); trying a window\n", SDL_GetError());
+    fullScreen = false;
+    window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
+                               height, SDL_WINDOW_ALLOW_HIGHDPI);
+  }
+  if (!window_) {
+    std::printf("Cannot open a window: %s\n", SDL_GetError());
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return false;
+  }
+  fullScreen_ = fullScreen;
+  if (!createRenderer(false)) {
+    close();
+    return false;
+  }
+  return true;
+}
+
+bool Renderer::openHeadless(int width, int height) {
+  if (surface_ && renderer_ && width == width_ && height == height_) return true;
+  close();
+  width_ = width;
+  height_ = height;
+  // No alpha in the screen: it is what a monitor would show.
+  surface_ = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888);
+  if (!surface_) {
+    std::printf("Cannot create the offscreen screen: %s\n", SDL_GetError());
+    return false;
+  }
+  SDL_FillRect(surface_, nullptr, 0);
+  if (!createRenderer(true)) {
+    close();
+    return false;
+  }
+  return true;
+}
+
+void Renderer::close() {
+  destroyRenderer();
+  if (window_) {
+    SDL_DestroyWindow(window_);
+    window_ = nullptr;
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  }
+  if (surface_) {
+    SDL_FreeSurface(surface_);
+    surface_ = nullptr;
+  }
+  fullScreen_ = false;
+  deferred_ = false;
+}
+
+void Renderer::setTitle(const std::string& title) {
+  if (window_) SDL_SetWindowTitle(window_, title.c_str());
+}
+
+void Renderer::recreate() {
+  if (!window_) return;
+  destroyRenderer();
+  createRenderer(false);
+}
+
+void Renderer::setDeferred(bool deferred) {
+  if (!deferred) rasterisePending();
+  deferred_ = deferred && surface_ != nullptr;
+}
+
+void Renderer::submit(DrawCommand command) {
+  if (!renderer_) return;
+  if (!deferred_) {
+    execute(command);
+    return;
+  }
+  // A clear hides everything recorded before it.
+  if (command.kind == DrawCommand::Kind::Clear) pending_.clear();
+  pending_.push_back(std::move(command));
+}
+
+void Renderer::rasterisePending() {
+  if (!renderer_) return;
+  for (const DrawCommand& command : pending_) execute(command);
+  pending_.clear();
+}
+
+void Renderer::setDrawState(const DrawCommand& command) {
+  SDL_SetRenderDrawBlendMode(renderer_, sdlBlend(command.blend, false));
+  SDL_SetRenderDrawColor(renderer_, command.color.r, command.color.g, command.color.b,
+                         effectiveAlpha(command));
+}
+
+void Renderer::clear(SDL_Color color) {
+  SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
+  if (!fullScreen_) {
+    SDL_SetRenderDrawColor(renderer_, color.r, color.g, color.b, 255);
+    SDL_RenderClear(renderer_);
+    return;
+  }
+  // A clear covers the whole window; the letterbox bars stay black.
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  SDL_SetRenderDrawColor(renderer_, color.r, color.g, color.b, 255);
+  const SDL_Rect screen{0, 0, width_, height_};
+  SDL_RenderFillRect(renderer_, &screen);
+}
+
+void Renderer::execute(const DrawCommand& command) {
+  switch (command.kind) {
+    case DrawCommand::Kind::Clear:
+      clear(command.color);
+      break;
+    case DrawCommand::Kind::Texture:
+      drawTexture(command);
+      break;
+    case DrawCommand::Kind::FillRect:
+      setDrawState(command);
+      SDL_RenderFillRectF(renderer_, &command.dst);
+      break;
+    case DrawCommand::Kind::Line:
+      setDrawState(command);
+      SDL_RenderDrawLineF(renderer_, command.points[0].x, command.points[0].y, command.points[1].x,
+                          command.points[1].y);
+      break;
+    case DrawCommand::Kind::Quad: {
+      setDrawState(command);
+      SDL_Color c = command.color;
+      c.a = effectiveAlpha(command);
+      SDL_Vertex v[4];
+      for (int i = 0; i < 4; ++i) v[i] = SDL_Vertex{command.points[i], c, SDL_FPoint{0, 0}};
+      const int indices[6] = {0, 1, 2, 0, 2, 3};
+      SDL_RenderGeometry(renderer_, nullptr, v, 4, indices, 6);
+      break;
+    }
+  }
+}
+
+void Renderer::drawTexture(const DrawCommand& command) {
+  ImageData& image = *command.image;
+  if (!image.validFrame(command.frame)) return;
+  const bool masked = command.blend == MASKBLEND;
+  SDL_Texture* texture = image.textures[size_t(command.frame)].get(
+      renderer_, generation_, *image.frames[size_t(command.frame)], masked, image.filtered());
+  if (!texture) return;
+  SDL_SetTextureBlendMode(texture, sdlBlend(command.blend, true));
+  SDL_SetTextureColorMod(texture, command.color.r, command.color.g, command.color.b);
+  SDL_SetTextureAlphaMod(texture, effectiveAlpha(command));
+  SDL_RenderCopyExF(renderer_, texture, &command.src, &command.dst, command.angle, &command.center,
+                    SDL_RendererFlip(command.flip));
+}
+
+void Renderer::present() {
+  if (renderer_ && window_) SDL_RenderPresent(renderer_);
+}
+
+void Renderer::setVSync(bool on) {
+  if (!renderer_ || !window_ || vsync_ == int(on)) return;
+  SDL_RenderSetVSync(renderer_, on ? 1 : 0);
+  vsync_ = int(on);
+}
+
+Pixmap Renderer::readPixels(int x, int y, int width, int height) {
+  auto result = std::make_shared<PixmapData>(std::max(width, 0), std::max(height, 0));
+  if (!renderer_ || width <= 0 || height <= 0) return result;
+  rasterisePending();
+  SDL_RenderFlush(renderer_);
+  if (surface_) {
+    // The offscreen screen is the logical screen itself.
+    for (int ly = 0; ly < height; ++ly)
+      for (int lx = 0; lx < width; ++lx) {
+        const int sx = x + lx, sy = y + ly;
+        uint32_t value = 0xFF000000u;
+        if (sx >= 0 && sy >= 0 && sx < width_ && sy < height_)
+          value |= static_cast<const uint32_t*>(
+              surface_->pixels)[size_t(sy) * size_t(surface_->pitch / 4) + size_t(sx)];
+        result->pixels[size_t(ly) * size_t(width) + size_t(lx)] = value;
+      }
+    return result;
+  }
+  float scaleX = 1, scaleY = 1;
+  SDL_RenderGetScale(renderer_, &scaleX, &scaleY);
+  SDL_Rect viewport{};
+  SDL_RenderGetViewport(renderer_, &viewport);  // logical units
+  // The back buffer may be larger than the logical screen (full screen, high DPI): read all of
+  // it unscaled and sample one output pixel per logical pixel.
+  SDL_RenderSetLogicalSize(renderer_, 0, 0);
+  SDL_RenderSetScale(renderer_, 1, 1);
+  SDL_RenderSetViewport(renderer_, nullptr);
+  int outW = 0, outH = 0;
+  SDL_GetRendererOutputSize(renderer_, &outW, &outH);
+  std::vector<uint32_t> output(size_t(outW) * size_t(outH), 0u);
+  const bool ok = SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, output.data(),
+                                       outW * 4) == 0;
+  SDL_RenderSetLogicalSize(renderer_, width_, height_);
+  if (!ok) return result;
+  for (int ly = 0; ly < height; ++ly) {
+    for (int lx = 0; lx < width; ++lx) {
+      const int px = int(std::floor((float(viewport.x + x + lx) + 0.5f) * scaleX));
+      const int py = int(std::floor((float(viewport.y + y + ly) + 0.5f) * scaleY));
+      uint32_t value = 0xFF000000u;
+      if (px >= 0 && py >= 0 && px < outW && py < outH && x + lx >= 0 && y + ly >= 0 &&
+          x + lx < width_ && y + ly < height_)
+        value |= output[size_t(py) * size_t(outW) + size_t(px)];
+      result->pixels[size_t(ly) * size_t(width) + size_t(lx)] = value;
+    }
+  }
+  return result;
+}
+
+}  // namespace platform

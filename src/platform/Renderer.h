@@ -1,0 +1,89 @@
+// The screen: an SDL window with its accelerated renderer, or (headless) the software
+// renderer on an offscreen surface. Draw calls arrive as commands; headless frames that
+// nobody looks at are recorded and dropped instead of rasterised.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace platform {
+
+struct DrawCommand {
+  enum class Kind : uint8_t { Clear, Texture, FillRect, Quad, Line };
+  Kind kind = Kind::Clear;
+  uint8_t blend = ALPHABLEND;
+  uint8_t flip = SDL_FLIP_NONE;
+  SDL_Color color{255, 255, 255, 255};
+  Image image;  // Texture only
+  int frame = 0;
+  SDL_Rect src{};
+  SDL_FRect dst{};
+  SDL_FPoint center{};
+  float angle = 0;
+  SDL_FPoint points[4]{};  // Quad corners in order; Line uses the first two
+};
+
+class Renderer {
+ public:
+  Renderer() = default;
+  Renderer(const Renderer&) = delete;
+  Renderer& operator=(const Renderer&) = delete;
+  ~Renderer();
+
+  // A window (full screen or not) with the logical size width x height.
+  bool openWindow(const std::string& title, int width, int height, bool fullScreen);
+  // The offscreen software screen.
+  bool openHeadless(int width, int height);
+  void close();
+  bool isOpen() const { return renderer_ != nullptr; }
+  bool isHeadless() const { return surface_ != nullptr; }
+  bool isFullScreen() const { return fullScreen_; }
+  int width() const { return width_; }
+  int height() const { return height_; }
+  SDL_Window* window() const { return window_; }
+  void setTitle(const std::string& title);
+
+  // Generation of the live renderer; 0 when none. Textures carry the one they were made for.
+  static unsigned liveGeneration();
+
+  void submit(DrawCommand command);
+  // Headless only: record instead of rasterising until someone needs the pixels.
+  void setDeferred(bool deferred);
+  bool deferred() const { return deferred_; }
+  void rasterisePending();
+  void dropPending() { pending_.clear(); }
+
+  void present();
+  void setVSync(bool on);
+  // The renderer lost its device: make a new one (textures follow lazily).
+  void recreate();
+
+  // Logical-screen pixels (ARGB, opaque) of the back buffer.
+  Pixmap readPixels(int x, int y, int width, int height);
+
+ private:
+  bool createRenderer(bool software);
+  void destroyRenderer();
+  void clear(SDL_Color color);
+  void execute(const DrawCommand& command);
+  void drawTexture(const DrawCommand& command);
+  void setDrawState(const DrawCommand& command);
+
+  SDL_Window* window_ = nullptr;
+  SDL_Surface* surface_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  unsigned generation_ = 0;
+  int width_ = 800;
+  int height_ = 600;
+  bool fullScreen_ = false;
+  bool deferred_ = false;
+  int vsync_ = -1;
+  std::vector<DrawCommand> pending_;
+};
+
+}  // namespace platform

@@ -1,0 +1,273 @@
+// Drawing through the headless back end, checked pixel by pixel.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "platform/platform.h"
+#include "support/TempDir.h"
+
+namespace {
+
+using namespace platform;
+
+struct Rgb {
+  int r, g, b;
+};
+
+Rgb rgbAt(int x, int y) {
+  const uint32_t p = ScreenPixel(x, y);
+  return Rgb{int((p >> 16) & 0xFF), int((p >> 8) & 0xFF), int(p & 0xFF)};
+}
+
+void expectNear(Rgb actual, Rgb expected, const std::string& where) {
+  EXPECT_NEAR(actual.r, expected.r, 2) << where;
+  EXPECT_NEAR(actual.g, expected.g, 2) << where;
+  EXPECT_NEAR(actual.b, expected.b, 2) << where;
+}
+
+// An image filled with one ARGB value.
+Image solidImage(int w, int h, uint32_t argb, int flags = 0) {
+  Pixmap pixmap = CreatePixmap(w, h);
+  ClearPixels(pixmap, argb);
+  return LoadImageFromPixmap(pixmap, flags);
+}
+
+class GraphicsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitHeadless();
+    ASSERT_TRUE(Graphics(800, 600, 0, 60, 0));
+    SetAlwaysRender(true);
+    SetClsColor(128, 128, 128);
+    Cls();
+  }
+};
+
+TEST_F(GraphicsTest, InitialStateIsWhiteOpaqueAlphaBlendUnrotatedUnscaled) {
+  int r = 0, g = 0, b = 0;
+  GetColor(r, g, b);
+  float sx = 0, sy = 0;
+  GetScale(sx, sy);
+  EXPECT_EQ(r, 255);
+  EXPECT_EQ(g, 255);
+  EXPECT_EQ(b, 255);
+  EXPECT_EQ(GetAlpha(), 1.0f);
+  EXPECT_EQ(GetBlend(), ALPHABLEND);
+  EXPECT_EQ(GetRotation(), 0.0f);
+  EXPECT_EQ(sx, 1.0f);
+  EXPECT_EQ(sy, 1.0f);
+  EXPECT_EQ(GraphicsWidth(), 800);
+  EXPECT_EQ(GraphicsHeight(), 600);
+}
+
+TEST_F(GraphicsTest, EachBlendModeCombinesWithTheBackgroundAsDefined) {
+  // Left half of the picture is mostly opaque, right half mostly transparent.
+  Pixmap halves = CreatePixmap(4, 4);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 4; ++x) WritePixel(halves, x, y, x < 2 ? 0xC0FF0000u : 0x40FF0000u);
+  const Image red = solidImage(4, 4, 0xFFFF0000u);
+  const Image halfRed = LoadImageFromPixmap(halves, 0);
+
+  struct Case {
+    const char* name;
+    int blend;
+    float alpha;
+    const Image* image;
+    Rgb left, right;
+  };
+  const Case cases[] = {
+      {"alpha 0.5", ALPHABLEND, 0.5f, &red, {191, 64, 64}, {191, 64, 64}},
+      {"light 0.25", LIGHTBLEND, 0.25f, &red, {192, 128, 128}, {192, 128, 128}},
+      {"shade", SHADEBLEND, 0.5f, &red, {128, 0, 0}, {128, 0, 0}},
+      {"mask cuts at one half", MASKBLEND, 0.5f, &halfRed, {255, 0, 0}, {128, 128, 128}},
+      {"solid ignores alpha", SOLIDBLEND, 0.3f, &halfRed, {255, 0, 0}, {255, 0, 0}},
+  };
+  int x = 10;
+  for (const Case& c : cases) {
+    SetBlend(c.blend);
+    SetAlpha(c.alpha);
+    DrawImage(*c.image, float(x), 10);
+    expectNear(rgbAt(x, 11), c.left, std::string(c.name) + " left");
+    expectNear(rgbAt(x + 3, 11), c.right, std::string(c.name) + " right");
+    expectNear(rgbAt(x + 5, 11), {128, 128, 128}, std::string(c.name) + " outside");
+    x += 20;
+  }
+}
+
+TEST_F(GraphicsTest, ColourIsMultipliedIntoThePicture) {
+  SetColor(255, 128, 0);
+  DrawImage(solidImage(4, 4, 0xFFFFFFFFu), 50, 50);
+  expectNear(rgbAt(51, 51), {255, 128, 0}, "tinted white");
+}
+
+TEST_F(GraphicsTest, RotationTurnsClockwiseAboutTheHandle) {
+  const Image bar = solidImage(10, 2, 0xFFFFFFFFu);
+  SetRotation(90);
+  DrawImage(bar, 100, 100);  // handle at the top-left corner: the bar hangs down, left of x
+  expectNear(rgbAt(99, 105), {255, 255, 255}, "below the origin");
+  expectNear(rgbAt(105, 99), {128, 128, 128}, "where it lay unrotated");
+
+  MidHandleImage(bar);
+  DrawImage(bar, 200, 200);  // about its centre: a vertical bar through (200, 200)
+  expectNear(rgbAt(200, 196), {255, 255, 255}, "above the centre");
+  expectNear(rgbAt(200, 203), {255, 255, 255}, "below the centre");
+  expectNear(rgbAt(196, 200), {128, 128, 128}, "left of the centre");
+}
+
+TEST_F(GraphicsTest, NegativeScaleMirrorsAboutTheHandle) {
+  Pixmap strip = CreatePixmap(4, 1);
+  ClearPixels(strip, 0xFF0000FFu);
+  WritePixel(strip, 0, 0, 0xFFFF0000u);
+  const Image image = LoadImageFromPixmap(strip, 0);
+  SetScale(-1, 1);
+  DrawImage(image, 300, 300);
+  expectNear(rgbAt(299, 300), {255, 0, 0}, "first pixel next to the handle");
+  expectNear(rgbAt(296, 300), {0, 0, 255}, "last pixel furthest left");
+  expectNear(rgbAt(300, 300), {128, 128, 128}, "right of the handle");
+  SetScale(1, -2);
+  DrawImage(image, 400, 300);
+  expectNear(rgbAt(400, 298), {255, 0, 0}, "flipped upwards, doubled");
+  expectNear(rgbAt(400, 300), {128, 128, 128}, "below the handle");
+}
+
+TEST_F(GraphicsTest, RectanglesTakeColourAlphaScaleAndRotation) {
+  SetColor(0, 0, 255);
+  SetScale(2, 1);
+  DrawRect(10, 100, 10, 5);
+  expectNear(rgbAt(28, 102), {0, 0, 255}, "scaled width");
+  expectNear(rgbAt(31, 102), {128, 128, 128}, "past the scaled width");
+  SetScale(1, 1);
+  SetRotation(90);
+  SetAlpha(0.5f);
+  SetColor(255, 255, 255);
+  DrawRect(100, 100, 20, 4);  // turns down and to the left of x
+  expectNear(rgbAt(98, 115), {191, 191, 191}, "rotated, half alpha");
+  expectNear(rgbAt(110, 102), {128, 128, 128}, "where it lay unrotated");
+}
+
+TEST_F(GraphicsTest, SubImageRectDrawsTheSourceRectangleStretched) {
+  Pixmap quarters = CreatePixmap(4, 4);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 4; ++x)
+      WritePixel(quarters, x, y, x >= 2 && y >= 2 ? 0xFF00FF00u : 0xFFFF0000u);
+  const Image image = LoadImageFromPixmap(quarters, 0);
+  DrawSubImageRect(image, 500, 500, 8, 8, 2, 2, 2, 2, 1, 1);  // handle in source pixels
+  expectNear(rgbAt(496, 496), {0, 255, 0}, "top-left of the stretched quarter");
+  expectNear(rgbAt(503, 503), {0, 255, 0}, "bottom-right of it");
+  expectNear(rgbAt(505, 505), {128, 128, 128}, "outside");
+  DrawImageRect(image, 600, 500, 40, 40);
+  expectNear(rgbAt(605, 505), {255, 0, 0}, "stretched whole image, red part");
+  expectNear(rgbAt(635, 535), {0, 255, 0}, "stretched whole image, green part");
+}
+
+TEST_F(GraphicsTest, ScreenshotsAndGrabsSeeWhatWasDrawnEvenWhenNotAlwaysRendering) {
+  SetAlwaysRender(false);
+  SetClsColor(0, 0, 0);
+  Cls();
+  SetColor(10, 200, 30);
+  DrawRect(5, 5, 3, 3);
+  Pixmap grabbed = GrabPixmap(4, 4, 5, 5);
+  ASSERT_EQ(PixmapWidth(grabbed), 5);
+  EXPECT_EQ(ReadPixel(grabbed, 0, 0), 0xFF000000u);
+  EXPECT_EQ(ReadPixel(grabbed, 1, 1), 0xFF0AC81Eu);
+
+  testsupport::TempDir dir;
+  ASSERT_TRUE(SaveScreenshot(dir / "shot.png"));
+  Image shot = LoadImage(dir / "shot.png", 0);
+  ASSERT_TRUE(shot);
+  EXPECT_EQ(ImageWidth(shot), 800);
+  EXPECT_EQ(ReadPixel(LockImage(shot), 6, 6), 0xFF0AC81Eu);
+}
+
+TEST_F(GraphicsTest, ShotsListedInTheEnvironmentAreTakenAtTheirFrame) {
+  testsupport::TempDir dir;
+  const std::string spec = "2:" + (dir / "two.png") + ",junk," + "3:" + (dir / "three.png");
+  setenv("GLIMMERFIR_SHOTS", spec.c_str(), 1);
+  InitHeadless();
+  unsetenv("GLIMMERFIR_SHOTS");
+  for (int frame = 1; frame <= 3; ++frame) {
+    SetClsColor(frame * 50, 0, 0);
+    Cls();
+    Flip(-1);
+  }
+  Image two = LoadImage(dir / "two.png", 0), three = LoadImage(dir / "three.png", 0);
+  ASSERT_TRUE(two);
+  ASSERT_TRUE(three);
+  EXPECT_EQ(ReadPixel(LockImage(two), 0, 0), 0xFF640000u);
+  EXPECT_EQ(ReadPixel(LockImage(three), 0, 0), 0xFF960000u);
+}
+
+TEST_F(GraphicsTest, UnlockImageShowsWhatWasWrittenIntoTheFrame) {
+  const Image image = solidImage(2, 2, 0xFFFF0000u);
+  DrawImage(image, 10, 10);
+  Pixmap pixels = LockImage(image);
+  ClearPixels(pixels, 0xFF00FF00u);
+  UnlockImage(image);
+  DrawImage(image, 20, 10);
+  expectNear(rgbAt(10, 10), {255, 0, 0}, "drawn before the change");
+  expectNear(rgbAt(20, 10), {0, 255, 0}, "drawn after the change");
+}
+
+TEST_F(GraphicsTest, ImagesSurviveReopeningTheScreen) {
+  const Image image = solidImage(2, 2, 0xFF00FF00u);
+  DrawImage(image, 10, 10);
+  EndGraphics();
+  ASSERT_TRUE(Graphics(800, 600, 0, 60, 0));
+  Cls();
+  DrawImage(image, 30, 30);
+  expectNear(rgbAt(30, 30), {0, 255, 0}, "drawn on the new screen");
+}
+
+TEST_F(GraphicsTest, BuiltInFontDrawsWithoutAFileAndMeasuresUnscaled) {
+  SetImageFont(nullptr);
+  EXPECT_GT(TextWidth("ab"), 0);
+  EXPECT_EQ(TextWidth("abc"), TextWidth("ab") + TextWidth("c"));
+  EXPECT_GT(TextHeight("x"), 0);
+  SetColor(255, 255, 0);
+  SetScale(3, 3);
+  DrawText("I", 100, 100);
+  float lit = 0;
+  for (int y = 100; y < 100 + 3 * TextHeight("I"); ++y)
+    for (int x = 100; x < 100 + 3 * TextWidth("I"); ++x) lit += rgbAt(x, y).b < 64 ? 1 : 0;
+  EXPECT_GT(lit, 20) << "the letter shows in the current colour";
+  EXPECT_EQ(TextWidth("I"), TextWidth("W")) << "measured without the scale, fixed pitch";
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GraphicsTest, TrueTypeFontsMeasureAndDrawSmoothGlyphs) {
+  const std::string path = std::string(GLIMMERFIR_ASSET_DIR) + "/gfx/fonts/bluehigh.ttf";
+  ImageFont font = LoadImageFont(path, 24, 4);
+  ASSERT_TRUE(font) << path;
+  EXPECT_FALSE(LoadImageFont(path + ".missing", 24, 4));
+  SetImageFont(font);
+  EXPECT_EQ(GetImageFont(), font);
+  const int height = TextHeight("Hg");
+  EXPECT_GE(height, 24);
+  EXPECT_LE(height, 36);
+  EXPECT_GT(TextWidth("WWW"), TextWidth("iii"));
+  EXPECT_EQ(TextWidth(""), 0);
+
+  SetClsColor(0, 0, 0);
+  Cls();
+  DrawText("\xC5\x81", 200, 200);  // a Polish letter through UTF-8
+  int lit = 0, partial = 0, outside = 0;
+  for (int y = 190; y < 240; ++y)
+    for (int x = 190; x < 240; ++x) {
+      const int v = rgbAt(x, y).g;
+      // Ink may overhang the advance to the right, never above or far left of the corner.
+      if (v > 0 && (y < 200 || x < 199)) ++outside;
+      if (v > 200) ++lit;
+      if (v > 20 && v < 200) ++partial;
+    }
+  EXPECT_GT(lit, 20);
+  EXPECT_GT(partial, 0) << "anti-aliased edges";
+  EXPECT_EQ(outside, 0) << "the text hangs from its top-left corner";
+  SetImageFont(nullptr);
+}
+
+}  // namespace
