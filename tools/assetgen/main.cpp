@@ -2,6 +2,8 @@
 //
 //   assetgen <asset-dir> [--manifest <file>] [--only <name-part>] [--threads <n>]
 //   assetgen --contact-sheet <out.png> <asset-dir>
+//   assetgen --preview <out.png> <asset-dir>        (a mock-up of the game screen)
+//   assetgen --zoom <factor> <out.png> <picture.png>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "core/ContactSheet.h"
+#include "core/Preview.h"
 #include "core/Registry.h"
 
 namespace {
@@ -22,6 +25,9 @@ struct Options {
   std::string manifest;
   std::string only;
   std::string contactSheet;
+  std::string preview;
+  std::string zoomOut;
+  int zoom = 0;
   unsigned threads = 0;
 };
 
@@ -39,6 +45,12 @@ bool parse(int argc, char** argv, Options& o) {
       if (!value(o.only)) return false;
     } else if (a == "--contact-sheet") {
       if (!value(o.contactSheet)) return false;
+    } else if (a == "--preview") {
+      if (!value(o.preview)) return false;
+    } else if (a == "--zoom") {
+      std::string n;
+      if (!value(n) || !value(o.zoomOut)) return false;
+      o.zoom = std::max(1, std::atoi(n.c_str()));
     } else if (a == "--threads") {
       std::string n;
       if (!value(n)) return false;
@@ -98,9 +110,13 @@ int main(int argc, char** argv) {
   if (!parse(argc, argv, o)) {
     std::fprintf(stderr,
                  "usage: assetgen <asset-dir> [--manifest <file>] [--only <name>] [--threads n]\n"
-                 "       assetgen --contact-sheet <out.png> <asset-dir>\n");
+                 "       assetgen --contact-sheet <out.png> <asset-dir>\n"
+                 "       assetgen --preview <out.png> <asset-dir>\n"
+                 "       assetgen --zoom <factor> <out.png> <picture.png>\n");
     return 2;
   }
+  if (o.zoom > 0) return assetgen::Preview::zoom(o.outDir, o.zoom, o.zoomOut) ? 0 : 1;
+  if (!o.preview.empty()) return assetgen::Preview::gameScreen(o.outDir, o.preview) ? 0 : 1;
   if (!o.contactSheet.empty())
     return assetgen::ContactSheet::write(o.outDir, o.contactSheet) ? 0 : 1;
   return generate(o);

@@ -130,7 +130,7 @@ double thumbScale(const Image& img) {
   double s = std::min(static_cast<double>(kMaxThumbW) / img.width,
                       static_cast<double>(kMaxThumbH) / img.height);
   if (s < 1) return s;
-  return std::clamp(std::floor(64.0 / std::max(img.width, img.height)), 1.0, 4.0);
+  return std::clamp(std::floor(100.0 / std::max(img.width, img.height)), 1.0, 4.0);
 }
 
 cairo_surface_t* toSurface(const Image& img) {

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace assetgen {
+
+// Looking at pictures while drawing them: an enlarged copy over the night-sky colour, and a
+// mock-up of the main game screen built from the finished asset folder at game size.
+class Preview {
+ public:
+  static bool zoom(const std::string& png, int factor, const std::string& outPng);
+  static bool gameScreen(const std::string& assetDir, const std::string& outPng);
+};
+
+}  // namespace assetgen
