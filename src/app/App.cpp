@@ -1,6 +1,8 @@
 #include "app/App.h"
 
 #include "app/TTitleScreen.h"
+#include "match3/TLevelManager.h"
+#include "match3/TTileCatalog.h"
 
 namespace {
 std::unique_ptr<App>& instance() {
@@ -25,6 +27,8 @@ App::App() {
 void App::createSingletons() {
   // Constructors here may only set fields and load data: no window exists yet.
   deltaTime_ = TDeltaTime::Create(60.0f);
+  tileCatalog_ = std::make_shared<TTileCatalog>();
+  levelManager_ = std::make_unique<TLevelManager>(tileCatalog_);
   pixel_ = platform::LoadImage("gfx/pixel.png");
   title_ = std::make_unique<TTitleScreen>();
 }

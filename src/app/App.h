@@ -6,6 +6,8 @@
 #include "platform/platform.h"
 
 class TTitleScreen;
+class TTileCatalog;
+class TLevelManager;
 
 // The quest bookkeeping of the screen flow, done by the profiles and the main game.
 class QuestBook {
@@ -32,6 +34,9 @@ class App {
   const platform::Image& pixel() const { return pixel_; }
   ScreenFlow& flow() { return flow_; }
   QuestBook* quest() { return quest_.get(); }
+  // The board catalogues (loaded by the loading screen) and the level sets built on them.
+  const std::shared_ptr<TTileCatalog>& tileCatalog() { return tileCatalog_; }
+  TLevelManager& levelManager() { return *levelManager_; }
   void setQuest(std::unique_ptr<QuestBook> quest) { quest_ = std::move(quest); }
 
   // The shared per-frame services after the timer: mouse sampling, music cross-fade.
@@ -48,4 +53,6 @@ class App {
   ScreenFlow flow_;
   std::unique_ptr<QuestBook> quest_;
   std::unique_ptr<TTitleScreen> title_;
+  std::shared_ptr<TTileCatalog> tileCatalog_;
+  std::unique_ptr<TLevelManager> levelManager_;
 };
