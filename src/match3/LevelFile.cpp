@@ -229,7 +229,7 @@ std::shared_ptr<TLevel> newLevel(int rows, int cols, float mX, float mY,
   }
   level->czas = level->maxCzas = 360;
   level->backGround = level->catalog().getBackground(1);
-  if (level->backGround) level->backGround->LoadImg();
+  level->loadBackGround();
   level->countMaths(mX, mY);
   return level;
 }

@@ -17,6 +17,14 @@ std::shared_ptr<TTile> TLevel::tileAt(int row, int col) const {
   return line[col];
 }
 
+void TLevel::loadBackGround() {
+  if (backGround) backGround->LoadImg();
+}
+
+void TLevel::drawBackGround() const {
+  if (backGround) backGround->draw();
+}
+
 bool TLevel::isAvailable(int row, int col) const {
   const auto tile = tileAt(row, col);
   return tile && tile->available != 0;

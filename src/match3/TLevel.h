@@ -81,6 +81,11 @@ class TLevel : public TLevelData {
   // Places one cell and returns its rectangle (left, top, width, height in whole pixels).
   std::shared_ptr<TDim> _countSingleTilePosition(TTile& tile);
 
+  // The background picture is loaded when the level is shown; a level whose background
+  // was not found has none, and both calls then do nothing.
+  void loadBackGround();
+  void drawBackGround() const;
+
   // The cell at (row, col); null outside the board.
   std::shared_ptr<TTile> tileAt(int row, int col) const;
   bool isAvailable(int row, int col) const;

@@ -3,6 +3,7 @@
 #include "CatalogFixture.h"
 #include "datafile/TRCMFile.h"
 #include "match3/TLevel.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -254,6 +255,17 @@ TEST_F(LevelTest, MissingBackgroundIsReportedWithNineDigitsAndLeftNull) {
   EXPECT_EQ(level->backGround, nullptr);
   EXPECT_EQ(level->backGroundId, 3);
   EXPECT_EQ(level->rows, 1);
+  // Showing the level skips the background it does not have.
+  ASSERT_TRUE(platform::Graphics(800, 600));
+  platform::SetAlwaysRender(true);
+  platform::SetClsColor(0, 0, 0);
+  platform::Cls();
+  level->loadBackGround();
+  level->drawBackGround();
+  EXPECT_EQ(platform::ScreenPixel(10, 10) & 0xFFFFFFu, 0u);
+  const auto shown = newLevel(8, 8, 0, 0, catalog);
+  shown->drawBackGround();
+  EXPECT_EQ(platform::ScreenPixel(10, 10) & 0xFFFFFFu, 0x3366CCu);
   // Saving keeps the id the file named.
   level->save(temp("noback-saved.lvl"));
   TRCMFile file;
