@@ -7,8 +7,12 @@
 #include "platform/platform.h"
 
 class TTitleScreen;
+class TMainGame;
+class TStandInScreens;
 class TGlobalSnd;
 class TOptions;
+class TTileCatalog;
+class TLevelManager;
 
 // The quest bookkeeping of the screen flow, done by the profiles and the main game.
 class QuestBook {
@@ -32,12 +36,16 @@ class App {
   static bool exists();
 
   TDeltaTime& deltaTime() { return *deltaTime_; }
+  TMainGame& mainGame() { return *mainGame_; }
   TMouse& mouse() { return *mouse_; }
   const platform::Image& pixel() const { return pixel_; }
   ScreenFlow& flow() { return flow_; }
   TGlobalSnd& globalSnd() { return *globalSnd_; }
   TOptions& options() { return *options_; }
   QuestBook* quest() { return quest_.get(); }
+  // The board catalogues (loaded by the loading screen) and the level sets built on them.
+  const std::shared_ptr<TTileCatalog>& tileCatalog() { return tileCatalog_; }
+  TLevelManager& levelManager() { return *levelManager_; }
   void setQuest(std::unique_ptr<QuestBook> quest) { quest_ = std::move(quest); }
 
   // The shared per-frame services after the timer: mouse sampling, music cross-fade.
@@ -50,6 +58,7 @@ class App {
   void connectFlow();
 
   std::unique_ptr<TDeltaTime> deltaTime_;
+  std::unique_ptr<TMainGame> mainGame_;
   std::unique_ptr<TGlobalSnd> globalSnd_;
   std::unique_ptr<TOptions> options_;
   std::unique_ptr<TMouse> mouse_;
@@ -57,4 +66,7 @@ class App {
   ScreenFlow flow_;
   std::unique_ptr<QuestBook> quest_;
   std::unique_ptr<TTitleScreen> title_;
+  std::unique_ptr<TStandInScreens> standIns_;
+  std::shared_ptr<TTileCatalog> tileCatalog_;
+  std::unique_ptr<TLevelManager> levelManager_;
 };
