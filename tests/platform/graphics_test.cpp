@@ -183,8 +183,8 @@ TEST_F(GraphicsTest, ScreenshotsAndGrabsSeeWhatWasDrawnEvenWhenNotAlwaysRenderin
 
 TEST_F(GraphicsTest, ShotsListedInTheEnvironmentAreTakenAtTheirFrame) {
   testsupport::TempDir dir;
-  const std::string spec = "2:" + (dir / "two.png") + ",junk," + "3:" + (dir / "three.png");
-  setenv("GLIMMERFIR_SHOTS", spec.c_str(), 1);
+  const std::string shots = "2:" + (dir / "two.png") + ",junk," + "3:" + (dir / "three.png");
+  setenv("GLIMMERFIR_SHOTS", shots.c_str(), 1);
   InitHeadless();
   unsetenv("GLIMMERFIR_SHOTS");
   for (int frame = 1; frame <= 3; ++frame) {
