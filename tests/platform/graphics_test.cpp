@@ -251,6 +251,7 @@ TEST_F(GraphicsTest, TrueTypeFontsMeasureAndDrawSmoothGlyphs) {
   EXPECT_LE(height, 36);
   EXPECT_GT(TextWidth("WWW"), TextWidth("iii"));
   EXPECT_EQ(TextWidth(""), 0);
+  EXPECT_EQ(TextWidth("a\r\nb"), TextWidth("ab")) << "control characters take no room";
 
   SetClsColor(0, 0, 0);
   Cls();
