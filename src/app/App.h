@@ -7,6 +7,8 @@
 #include "platform/platform.h"
 
 class TTitleScreen;
+class TGlobalSnd;
+class TOptions;
 
 // The quest bookkeeping of the screen flow, done by the profiles and the main game.
 class QuestBook {
@@ -33,6 +35,8 @@ class App {
   TMouse& mouse() { return *mouse_; }
   const platform::Image& pixel() const { return pixel_; }
   ScreenFlow& flow() { return flow_; }
+  TGlobalSnd& globalSnd() { return *globalSnd_; }
+  TOptions& options() { return *options_; }
   QuestBook* quest() { return quest_.get(); }
   void setQuest(std::unique_ptr<QuestBook> quest) { quest_ = std::move(quest); }
 
@@ -46,6 +50,8 @@ class App {
   void connectFlow();
 
   std::unique_ptr<TDeltaTime> deltaTime_;
+  std::unique_ptr<TGlobalSnd> globalSnd_;
+  std::unique_ptr<TOptions> options_;
   std::unique_ptr<TMouse> mouse_;
   platform::Image pixel_;
   ScreenFlow flow_;
