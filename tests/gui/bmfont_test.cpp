@@ -192,6 +192,7 @@ TEST_F(BMFontTest, TextWidthFollowsTheMeasuringRules) {
       {"AV", -1, "", kAdvA + sp + kKernAV + kAdvV},
       // The pair is split by the line break: no kerning on line 1.
       {"A\nV", 1, "", kAdvV},
+      {"A\nVV", -1, "", kAdvV + sp + kAdvV},
       // Line 0 is not the end of the text, so its spacing counts.
       {"A\nV", 0, "", kAdvA + sp},
       {"B\nAV", -1, "", kAdvA + sp + kKernAV + kAdvV},
@@ -399,28 +400,32 @@ TEST(BMFontAsset, GeneratorsWriterReadsBackGlyphByGlyph) {
   EXPECT_FLOAT_EQ(f.TextWidth("\xc3\xa9" "A"), 10 + 2 + 2 + 12);
 }
 
-TEST(BMFontAsset, GeneratedFontReadsBackGlyphByGlyph) {
+TEST(BMFontAsset, GeneratedFontsReadBackGlyphByGlyph) {
   const std::string folder = std::string(GLIMMERFIR_ASSET_DIR) + "/gfx/fonts/";
   if (platform::FileType(folder + "whitesmall_22.fnt") != 1)
     GTEST_SKIP() << "the asset generator has not written gfx/fonts/whitesmall_22.fnt";
   platform::InitHeadless();
-  auto font = TBMFont::Create(folder, "whitesmall_22.fnt");
-  EXPECT_EQ(font->BMFVersion, 3);
-  ASSERT_FALSE(font->BMFImage.empty());
-  std::set<int> ids;
-  for (size_t i = 0; i < font->Id.size(); ++i) {
-    SCOPED_TRACE(font->Id[i]);
-    EXPECT_TRUE(ids.insert(font->Id[i]).second);
-    ASSERT_LT(static_cast<size_t>(font->Page[i]), font->BMFImage.size());
-    const platform::Image& page = font->BMFImage[font->Page[i]];
-    ASSERT_NE(page, nullptr);
-    EXPECT_LE(font->X[i] + font->Width[i], platform::ImageWidth(page));
-    EXPECT_LE(font->Y[i] + font->Height[i], platform::ImageHeight(page));
-    EXPECT_EQ(font->FindChar(font->Id[i]), static_cast<int>(i));
-  }
-  for (int c = 'A'; c <= 'Z'; ++c) EXPECT_TRUE(ids.count(c)) << static_cast<char>(c);
   platform::SetScale(1, 1);
-  EXPECT_GT(font->TextWidth("Glimmerfir"), font->TextWidth("Glim"));
+  for (const char* name : {"whitesmall_22.fnt", "fontex.fnt", "fontex2.fnt", "tutorial.fnt"}) {
+    SCOPED_TRACE(name);
+    auto font = TBMFont::Create(folder, name);
+    EXPECT_EQ(font->BMFVersion, 3);
+    ASSERT_FALSE(font->BMFImage.empty());
+    std::set<int> ids;
+    for (size_t i = 0; i < font->Id.size(); ++i) {
+      SCOPED_TRACE(font->Id[i]);
+      EXPECT_TRUE(ids.insert(font->Id[i]).second);
+      ASSERT_LT(static_cast<size_t>(font->Page[i]), font->BMFImage.size());
+      const platform::Image& page = font->BMFImage[font->Page[i]];
+      ASSERT_NE(page, nullptr);
+      EXPECT_LE(font->X[i] + font->Width[i], platform::ImageWidth(page));
+      EXPECT_LE(font->Y[i] + font->Height[i], platform::ImageHeight(page));
+      EXPECT_EQ(font->FindChar(font->Id[i]), static_cast<int>(i));
+    }
+    for (int c = 'A'; c <= 'Z'; ++c) EXPECT_TRUE(ids.count(c)) << static_cast<char>(c);
+    EXPECT_GT(font->TextWidth("Glimmerfir"), font->TextWidth("Glim"));
+    EXPECT_GT(font->TextHeight("Glimmerfir"), 0);
+  }
 }
 
 }  // namespace
