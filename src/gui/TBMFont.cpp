@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "platform/files.h"
 #include "platform/strings.h"
@@ -44,8 +43,6 @@ void TBMFont::Init(const std::string& folder, const std::string& file) {
   LoadFromBytes(bytes->data(), bytes->size(), folder, true);
 }
 
-
-
 void TBMFont::LoadFromBytes(const uint8_t* data, size_t size, const std::string& folder,
                             bool loadPagePictures) {
   ParseBytes(data, size);
@@ -68,8 +65,6 @@ void TBMFont::loadPages(const std::string& folder) {
   }
   if (Packed) DecodeChannels();
 }
-
-
 
 void TBMFont::takeScale() { platform::GetScale(XScale, YScale); }
 
@@ -304,4 +299,3 @@ platform::Image TBMFont::shadowPage(size_t page, int radius, int intensity) {
   if (result) platform::SetImageHandle(result, 0, 0);
   return result;
 }
-

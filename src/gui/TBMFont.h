@@ -69,13 +69,12 @@ class TBMFont {
   int AA = 0, PaddingUp = 0, PaddingRight = 0, SpacingHoriz = 0, SpacingVert = 0, Outline = 0;
   // Common block.
   int LineHeight = 0, Base = 0, ScaleW = 0, ScaleH = 0, Pages = 0;
-  int Packed = 0, Encoded = 0, AlphaChannel = 0, RedChannel = 0, GreenChannel = 0,
-      BlueChannel = 0;
+  int Packed = 0, Encoded = 0, AlphaChannel = 0, RedChannel = 0, GreenChannel = 0, BlueChannel = 0;
 
   // Glyphs, in file order. Offsets and advances are kept as stored (unsigned 16-bit).
   std::u32string IdStr;
   std::vector<int> Id, X, Y, Width, Height, XOffset, YOffset, XAdvance, Page;
-  std::array<int, 256> ASCII{};
+  std::array<int, 256> ASCII{};  // glyph index by code below 256, -1 for none
   // Per glyph: the second characters of its kerning pairs and their amounts (low byte).
   std::vector<std::u32string> KerningChars;
   std::vector<std::string> KerningValue;

@@ -37,8 +37,7 @@ class ByteReader {
   size_t pos_ = 0;
 };
 
-constexpr int kInfoBlock = 1, kCommonBlock = 2, kPagesBlock = 3, kCharsBlock = 4,
-              kKerningBlock = 5;
+constexpr int kInfoBlock = 1, kCommonBlock = 2, kPagesBlock = 3, kCharsBlock = 4, kKerningBlock = 5;
 
 void readInfo(TBMFont& f, ByteReader in) {
   f.FontSize = in.u16();
@@ -92,10 +91,14 @@ void readPages(TBMFont& f, ByteReader in) {
 
 int channelIndex(int channel) {
   switch (channel) {
-    case 2: return 1;
-    case 4: return 2;
-    case 8: return 3;
-    default: return 0;
+    case 2:
+      return 1;
+    case 4:
+      return 2;
+    case 8:
+      return 3;
+    default:
+      return 0;
   }
 }
 
@@ -163,12 +166,23 @@ void readBlocks(TBMFont& f, const uint8_t* data, size_t size) {
     if (version == 2) blockSize = blockSize >= 4 ? blockSize - 4 : 0;
     ByteReader block = in.take(blockSize);
     switch (type) {
-      case kInfoBlock: readInfo(f, block); break;
-      case kCommonBlock: readCommon(f, block); break;
-      case kPagesBlock: readPages(f, block); break;
-      case kCharsBlock: readChars(f, block); break;
-      case kKerningBlock: readKerning(f, block); break;
-      default: break;
+      case kInfoBlock:
+        readInfo(f, block);
+        break;
+      case kCommonBlock:
+        readCommon(f, block);
+        break;
+      case kPagesBlock:
+        readPages(f, block);
+        break;
+      case kCharsBlock:
+        readChars(f, block);
+        break;
+      case kKerningBlock:
+        readKerning(f, block);
+        break;
+      default:
+        break;
     }
   }
 }

@@ -1,9 +1,8 @@
-#include "effects/TSopel.h"
-
 #include <filesystem>
 #include <fstream>
 
 #include "effects/EffectsFixture.h"
+#include "effects/TSopel.h"
 
 namespace {
 
