@@ -1,6 +1,8 @@
 #include "app/App.h"
 
 #include "app/TTitleScreen.h"
+#include "player/TGlobalSnd.h"
+#include "player/TOptions.h"
 
 namespace {
 std::unique_ptr<App>& instance() {
@@ -25,6 +27,11 @@ App::App() {
 void App::createSingletons() {
   // Constructors here may only set fields and load data: no window exists yet.
   deltaTime_ = TDeltaTime::Create(60.0f);
+  globalSnd_ = std::make_unique<TGlobalSnd>();
+  options_ = std::make_unique<TOptions>();
+  globalSnd_->options = options_.get();
+  options_->sounds = globalSnd_.get();
+  mouse_ = std::make_unique<TMouse>();
   pixel_ = platform::LoadImage("gfx/pixel.png");
   title_ = std::make_unique<TTitleScreen>();
 }
@@ -39,7 +46,11 @@ void App::connectFlow() {
   flow_.restartLevel = Control::RESTART_Level;
 }
 
-void App::updateFrameServices() {}
+void App::updateFrameServices() {
+  mouse_->update();
+  globalSnd_->update();
+}
 
-void App::saveAll() {}
+void App::saveAll() { options_->saveOptions(); }
+
 App::~App() = default;
