@@ -1,8 +1,7 @@
-#include "effects/TSanta.h"
-
 #include <cmath>
 
 #include "effects/EffectsFixture.h"
+#include "effects/TSanta.h"
 
 namespace {
 
