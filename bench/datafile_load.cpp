@@ -24,7 +24,8 @@ std::string GroupBody(int i) {
 
 std::string FlatText(int groups) {
   std::string text;
-  for (int i = 0; i < groups; ++i) text += "g" + std::to_string(i) + " {\n" + GroupBody(i) + "}\n\n";
+  for (int i = 0; i < groups; ++i)
+    text += "g" + std::to_string(i) + " {\n" + GroupBody(i) + "}\n\n";
   return text;
 }
 

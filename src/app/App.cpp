@@ -3,6 +3,8 @@
 #include "app/TTitleScreen.h"
 #include "match3/TLevelManager.h"
 #include "match3/TTileCatalog.h"
+#include "player/TGlobalSnd.h"
+#include "player/TOptions.h"
 
 namespace {
 std::unique_ptr<App>& instance() {
@@ -29,6 +31,11 @@ void App::createSingletons() {
   deltaTime_ = TDeltaTime::Create(60.0f);
   tileCatalog_ = std::make_shared<TTileCatalog>();
   levelManager_ = std::make_unique<TLevelManager>(tileCatalog_);
+  globalSnd_ = std::make_unique<TGlobalSnd>();
+  options_ = std::make_unique<TOptions>();
+  globalSnd_->options = options_.get();
+  options_->sounds = globalSnd_.get();
+  mouse_ = std::make_unique<TMouse>();
   pixel_ = platform::LoadImage("gfx/pixel.png");
   title_ = std::make_unique<TTitleScreen>();
 }
@@ -43,7 +50,11 @@ void App::connectFlow() {
   flow_.restartLevel = Control::RESTART_Level;
 }
 
-void App::updateFrameServices() {}
+void App::updateFrameServices() {
+  mouse_->update();
+  globalSnd_->update();
+}
 
-void App::saveAll() {}
+void App::saveAll() { options_->saveOptions(); }
+
 App::~App() = default;

@@ -3,11 +3,14 @@
 
 #include "app/Control.h"
 #include "app/TDeltaTime.h"
+#include "gui/TMouse.h"
 #include "platform/platform.h"
 
 class TTitleScreen;
 class TTileCatalog;
 class TLevelManager;
+class TGlobalSnd;
+class TOptions;
 
 // The quest bookkeeping of the screen flow, done by the profiles and the main game.
 class QuestBook {
@@ -31,8 +34,11 @@ class App {
   static bool exists();
 
   TDeltaTime& deltaTime() { return *deltaTime_; }
+  TMouse& mouse() { return *mouse_; }
   const platform::Image& pixel() const { return pixel_; }
   ScreenFlow& flow() { return flow_; }
+  TGlobalSnd& globalSnd() { return *globalSnd_; }
+  TOptions& options() { return *options_; }
   QuestBook* quest() { return quest_.get(); }
   // The board catalogues (loaded by the loading screen) and the level sets built on them.
   const std::shared_ptr<TTileCatalog>& tileCatalog() { return tileCatalog_; }
@@ -49,6 +55,9 @@ class App {
   void connectFlow();
 
   std::unique_ptr<TDeltaTime> deltaTime_;
+  std::unique_ptr<TGlobalSnd> globalSnd_;
+  std::unique_ptr<TOptions> options_;
+  std::unique_ptr<TMouse> mouse_;
   platform::Image pixel_;
   ScreenFlow flow_;
   std::unique_ptr<QuestBook> quest_;

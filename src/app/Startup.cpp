@@ -1,15 +1,18 @@
 #include "app/Startup.h"
 
+#include "app/App.h"
 #include "app/Control.h"
 #include "app/Frame.h"
 #include "app/Paths.h"
 #include "platform/platform.h"
+#include "player/TOptions.h"
 
 void startGame() {
   platform::SeedRnd(platform::MilliSecs());
   setupFolders();
   Paths::getPaths();
-  platform::Graphics(800, 600, 0, 60, 0);
+  App::get().options().loadOptions();
+  App::get().options().openScreen();
   platform::FlushMouse();
   platform::FlushKeys();
 }

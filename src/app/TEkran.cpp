@@ -1,6 +1,8 @@
 #include "app/TEkran.h"
 
+#include "app/App.h"
 #include "app/Globals.h"
+#include "gui/TGui.h"
 #include "platform/platform.h"
 
 float easeToward(float value, float target, float rate) {
@@ -9,8 +11,9 @@ float easeToward(float value, float target, float rate) {
   return value;
 }
 
-// The GUI toolkit hooks in here: drawing and updating the screen's TGui.
-void TEkran::_drawGui() {}
+void TEkran::_drawGui() {
+  if (Gui) Gui->draw();
+}
 
 void TEkran::_drawFade() {
   platform::SetBlend(platform::ALPHABLEND);
@@ -21,13 +24,22 @@ void TEkran::_drawFade() {
   platform::DrawRect(0, 0, platform::GraphicsWidth(), platform::GraphicsHeight());
 }
 
-void TEkran::_drawMouse() {}
+void TEkran::_drawMouse() {
+  if (App::exists()) App::get().mouse().draw();
+}
 
 void TEkran::_updateFade() { fade = easeToward(fade, dFade, fadeSpeed); }
 
 void TEkran::_updateAlpha() { alpha = easeToward(alpha, dAlpha, 0.05f); }
 
-void TEkran::_updateGui() {}
+void TEkran::_updateGui() {
+  if (!Gui) return;
+  for (const auto& control : Gui->_listaObiektow) {
+    control->_alpha = alpha;
+    control->_dAlpha = alpha;
+  }
+  Gui->update();
+}
 
 void TEkran::STANDARD_DATA() {
   alpha = 1.0f;

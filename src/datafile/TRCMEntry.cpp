@@ -26,8 +26,8 @@ int64_t ReadWholeNumber(std::string_view text) {
   int64_t value = 0;
   constexpr int64_t kLimit = std::numeric_limits<int64_t>::max() / 10 - 1;
   for (; i < text.size() && IsDigit(text[i]); ++i) {
-    if (value > kLimit) return negative ? std::numeric_limits<int64_t>::min()
-                                        : std::numeric_limits<int64_t>::max();
+    if (value > kLimit)
+      return negative ? std::numeric_limits<int64_t>::min() : std::numeric_limits<int64_t>::max();
     value = value * 10 + (text[i] - '0');
   }
   return negative ? -value : value;
@@ -114,8 +114,8 @@ float TRCMEntry::readFloat(std::string_view text) {
       // Only the exponent can push a double out of range: a huge one or a tiny one.
       const std::string_view number(first, static_cast<size_t>(last - first));
       const size_t e = number.find_first_of("eE");
-      const bool tiny = e != std::string_view::npos && e + 1 < number.size() &&
-                        number[e + 1] == '-';
+      const bool tiny =
+          e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-';
       wide = tiny ? 0.0 : HUGE_VAL;
     }
     value = static_cast<float>(wide);

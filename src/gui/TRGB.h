@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-// A colour, each channel 0-255.
+// A colour, 0-255 per channel; white unless set.
 class TRGB {
  public:
   int r = 255;

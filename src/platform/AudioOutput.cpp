@@ -30,7 +30,10 @@ bool AudioOutput::ensureDevice(int nowMillis) {
   if (triedOnce_ && nowMillis < nextRetry_) return false;
   triedOnce_ = true;
   nextRetry_ = nowMillis + kRetryMillis;
-  if (!SDL_WasInit(SDL_INIT_AUDIO) && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  if (!SDL_WasInit(SDL_INIT_AUDIO) && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    reportMissing();
+    return false;
+  }
   SDL_AudioSpec want{};
   want.freq = kSampleRate;
   want.format = AUDIO_S16SYS;
@@ -41,12 +44,18 @@ bool AudioOutput::ensureDevice(int nowMillis) {
   SDL_AudioSpec have{};
   device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
   if (!device_) {
-    std::printf("No sound device (%s); playing on silently\n", SDL_GetError());
+    reportMissing();
     return false;
   }
+  reportedMissing_ = false;
   lastSilentMillis_ = -1;
   SDL_PauseAudioDevice(device_, 0);
   return true;
+}
+
+void AudioOutput::reportMissing() {
+  if (!reportedMissing_) std::printf("No sound device (%s); playing on silently\n", SDL_GetError());
+  reportedMissing_ = true;
 }
 
 void AudioOutput::closeDevice() {
@@ -59,6 +68,7 @@ void AudioOutput::deviceLost(uint32_t deviceId) {
   std::printf("The sound device was lost; trying to reopen it\n");
   closeDevice();
   triedOnce_ = false;
+  lastSilentMillis_ = -1;
 }
 
 void AudioOutput::keepTime(int nowMillis) {

@@ -32,10 +32,12 @@ class AudioOutput {
 
  private:
   static void callback(void* self, uint8_t* stream, int length);
+  void reportMissing();
 
   Mixer& mixer_;
   uint32_t device_ = 0;
   bool triedOnce_ = false;
+  bool reportedMissing_ = false;
   int nextRetry_ = 0;
   int lastSilentMillis_ = -1;
   int64_t mixedFrames_ = 0;

@@ -38,6 +38,15 @@ void Backend::applyConfig() {
   script = config.inputScript.empty() ? InputScript{} : InputScript::load(config.inputScript);
   audio.resetVirtual();
   audio.setRecording(config.headless ? config.wavPath : "");
+  recorder.close();
+  if (!config.recordPath.empty()) recorder.open(config.recordPath);
+  recorder.setFrame(0);
+  input.setRecorder(recorder.isOpen() ? &recorder : nullptr);
+}
+
+void Backend::requestClose() {
+  closeRequested_ = true;
+  recorder.closeRequest();
 }
 
 void Backend::startHeadless() {
@@ -73,6 +82,7 @@ void Backend::closeScreen() {
   renderer.close();
   audio.closeDevice();
   audio.writeRecording();
+  recorder.close();
 }
 
 void Backend::updateDeferral() { renderer.setDeferred(config.headless && !alwaysRender_); }
@@ -101,6 +111,7 @@ void Backend::flip(int sync) {
   }
   renderer.dropPending();
   frames_ = shown;
+  recorder.setFrame(frames_);
   clock.advanceFrame();
   if (config.headless)
     audio.mixUntil(clock.virtualUnits() * kSampleRate / (1000 * Clock::kFrameRate));
@@ -113,10 +124,10 @@ void Backend::flip(int sync) {
 void Backend::handleEvent(const SDL_Event& event) {
   switch (event.type) {
     case SDL_QUIT:
-      closeRequested_ = true;
+      requestClose();
       break;
     case SDL_WINDOWEVENT:
-      if (event.window.event == SDL_WINDOWEVENT_CLOSE) closeRequested_ = true;
+      if (event.window.event == SDL_WINDOWEVENT_CLOSE) requestClose();
       break;
     case SDL_AUDIODEVICEREMOVED:
       if (!event.adevice.iscapture) audio.deviceLost(event.adevice.which);
@@ -142,7 +153,7 @@ void Backend::pumpEvents() {
 
 void Backend::poll() {
   if (!config.headless && SDL_WasInit(SDL_INIT_VIDEO)) pumpEvents();
-  if (script.applyDue(frames_, input)) closeRequested_ = true;
+  if (script.applyDue(frames_, input)) requestClose();
   if (!config.headless && audioWanted_) {
     audio.ensureDevice(clock.millis());
     audio.keepTime(clock.millis());

@@ -9,6 +9,7 @@
 #include "platform/CollisionLayers.h"
 #include "platform/GraphicsState.h"
 #include "platform/Input.h"
+#include "platform/InputRecorder.h"
 #include "platform/InputScript.h"
 #include "platform/Mixer.h"
 #include "platform/Random.h"
@@ -33,7 +34,7 @@ class Backend {
   void flip(int sync);
   void poll();
   bool appTerminate();
-  void requestClose() { closeRequested_ = true; }
+  void requestClose();
   void setAlwaysRender(bool on);
   bool saveScreenshot(const std::string& path);
   void notify(const std::string& text);
@@ -55,6 +56,7 @@ class Backend {
   Random random;
   CollisionLayers collisions;
   InputScript script;
+  InputRecorder recorder;
   std::string title = "Glimmerfir";
 
  private:

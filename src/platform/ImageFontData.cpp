@@ -13,13 +13,6 @@ constexpr int kBuiltInScale = 2;
 constexpr int kBuiltInAdvance = (kBuiltInGlyphWidth + 1) * kBuiltInScale;
 constexpr int kBuiltInHeight = (kBuiltInGlyphHeight + 1) * kBuiltInScale;
 
-Image glyphImage(int width, int height, const std::vector<uint8_t>& coverage) {
-  if (width <= 0 || height <= 0) return nullptr;
-  auto pixels = std::make_shared<PixmapData>(width, height);
-  for (size_t i = 0; i < coverage.size(); ++i)
-    pixels->pixels[i] = (uint32_t(coverage[i]) << 24) | 0x00FFFFFFu;
-  return MakeImage({pixels}, FILTEREDIMAGE);
-}
 }  // namespace
 
 ImageFont ImageFontData::load(const std::string& path, int size, int style) {
@@ -47,18 +40,18 @@ const Glyph& ImageFontData::glyph(int codepoint) {
       .first->second;
 }
 
-Glyph ImageFontData::render(int codepoint) const {
+Glyph ImageFontData::render(int codepoint) {
   FreeTypeFace::Bitmap bitmap;
   Glyph glyph;
   if (!face_->render(codepoint, smooth_, bitmap)) return glyph;
-  glyph.image = glyphImage(bitmap.width, bitmap.height, bitmap.coverage);
+  glyph.picture = atlas_.add(bitmap.width, bitmap.height, bitmap.coverage);
   glyph.offsetX = bitmap.left;
   glyph.offsetY = ascent_ - bitmap.top;
   glyph.advance = bitmap.advance;
   return glyph;
 }
 
-Glyph ImageFontData::renderBuiltIn(int codepoint) const {
+Glyph ImageFontData::renderBuiltIn(int codepoint) {
   const unsigned char* rows = BuiltInGlyphRows(codepoint);
   if (!rows) rows = BuiltInGlyphRows('?');
   const int w = kBuiltInGlyphWidth * kBuiltInScale, h = kBuiltInGlyphHeight * kBuiltInScale;
@@ -68,7 +61,7 @@ Glyph ImageFontData::renderBuiltIn(int codepoint) const {
       if (rows[y / kBuiltInScale] & (1u << (kBuiltInGlyphWidth - 1 - x / kBuiltInScale)))
         coverage[size_t(y) * size_t(w) + size_t(x)] = 255;
   Glyph glyph;
-  glyph.image = codepoint == ' ' ? nullptr : glyphImage(w, h, coverage);
+  if (codepoint != ' ') glyph.picture = atlas_.add(w, h, coverage);
   glyph.offsetY = kBuiltInScale / 2;
   glyph.advance = kBuiltInAdvance;
   return glyph;

@@ -7,14 +7,15 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/GlyphAtlas.h"
 #include "platform/ImageData.h"
 
 namespace platform {
 
 struct Glyph {
-  Image image;      // null for blanks
-  int offsetX = 0;  // from the pen to the picture's left edge
-  int offsetY = 0;  // from the text's top to the picture's top edge
+  GlyphAtlas::Slot picture;  // no page for blanks
+  int offsetX = 0;           // from the pen to the picture's left edge
+  int offsetY = 0;           // from the text's top to the picture's top edge
   int advance = 0;
 };
 
@@ -36,9 +37,10 @@ struct ImageFontData {
   int height_ = 0;
   int ascent_ = 0;
   std::unordered_map<int, Glyph> glyphs_;
+  GlyphAtlas atlas_;
 
-  Glyph render(int codepoint) const;
-  Glyph renderBuiltIn(int codepoint) const;
+  Glyph render(int codepoint);
+  Glyph renderBuiltIn(int codepoint);
 };
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/InputRecorder.h"
 #include "platform/strings.h"
 
 namespace platform {
@@ -89,6 +90,7 @@ void Input::key(int code, bool down, bool repeat) {
   if (code <= 0 || code >= kKeys) return;
   if (down && typesCharacter(code)) chars_.push_back(code);
   if (repeat) return;
+  if (recorder_) recorder_->key(code, down);
   setKey(code, down);
   // Left and right Shift, Ctrl and Alt also drive the generic 16, 17, 18.
   if (code >= 160 && code <= 165) {
@@ -101,22 +103,27 @@ void Input::key(int code, bool down, bool repeat) {
 }
 
 void Input::character(int codepoint) {
-  if (codepoint > 0) chars_.push_back(codepoint);
+  if (codepoint <= 0) return;
+  if (recorder_) recorder_->character(codepoint);
+  chars_.push_back(codepoint);
 }
 
 void Input::setBounds(int width, int height) {
   width_ = std::max(width, 1);
   height_ = std::max(height, 1);
-  mouseMove(mouseX_, mouseY_);
+  mouseX_ = std::clamp(mouseX_, 0, width_ - 1);
+  mouseY_ = std::clamp(mouseY_, 0, height_ - 1);
 }
 
 void Input::mouseMove(int x, int y) {
   mouseX_ = std::clamp(x, 0, width_ - 1);
   mouseY_ = std::clamp(y, 0, height_ - 1);
+  if (recorder_) recorder_->move(mouseX_, mouseY_);
 }
 
 void Input::mouseButton(int button, bool down) {
   if (button <= 0 || button >= kButtons) return;
+  if (recorder_) recorder_->button(button, down);
   if (down && !buttonDown_[size_t(button)]) ++buttonHits_[size_t(button)];
   buttonDown_[size_t(button)] = down;
 }

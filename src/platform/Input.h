@@ -9,6 +9,8 @@ union SDL_Event;
 
 namespace platform {
 
+class InputRecorder;
+
 class Input {
  public:
   static constexpr int kKeys = 256;
@@ -32,6 +34,8 @@ class Input {
   int mouseDown(int button) const;
   void flushMouse();
   void reset();
+  // Every event taken in is also written here (may be null).
+  void setRecorder(InputRecorder* recorder) { recorder_ = recorder; }
 
  private:
   void setKey(int code, bool down);
@@ -43,6 +47,7 @@ class Input {
   std::array<int, kButtons> buttonHits_{};
   int mouseX_ = 0, mouseY_ = 0;
   int width_ = 800, height_ = 600;
+  InputRecorder* recorder_ = nullptr;
 };
 
 }  // namespace platform

@@ -208,12 +208,12 @@ void DrawText(const std::string& text, float x, float y) {
   for (size_t i = 0; i < codepoints.size(); ++i) {
     if (i > 0) pen += font.kerning(codepoints[i - 1], codepoints[i]);
     const Glyph& glyph = font.glyph(codepoints[i]);
-    if (glyph.image) {
+    const GlyphAtlas::Slot& picture = glyph.picture;
+    if (picture.page) {
       // Every glyph hangs from the text's origin, so scale and rotation apply to the line.
-      const Image& image = glyph.image;
-      const SDL_Rect whole{0, 0, image->width, image->height};
-      submitPicture(image, 0, whole,
-                    B().state.place(x, y, float(image->width), float(image->height),
+      const SDL_Rect source{picture.x, picture.y, picture.width, picture.height};
+      submitPicture(picture.page, 0, source,
+                    B().state.place(x, y, float(picture.width), float(picture.height),
                                     -float(pen + glyph.offsetX), -float(glyph.offsetY)));
     }
     pen += glyph.advance;

@@ -102,6 +102,7 @@ bool Renderer::openWindow(const std::string& title, int width, int height, bool 
     return false;
   }
   fullScreen_ = fullScreen;
+  SDL_StartTextInput();  // typed characters arrive as text events
   if (!createRenderer(false)) {
     close();
     return false;

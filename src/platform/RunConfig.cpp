@@ -75,6 +75,8 @@ RunConfig RunConfig::fromEnvironment() {
   }
   const std::string wav = env("GLIMMERFIR_WAV");
   if (!wav.empty()) config.wavPath = absolute(wav);
+  const std::string record = env("GLIMMERFIR_RECORD");
+  if (!record.empty()) config.recordPath = absolute(record);
   return config;
 }
 

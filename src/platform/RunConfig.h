@@ -15,6 +15,7 @@ struct RunConfig {
   std::map<int, std::string> shots;  // GLIMMERFIR_SHOTS="frame:path,frame:path"
   int frameLimit = -1;               // GLIMMERFIR_FRAMES=N
   std::string wavPath;               // GLIMMERFIR_WAV=path (headless)
+  std::string recordPath;            // GLIMMERFIR_RECORD=path
 
   static RunConfig fromEnvironment();
   // "frame:path" items separated by commas; relative paths are made absolute now, so a

@@ -143,8 +143,8 @@ std::string DecodeText(const std::vector<uint8_t>& bytes) {
     // Re-encoding makes malformed bytes valid UTF-8 (each as its Latin-1 character).
     std::string out;
     out.reserve(n);
-    for (const int c : DecodeUtf8(std::string_view(
-             reinterpret_cast<const char*>(bytes.data()) + 3, n - 3))) {
+    for (const int c :
+         DecodeUtf8(std::string_view(reinterpret_cast<const char*>(bytes.data()) + 3, n - 3))) {
       out += EncodeUtf8(c);
     }
     return out;
@@ -156,8 +156,8 @@ std::string DecodeText(const std::vector<uint8_t>& bytes) {
 
 std::vector<uint8_t> EncodeText(const std::string& utf8Text) {
   const std::vector<int> codepoints = DecodeUtf8(utf8Text);
-  const bool latin1 = std::all_of(codepoints.begin(), codepoints.end(),
-                                  [](int c) { return c < 256; });
+  const bool latin1 =
+      std::all_of(codepoints.begin(), codepoints.end(), [](int c) { return c < 256; });
   std::vector<uint8_t> bytes;
   if (latin1) {
     bytes.assign(codepoints.begin(), codepoints.end());
@@ -214,8 +214,8 @@ bool SaveBytesAtomic(const std::vector<uint8_t>& bytes, const std::string& path)
   std::string temp = target + ".tmp.XXXXXX";
   const int fd = mkstemp(temp.data());
   if (fd < 0) return false;
-  const bool written = fchmod(fd, NewFileMode(target)) == 0 && WriteAll(fd, bytes) &&
-                       fsync(fd) == 0;
+  const bool written =
+      fchmod(fd, NewFileMode(target)) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
   const bool closed = close(fd) == 0;
   if (!written || !closed || rename(temp.c_str(), target.c_str()) != 0) {
     unlink(temp.c_str());

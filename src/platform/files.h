@@ -32,7 +32,7 @@ class Stream {
   int ReadByte();
   int ReadShort();  // little-endian, unsigned
   int ReadInt();    // little-endian
-  std::string ReadString(int count);
+  std::string ReadString(int count);  // the raw bytes; fewer at the end
   bool Eof() const;
   size_t Pos() const;
   size_t Size() const;

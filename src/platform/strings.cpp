@@ -89,9 +89,7 @@ std::string Upper(std::string_view text) { return MapCase(text, ToUpper); }
 
 std::string Lower(std::string_view text) { return MapCase(text, ToLower); }
 
-bool SameText(std::string_view a, std::string_view b) {
-  return Upper(a) == Upper(b);
-}
+bool SameText(std::string_view a, std::string_view b) { return Upper(a) == Upper(b); }
 
 std::string Trim(std::string_view text) {
   const auto blank = [](char c) { return static_cast<uint8_t>(c) < 33; };

@@ -176,6 +176,8 @@ struct GameFont {
   int fontSize;
 };
 
+void PrintTo(const GameFont& font, std::ostream* out) { *out << font.file; }
+
 class GeneratedFont : public ::testing::TestWithParam<GameFont> {};
 
 TEST_P(GeneratedFont, IsCompleteAndConsistentWithItsPages) {

@@ -42,7 +42,8 @@ TEST(TRCMFile, SettingsFileIsWrittenAndReReadByteForByte) {
 
   TRCMFile loaded(kData + "settings.dat");
   EXPECT_EQ(loaded._grupa->_id, "MAINGROUP");
-  for (const char* path : {"settings::fullScreen", "SETTINGS::FULLSCREEN", "Settings::fullscreen"}) {
+  for (const char* path :
+       {"settings::fullScreen", "SETTINGS::FULLSCREEN", "Settings::fullscreen"}) {
     EXPECT_EQ(loaded.getFloat(path), 1.0f) << path;
   }
   EXPECT_EQ(loaded.getFloat("settings::soundVolume"), 5.0f);
@@ -77,7 +78,8 @@ TEST(TRCMFile, ReadThenWrittenTable) {
        "a {\n\tk = 1, 0, 3, 0\n}\n\n"},
       {"commas in quotes do not separate", "a {\n\tk = \"x, y\", \"z\"\n}\n",
        "a {\n\tk = \"x, y\", \"z\"\n}\n\n"},
-      {"windows line ends", "a {\r\n\tk = \"v\"\r\n\tn = 3\r\n}\r\n", "a {\n\tk = \"v\"\n\tn = 3\n}\n\n"},
+      {"windows line ends", "a {\r\n\tk = \"v\"\r\n\tn = 3\r\n}\r\n",
+       "a {\n\tk = \"v\"\n\tn = 3\n}\n\n"},
       {"file ending in a brace", "a {\n\tk = 1\n}", "a {\n\tk = 1\n}\n\n"},
       {"entry without a line break before the brace is lost", "a {\n\tk = 1\n\tj = 2}\n",
        "a {\n\tk = 1\n}\n\n"},
@@ -90,8 +92,7 @@ TEST(TRCMFile, ReadThenWrittenTable) {
       {"nothing after =", "a {\n\tk =\n}\n", "a {\n\tk = \"\"\n}\n\n"},
       {"a value piece without its blank", "a {\n\tk =\"value\"\n\tj =\"\"\n}\n",
        "a {\n\tk = \"alue\"\n\tj = \"\"\n}\n\n"},
-      {"text after the outermost level is ignored", "a {\n}\n}\nb {\n\tk = 1\n",
-       "a {\n\n}\n\n"},
+      {"text after the outermost level is ignored", "a {\n}\n}\nb {\n\tk = 1\n", "a {\n\n}\n\n"},
       {"empty file", "", ""},
   };
   for (const RoundTrip& row : rows) {
@@ -109,8 +110,9 @@ struct Query {
 };
 
 TEST(TRCMFile, QueryTable) {
-  const char* file = "a {\n\tn = 5, 2.5, -3.75e1x\n\ts = \"v0\", \"12abc\"\n\tb {\n\t\tk = \"deep\"\n\t}\n}\n"
-                     "a {\n\tn = 99\n}\nlast {\n\tk = 1\n}\nr = 7";
+  const char* file =
+      "a {\n\tn = 5, 2.5, -3.75e1x\n\ts = \"v0\", \"12abc\"\n\tb {\n\t\tk = \"deep\"\n\t}\n}\n"
+      "a {\n\tn = 99\n}\nlast {\n\tk = 1\n}\nr = 7";
   const std::vector<Query> rows = {
       {file, "a::n", 0, " 5", 5.0f},  // number texts keep their blank
       {file, "A::N", 1, " 2.5", 2.5f},
@@ -135,10 +137,9 @@ TEST(TRCMFile, QueryTable) {
 
 TEST(TRCMFile, ReadFloatTable) {
   const std::vector<std::pair<std::string, float>> rows = {
-      {" \t12", 12.0f},  {"-0.5", -0.5f},   {"3.", 3.0f},     {".25", 0.25f},
-      {"1e3", 1000.0f},  {"1e", 1.0f},      {"2e+2x", 200.0f}, {"7-1", 7.0f},
-      {"- 3", 0.0f},     {"abc", 0.0f},     {"", 0.0f},       {"+4", 4.0f},
-      {"1e-60", 0.0f},   {"0x10", 0.0f},    {"inf", 0.0f},
+      {" \t12", 12.0f}, {"-0.5", -0.5f},   {"3.", 3.0f},    {".25", 0.25f}, {"1e3", 1000.0f},
+      {"1e", 1.0f},     {"2e+2x", 200.0f}, {"7-1", 7.0f},   {"- 3", 0.0f},  {"abc", 0.0f},
+      {"", 0.0f},       {"+4", 4.0f},      {"1e-60", 0.0f}, {"0x10", 0.0f}, {"inf", 0.0f},
   };
   for (const auto& [text, value] : rows) EXPECT_EQ(TRCMEntry::readFloat(text), value) << text;
   EXPECT_EQ(TRCMEntry::readFloat("1e60"), HUGE_VALF);
@@ -183,7 +184,8 @@ TEST(TRCMFile, SetFloatStoresNineDigitsAndTypesStayWithTheEntry) {
 TEST(TRCMFile, GetGroupWalksAllPartsButTheLast) {
   Loaded loaded("a {\n\tb {\n\t\tk = 1\n\t}\n}\n");
   TRCMFile& file = loaded.file;
-  EXPECT_EQ(file.getGroup(TRCMFile::splitPath("A::B::k")), file._grupa->getGroup("a")->getGroup("b"));
+  EXPECT_EQ(file.getGroup(TRCMFile::splitPath("A::B::k")),
+            file._grupa->getGroup("a")->getGroup("b"));
   EXPECT_EQ(file.getGroup({"a"}), file._grupa);
   EXPECT_EQ(file.getGroup({"x", "k"}), nullptr);
   const TRCMGroupPtr created = file.getGroupSet({"a", "New", "k"});

@@ -40,12 +40,15 @@ TEST_F(ZBufferTest, LayerIsDrawnInKeyOrderThenEmptied) {
   add(2, img, 0, 300, 10, 0, 0, 255);
   zb.sortAllLayers();
   ASSERT_EQ(zb.layers[2].size(), 5u);
+  // Rows dominate: (100,10) blue, then the two at (300,10), then red at 20, green at 30.
   EXPECT_EQ(zb.layers[2][0].b, 255);
-  EXPECT_EQ(zb.layers[2][2].g, 255);
+  EXPECT_EQ(zb.layers[2][1].r, 255);
+  EXPECT_EQ(zb.layers[2][2].b, 255);
+  EXPECT_EQ(zb.layers[2][4].g, 255);
   clearScreen();
   zb.drawLayer(2, 0);
   EXPECT_EQ(rgbAt(100, 30), 0x00FF00u);
-  EXPECT_EQ(rgbAt(100, 21), 0x00FF00u);  // green (y 30) overlaps red (y 20)
+  EXPECT_EQ(rgbAt(100, 20), 0xFF0000u);
   EXPECT_EQ(rgbAt(300, 10), 0x0000FFu);
   EXPECT_TRUE(zb.layers[2].empty());
 }

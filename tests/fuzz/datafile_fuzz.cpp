@@ -32,7 +32,7 @@ std::string ScratchFile() {
 // The path of the first entry on the way down the first subgroups, e.g. "a::b::key".
 std::string FirstEntryPath(const TRCMGroupPtr& root) {
   std::string prefix;
-  for (TRCMGroupPtr group = root; group; ) {
+  for (TRCMGroupPtr group = root; group;) {
     if (!group->_listaWpisow.empty()) return prefix + group->_listaWpisow[0]->_id;
     if (group->_listaGrup.empty()) break;
     group = group->_listaGrup[0];

@@ -170,3 +170,36 @@ TEST_F(InputTest, FrameLimitEndsTheRunThroughAppTerminate) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(InputTest, ARecordedSessionReplaysAsTheSameScript) {
+  testsupport::TempDir dir;
+  const std::string path = dir / "session.txt";
+  setenv("GLIMMERFIR_RECORD", path.c_str(), 1);
+  InitHeadless();
+  unsetenv("GLIMMERFIR_RECORD");
+  InjectMouseMove(3, 4);
+  InjectMouseMove(30, 40);  // moves within a frame collapse
+  Flip(0);
+  InjectMouseButton(1, true);
+  InjectKey(key::LALT, true);
+  InjectKey(key::LALT, true, true);  // repeats are not recorded
+  InjectChar(0x105);
+  Flip(0);
+  Flip(0);
+  InjectMouseButton(1, false);
+  InjectCloseRequest();
+  InitHeadless();  // ends the recording
+
+  std::vector<std::string> errors;
+  const InputScript script = InputScript::parse(testsupport::ReadFile(path), errors);
+  EXPECT_TRUE(errors.empty());
+  const std::vector<ScriptEvent> expected = {
+      {0, Kind::Move, 30, 40, {}},    {1, Kind::Press, 1, 0, {}},   {1, Kind::KeyDown, 164, 0, {}},
+      {1, Kind::Char, 0, 0, {0x105}}, {3, Kind::Release, 1, 0, {}}, {3, Kind::Close, 0, 0, {}},
+  };
+  EXPECT_EQ(script.events(), expected);
+}
+
+}  // namespace

@@ -7,12 +7,8 @@
 #include "platform/platform.h"
 #include "platform/strings.h"
 
-#if __has_include("datafile/TRCMFile.h")
 #include "datafile/TRCMFile.h"
-#define ASSETCHECK_HAS_DATAFILES 1
-#else
-#define ASSETCHECK_HAS_DATAFILES 0
-#endif
+#include "gui/TBMFont.h"
 
 using assets::AssetKind;
 using assets::AssetSpec;
@@ -100,7 +96,7 @@ bool AssetChecker::exists(const std::string& path, const std::string& namedBy) {
   bool pending = pending_.count(platform::Upper(path)) > 0;
   if (platform::FileType(platform::ResolvePath(path)) != 1) {
     if (pending)
-      notes_.push_back("not made yet: " + path);
+      notMadeYet_.push_back(path);
     else
       fail("MISSING", path, namedBy);
     return false;
@@ -161,7 +157,16 @@ void AssetChecker::checkFont(const std::string& path, const std::string& namedBy
   auto pages = fontPages(*bytes);
   if (!pages) return fail("NOT A BITMAP FONT (or no glyphs)", path, namedBy);
   std::string folder = path.substr(0, path.rfind('/') + 1);
+  size_t before = failures_.size();
   for (const auto& page : *pages) check({folder + page, AssetKind::Image, 0, 0, 0}, path);
+  if (failures_.size() != before) return;
+  // And as the game opens it: its own reader must find glyphs and every page.
+  auto font = TBMFont::Create(folder, path.substr(folder.size()));
+  bool pagesLoaded = font && !font->BMFImage.empty();
+  if (font)
+    for (const auto& image : font->BMFImage) pagesLoaded = pagesLoaded && image != nullptr;
+  if (!font || font->Id.empty() || !pagesLoaded)
+    fail("NOT READ BY THE GAME'S FONT LOADER:", path, namedBy);
 }
 
 void AssetChecker::checkSound(const std::string& path, const std::string& namedBy) {
@@ -199,7 +204,6 @@ void AssetChecker::checkCodeAssets() {
 }
 
 void AssetChecker::checkDataFiles() {
-#if ASSETCHECK_HAS_DATAFILES
   for (const auto& path : filesUnder("data", {".dat", ".lvl"})) {
     TRCMFile file(path);
     std::vector<TRCMGroupPtr> open{file._grupa};
@@ -212,9 +216,6 @@ void AssetChecker::checkDataFiles() {
       for (const auto& sub : group->_listaGrup) open.push_back(sub);
     }
   }
-#else
-  notes_.push_back("data files not walked: this build has no data-file reader yet");
-#endif
 }
 
 void AssetChecker::checkLayouts() {

@@ -25,6 +25,8 @@ class AssetChecker {
 
   const std::vector<std::string>& failures() const { return failures_; }
   const std::vector<std::string>& notes() const { return notes_; }
+  // Named files on the pending list that are still missing.
+  const std::vector<std::string>& notMadeYet() const { return notMadeYet_; }
   int checkedCount() const { return static_cast<int>(checked_.size()); }
 
   // The kind a path's extension implies when only its name is known; Data when none fits.
@@ -47,4 +49,5 @@ class AssetChecker {
   std::set<std::string> checked_;  // upper-case paths already checked
   std::vector<std::string> failures_;
   std::vector<std::string> notes_;
+  std::vector<std::string> notMadeYet_;
 };

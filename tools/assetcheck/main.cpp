@@ -49,6 +49,9 @@ int main(int argc, char** argv) {
   AssetChecker checker(pending);
   checker.checkAll();
   for (const auto& n : checker.notes()) std::printf("assetcheck: note: %s\n", n.c_str());
+  if (!checker.notMadeYet().empty())
+    std::printf("assetcheck: %zu named files are not made yet (listed in %s)\n",
+                checker.notMadeYet().size(), pendingFile.c_str());
   for (const auto& f : checker.failures()) std::fprintf(stderr, "assetcheck: %s\n", f.c_str());
   std::printf("assetcheck: %d files checked, %zu problem(s)\n", checker.checkedCount(),
               checker.failures().size());

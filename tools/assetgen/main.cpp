@@ -1,7 +1,7 @@
 // Draws and writes every registered asset into the output folder.
 //
 //   assetgen <asset-dir> [--manifest <file>] [--only <name-part>] [--threads <n>]
-//   assetgen --contact-sheet <out.png> <asset-dir>
+//   assetgen --contact-sheet <out.png> <asset-dir> [--only <path-part>] [--scale <n>]
 //   assetgen --preview <out.png> <asset-dir>        (a mock-up of the game screen)
 //   assetgen --zoom <factor> <out.png> <picture.png>
 #include <algorithm>
@@ -28,6 +28,7 @@ struct Options {
   std::string preview;
   std::string zoomOut;
   int zoom = 0;
+  int scale = 4;
   unsigned threads = 0;
 };
 
@@ -51,6 +52,10 @@ bool parse(int argc, char** argv, Options& o) {
       std::string n;
       if (!value(n) || !value(o.zoomOut)) return false;
       o.zoom = std::max(1, std::atoi(n.c_str()));
+    } else if (a == "--scale") {
+      std::string n;
+      if (!value(n)) return false;
+      o.scale = std::max(1, std::atoi(n.c_str()));
     } else if (a == "--threads") {
       std::string n;
       if (!value(n)) return false;
@@ -110,14 +115,15 @@ int main(int argc, char** argv) {
   if (!parse(argc, argv, o)) {
     std::fprintf(stderr,
                  "usage: assetgen <asset-dir> [--manifest <file>] [--only <name>] [--threads n]\n"
-                 "       assetgen --contact-sheet <out.png> <asset-dir>\n"
+                 "       assetgen --contact-sheet <out.png> <asset-dir> [--only <path-part>] [--scale <n>]\n"
                  "       assetgen --preview <out.png> <asset-dir>\n"
                  "       assetgen --zoom <factor> <out.png> <picture.png>\n");
     return 2;
   }
-  if (o.zoom > 0) return assetgen::Preview::zoom(o.outDir, o.zoom, o.zoomOut) ? 0 : 1;
+  if (o.zoom > 0)
+    return assetgen::Preview::zoom(o.outDir, o.zoom, o.zoomOut) ? 0 : 1;
   if (!o.preview.empty()) return assetgen::Preview::gameScreen(o.outDir, o.preview) ? 0 : 1;
   if (!o.contactSheet.empty())
-    return assetgen::ContactSheet::write(o.outDir, o.contactSheet) ? 0 : 1;
+    return assetgen::ContactSheet::write(o.outDir, o.contactSheet, o.only, o.scale) ? 0 : 1;
   return generate(o);
 }

@@ -96,12 +96,13 @@ Image fontSample(const std::string& fntPath, const std::vector<std::string>& lin
   return out;
 }
 
-std::vector<Item> collect(const std::string& dir) {
+std::vector<Item> collect(const std::string& dir, const std::string& only) {
   std::vector<std::string> paths;
   for (const auto& e : fs::recursive_directory_iterator(dir)) {
     if (!e.is_regular_file()) continue;
     std::string ext = e.path().extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(), ::tolower);
+    if (!only.empty() && e.path().string().find(only) == std::string::npos) continue;
     if (ext == ".png" || ext == ".jpg" || ext == ".jpeg" || ext == ".fnt")
       paths.push_back(e.path().string());
   }
@@ -125,12 +126,12 @@ std::vector<Item> collect(const std::string& dir) {
 }
 
 // Thumbnail scale: shrink big pictures, enlarge tiny ones so they can be judged.
-double thumbScale(const Image& img) {
+double thumbScale(const Image& img, int maxScale) {
   if (img.width == 0) return 1;
   double s = std::min(static_cast<double>(kMaxThumbW) / img.width,
                       static_cast<double>(kMaxThumbH) / img.height);
   if (s < 1) return s;
-  return std::clamp(std::floor(100.0 / std::max(img.width, img.height)), 1.0, 4.0);
+  return std::clamp(std::floor(s), 1.0, static_cast<double>(maxScale));
 }
 
 cairo_surface_t* toSurface(const Image& img) {
@@ -201,8 +202,9 @@ void drawPage(const std::vector<Placed>& placed, int height, const std::string& 
 
 }  // namespace
 
-bool ContactSheet::write(const std::string& assetDir, const std::string& outPng) {
-  std::vector<Item> items = collect(assetDir);
+bool ContactSheet::write(const std::string& assetDir, const std::string& outPng,
+                         const std::string& only, int maxScale) {
+  std::vector<Item> items = collect(assetDir, only);
   std::vector<Placed> placed;
   double x = kGap, y = kGap, rowH = 0;
   int pageNo = 1;
@@ -212,7 +214,7 @@ bool ContactSheet::write(const std::string& assetDir, const std::string& outPng)
     return base + "-" + std::to_string(n) + ".png";
   };
   for (const auto& item : items) {
-    double s = thumbScale(item.image);
+    double s = thumbScale(item.image, maxScale);
     double w = std::max(item.image.width * s, 180.0), h = item.image.height * s + kLabel;
     if (x + w > kSheetWidth - kGap) {
       x = kGap;

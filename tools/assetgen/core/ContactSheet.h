@@ -8,7 +8,10 @@ namespace assetgen {
 // size, so the whole set can be judged at a glance.
 class ContactSheet {
  public:
-  static bool write(const std::string& assetDir, const std::string& outPng);
+  // `only`: keep the files whose path contains it (all when empty); `scale` enlarges small
+  // pictures up to that factor.
+  static bool write(const std::string& assetDir, const std::string& outPng,
+                    const std::string& only = "", int maxScale = 4);
 };
 
 }  // namespace assetgen

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "core/Font.h"
+#include "core/Rng.h"
 
 namespace assetgen {
 
@@ -62,6 +63,44 @@ std::vector<cairo_glyph_t> kernedGlyphs(cairo_t* cr, const std::string& text, do
     cairo_ft_scaled_font_unlock_face(sf);
   }
   return out;
+}
+
+// A four-point twinkle with a soft halo.
+void twinkle(Canvas& c, double x, double y, double r) {
+  cairo_t* cr = c.cr();
+  c.radialGradient(x, y, 0, r * 1.2,
+                   {{0, Rgba::hex(0xFFFFFF, 0.95)}, {0.35, Rgba::hex(0xFFF6CC, 0.5)},
+                    {1, Rgba::hex(0xFFE9A8, 0)}});
+  cairo_arc(cr, x, y, r * 1.2, 0, 2 * M_PI);
+  cairo_fill(cr);
+  Canvas::star(cr, x, y, r, r * 0.16, 4, 0);
+  c.setColor(Rgba::hex(0xFFFFFF));
+  cairo_fill(cr);
+  Canvas::star(cr, x, y, r * 0.45, r * 0.1, 4, 45);
+  cairo_fill(cr);
+}
+
+// Twinkles on the upper edge of the letters: columns picked by a seed from the text, each
+// placed on the topmost solid pixel of its column.
+void addSparkles(Canvas& c, const std::string& text, int count, double size) {
+  uint64_t seed = 1469598103934665603ull;
+  for (unsigned char ch : text) seed = (seed ^ ch) * 1099511628211ull;
+  Rng rng(seed);
+  cairo_surface_flush(c.surface());
+  const uint8_t* px = cairo_image_surface_get_data(c.surface());
+  int stride = cairo_image_surface_get_stride(c.surface());
+  std::vector<std::pair<int, int>> spots;
+  for (int tries = 0; tries < count * 20 && static_cast<int>(spots.size()) < count; ++tries) {
+    int slice = static_cast<int>(spots.size());
+    int x0 = c.width() * (slice + 0.15) / count, x1 = c.width() * (slice + 0.85) / count;
+    int x = rng.between(x0, std::max(x0, x1 - 1));
+    for (int y = 0; y < c.height(); ++y)
+      if (px[y * stride + x * 4 + 3] > 230) {
+        spots.emplace_back(x, y + static_cast<int>(size * 0.04));
+        break;
+      }
+  }
+  for (const auto& [x, y] : spots) twinkle(c, x, y, size * rng.range(0.11, 0.16));
 }
 
 }  // namespace
@@ -164,6 +203,7 @@ std::unique_ptr<Canvas> renderLettering(const std::string& text, const Lettering
     cairo_fill(cr);
     cairo_restore(cr);
   }
+  if (style.sparkles > 0) addSparkles(c, text, style.sparkles, size);
   return canvas;
 }
 

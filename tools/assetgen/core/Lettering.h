@@ -27,6 +27,7 @@ struct LetteringStyle {
   double shadowDx = 3, shadowDy = 4, shadowRadius = 5;
   Rgba shadowColor = Rgba::hex(0x000000, 0.45);
   double maxWidth = 0;  // shrink the size until the ink fits; 0 = no limit
+  int sparkles = 0;  // twinkles caught on the upper edges of the letters
 };
 
 // Gold and white fills of the palette, shared by every family.

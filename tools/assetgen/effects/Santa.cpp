@@ -65,7 +65,7 @@ void reindeer(Canvas& c, double x, double y, bool glowingNose) {
   cairo_save(cr);
   cairo_translate(cr, x + 21, y - 12);
   cairo_rotate(cr, 0.35);
-  cairo_scale(cr, 6, 3.6);
+  cairo_scale(cr, 6.8, 4.1);
   cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
   cairo_restore(cr);
   c.linearGradient(0, y - 16, 0, y - 8, {{0, kFurLight}, {1, kFur}});
@@ -177,6 +177,18 @@ void sleigh(Canvas& c) {
   cairo_arc(cr, 47.5, 15, 2.4, 0, 2 * M_PI);
   c.setColor(Rgba::hex(0xFFFFFF));
   cairo_fill(cr);
+  // Face: eyes, a rosy nose and cheek, the moustache over the beard.
+  for (double ex : {55.0, 59.2}) {
+    cairo_arc(cr, ex, 20.2, 0.8, 0, 2 * M_PI);
+    c.setColor(Rgba::hex(0x2A1A0E));
+    cairo_fill(cr);
+  }
+  cairo_arc(cr, 59.5, 23.6, 1.6, 0, 2 * M_PI);
+  c.setColor(Rgba::hex(0xF08A80));
+  cairo_fill(cr);
+  cairo_move_to(cr, 55, 25.5);
+  cairo_curve_to(cr, 57, 24, 60, 24, 62.5, 25.5);
+  stroke(cr, Rgba::hex(0xFFFFFF), 2.2);
   // Body of the sleigh with its gold trim and the runner beneath.
   c.softShadow(sleighBody, 0, 2, 2, Rgba::hex(0x000000, 0.35));
   sleighBody(cr);

@@ -42,15 +42,7 @@ void crystal(Canvas& c, double armLength, double width, int branches, double bra
       cairo_restore(t);
     }
   };
-  c.glow(
-      [&](cairo_t* t) {
-        arms(t);
-        cairo_set_line_width(t, width * 2.5);
-        cairo_set_line_cap(t, CAIRO_LINE_CAP_ROUND);
-        cairo_stroke(t);
-        cairo_new_path(t);
-      },
-      1, 3, Rgba::hex(0xDCE8F7, 0.6));
+  c.glow(arms, width * 2.5, 3, Rgba::hex(0xDCE8F7, 0.6));
   arms(cr);
   cairo_set_line_width(cr, width);
   c.setColor(Rgba::hex(0xFFFFFF));

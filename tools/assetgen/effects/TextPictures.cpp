@@ -25,6 +25,7 @@ LetteringStyle festive(double size, std::vector<assetgen::Stop> fill, Rgba outli
   s.glowRadius = 10;
   s.tracking = size * 0.02;
   s.wordSpacing = size * 0.18;
+  s.sparkles = 3;
   return s;
 }
 

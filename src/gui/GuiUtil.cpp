@@ -1,0 +1,35 @@
+#include "gui/GuiUtil.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/strings.h"
+
+void guiError(const std::string& message) { platform::Notify(" >> BLAD! << : " + message); }
+
+float guiEase(float value, float target, float step) {
+  if (value < target) return std::min(value + step, target);
+  if (value > target) return std::max(value - step, target);
+  return value;
+}
+
+std::vector<float> guiNumbers(const std::string& value) {
+  std::vector<float> numbers;
+  size_t pos = 0;
+  while (pos < value.size()) {
+    while (pos < value.size() && static_cast<unsigned char>(value[pos]) < 33) ++pos;
+    size_t end = pos;
+    while (end < value.size() && static_cast<unsigned char>(value[end]) >= 33) ++end;
+    if (end > pos) numbers.push_back(std::strtof(value.substr(pos, end - pos).c_str(), nullptr));
+    pos = end;
+  }
+  return numbers;
+}
+
+bool guiTrue(const std::string& value) { return platform::SameText(value, "TRUE"); }
+
+std::shared_ptr<TRGB> guiRGB(const std::string& value) {
+  std::vector<float> n = guiNumbers(value);
+  n.resize(3, 0.0f);
+  return createRGB(int(n[0]), int(n[1]), int(n[2]));
+}

@@ -1,0 +1,150 @@
+#include "gui/TGui.h"
+
+#include "gui/GuiUtil.h"
+#include "gui/TBelka.h"
+#include "gui/TButton.h"
+#include "gui/TRGMAnimation.h"
+#include "gui/TRGMFont.h"
+#include "gui/TText.h"
+#include "gui/TTextEntry.h"
+#include "gui/TTheme.h"
+#include "gui/TWindow.h"
+#include "platform/files.h"
+#include "platform/platform.h"
+#include "platform/strings.h"
+
+namespace {
+std::shared_ptr<IGuiSounds>& guiSounds() {
+  static std::shared_ptr<IGuiSounds> sounds = std::make_shared<NullGuiSounds>();
+  return sounds;
+}
+}  // namespace
+
+void TGui::setSounds(std::shared_ptr<IGuiSounds> sounds) {
+  guiSounds() = sounds ? std::move(sounds) : std::make_shared<NullGuiSounds>();
+}
+
+IGuiSounds& TGui::sounds() { return *guiSounds(); }
+
+std::shared_ptr<TGui> loadGui(const std::string& path) {
+  auto gui = std::make_shared<TGui>();
+  if (platform::FileType(platform::ResolvePath(path)) == 1) {
+    gui->Load(path);
+  } else {
+    guiError("Plik : " + platform::RealPath(path) + " nie istenieje!");
+  }
+  return gui;
+}
+
+std::vector<GuiDeclaration> TGui::stworzListyTokenow(const std::string& text) {
+  std::vector<GuiDeclaration> declarations;
+  for (const auto& tokens : splitGuiDeclarations(tokenizeGui(text))) {
+    declarations.push_back(parseGuiDeclaration(tokens));
+  }
+  return declarations;
+}
+
+void TGui::Load(const std::string& path) {
+  remPath = platform::RealPath(platform::CurrentDir());
+  const std::string resolved = platform::ResolvePath(path);
+  _myPath = platform::RealPath(resolved);
+  _listaObiektow.clear();
+  const auto declarations = stworzListyTokenow(platform::LoadText(resolved).value_or(""));
+  platform::ChangeDir(platform::ExtractDir(_myPath));
+  for (const auto& declaration : declarations) {
+    if (platform::SameText(declaration.type, "BAR")) {
+      dodajObiektZlozony(declaration);
+    } else {
+      dodajObiekt(declaration);
+    }
+  }
+  platform::ChangeDir(remPath);
+}
+
+void TGui::reload() {
+  // A file that went away keeps the controls on screen.
+  if (platform::FileType(_myPath) != 1) {
+    guiError("Plik : " + _myPath + " nie istenieje!");
+    return;
+  }
+  Load(_myPath);
+}
+
+void TGui::dodajObiekt(const GuiDeclaration& d) {
+  const std::string type = platform::Upper(d.type);
+  std::shared_ptr<TGuiObject> control;
+  if (type == "BUTTON") {
+    control = TButton::CreateFromList(d.name, d.entries, this);
+  } else if (type == "ANIM") {
+    control = TRGMAnimation::createFromList(d.name, d.entries);
+  } else if (type == "TEXT") {
+    control = TText::createFromList(d.name, d.entries, this);
+  } else if (type == "WINDOW") {
+    control = TWindow::CreateFromList(d.name, d.entries, this);
+  } else if (type == "TEXTENTRY") {
+    control = TTextEntry::createFromList(d.name, d.entries, this);
+  } else if (type == "FONT") {
+    if (auto font = TRGMFont::createFromList(d.name, d.entries, this)) _fonts.push_back(font);
+  } else if (type == "THEME") {
+    TTheme::createFromList(d.name, d.entries, this);
+  }
+  if (control) addItem(control);
+}
+
+void TGui::dodajObiektZlozony(const GuiDeclaration& d) {
+  if (auto bar = TBelka::createFromList(d.name, d.entries, d.nested, this)) addItem(bar);
+}
+
+void TGui::clear() {
+  _listaObiektow.clear();
+  _clicked.clear();
+  _over.clear();
+}
+
+void TGui::addItem(const std::shared_ptr<TGuiObject>& control) {
+  if (control) _listaObiektow.push_back(control);
+}
+
+std::shared_ptr<TGuiObject> TGui::getItem(const std::string& id) const {
+  for (const auto& control : _listaObiektow) {
+    if (platform::SameText(control->_id, id)) return control;
+  }
+  return nullptr;
+}
+
+int TGui::clickedItem(const std::string& id) const {
+  return platform::SameText(_clicked, id) ? 1 : 0;
+}
+
+void TGui::setGuiAlpha(float a) {
+  for (const auto& control : _listaObiektow) {
+    control->_alpha = a;
+    control->_dAlpha = a;
+  }
+}
+
+void TGui::update() {
+  _clicked.clear();
+  _over.clear();
+  // A reload below replaces the list; finish this frame on the controls it started with.
+  const auto controls = _listaObiektow;
+  for (const auto& control : controls) {
+    control->update(0, 0);
+    if (auto* selector = dynamic_cast<TGuiSelector*>(control.get())) {
+      if (!selector->_clickedOp.empty()) _clicked = selector->_clickedOp;
+      if (!selector->_overOp.empty()) _over = selector->_overOp;
+      if (!_clicked.empty()) selector->_clean();
+    } else {
+      if (control->_clicked) _clicked = control->_id;
+      if (control->_over) _over = control->_id;
+    }
+  }
+  if (!_clicked.empty()) sounds().playClick();
+  if (platform::KeyDown(platform::key::LCONTROL) && platform::KeyHit('L')) reload();
+}
+
+void TGui::draw() {
+  for (const auto& control : _listaObiektow) {
+    if (control->_v) control->draw(0, 0);
+  }
+}
