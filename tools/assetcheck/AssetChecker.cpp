@@ -180,6 +180,11 @@ void AssetChecker::checkData(const std::string& path, const std::string& namedBy
 void AssetChecker::checkNamed(const std::string& value, const std::string& namedBy) {
   std::string path = platform::Trim(value);
   if (!namesAsset(path)) return;
+  // Layouts and themes load with their own folder as the working directory.
+  const std::string local = namedBy.substr(0, namedBy.rfind('/') + 1) + path;
+  if (platform::FileType(platform::ResolvePath(path)) != 1 &&
+      platform::FileType(platform::ResolvePath(local)) == 1)
+    path = local;
   check({path, kindOf(path), 0, 0, 0}, namedBy);
 }
 
@@ -220,14 +225,16 @@ void AssetChecker::checkDataFiles() {
 
 void AssetChecker::checkLayouts() {
   // Screen layouts and themes are white-space separated tokens, names possibly in quotes.
+  // The game reads the names relative to the folder of the file that names them.
   for (const auto& path : filesUnder("gfx/gui", {".gui", ".txt"})) {
     auto text = platform::LoadText(path);
     if (!text) continue;
+    const std::string folder = path.substr(0, path.rfind('/') + 1);
     std::string token;
     for (size_t i = 0; i <= text->size(); ++i) {
       char c = i < text->size() ? (*text)[i] : ' ';
       if (static_cast<unsigned char>(c) <= ' ' || c == '"' || c == ',' || c == '=') {
-        if (!token.empty()) checkNamed(token, path);
+        if (!token.empty()) checkNamed(folder + token, path);
         token.clear();
       } else {
         token += c;
