@@ -32,13 +32,13 @@ void App::createSingletons() {
   // Constructors here may only set fields and load data: no window exists yet.
   deltaTime_ = TDeltaTime::Create(60.0f);
   mainGame_ = std::make_unique<TMainGame>();
+  tileCatalog_ = std::make_shared<TTileCatalog>();
+  levelManager_ = std::make_unique<TLevelManager>(tileCatalog_);
   globalSnd_ = std::make_unique<TGlobalSnd>();
   options_ = std::make_unique<TOptions>();
   globalSnd_->options = options_.get();
   options_->sounds = globalSnd_.get();
   mouse_ = std::make_unique<TMouse>();
-  tileCatalog_ = std::make_shared<TTileCatalog>();
-  levelManager_ = std::make_unique<TLevelManager>(tileCatalog_);
   pixel_ = platform::LoadImage("gfx/pixel.png");
   title_ = std::make_unique<TTitleScreen>();
   // The in-game menu, win and lose screens are not in yet; these stand in for them.

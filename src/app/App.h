@@ -9,10 +9,10 @@
 class TTitleScreen;
 class TMainGame;
 class TStandInScreens;
-class TGlobalSnd;
-class TOptions;
 class TTileCatalog;
 class TLevelManager;
+class TGlobalSnd;
+class TOptions;
 
 // The quest bookkeeping of the screen flow, done by the profiles and the main game.
 class QuestBook {

@@ -25,10 +25,11 @@ int readGridSize(TRCMFile& file, const std::string& key) {
   return clamped;
 }
 
-// The first cols values of a row entry; a short or missing row reads as zeros past its end.
+// The first cols values of a row entry; a short row reads as zeros past its end, and a
+// missing one (like any missing key) as zeros throughout.
 std::vector<int> readRow(TRCMFile& file, const std::string& key, int cols) {
   const int present = std::min(valueCount(file, key), cols);
-  if (present < cols)
+  if (present > 0 && present < cols)
     reportProblem(key + " holds " + std::to_string(present) + " of " + std::to_string(cols) +
                   " values");
   std::vector<int> values(cols, 0);
@@ -196,7 +197,7 @@ void writeBoard(TRCMFile& file, const TLevel& level) {
 
 }  // namespace
 
-void TLevel::save(const std::string& path) {
+bool TLevel::save(const std::string& path) {
   TRCMFile file;
   const std::string prefix = platform::SameText(typ, "HIDDEN-OBJECT") ? "STAGE" : "QUEST";
   file.setString("Level::id", prefix + "-" + std::to_string(id), 0);
@@ -206,7 +207,9 @@ void TLevel::save(const std::string& path) {
   if (musicID.empty()) musicID = "game1";
   file.setString("Level::music", musicID, 0);
   if (platform::SameText(typ, kBoardTyp)) writeBoard(file, *this);
-  file.save(path);
+  if (file.save(path)) return true;
+  reportProblem("could not write " + path);
+  return false;
 }
 
 std::shared_ptr<TLevel> newLevel(int rows, int cols, float mX, float mY,

@@ -68,8 +68,9 @@ class TLevel : public TLevelData {
   int HHH = 0;
   int screenH = 0;
 
-  // Writes the level file; the board only for a "MATCH-3" level.
-  void save(const std::string& path);
+  // Writes the level file; the board only for a "MATCH-3" level. False when the file could
+  // not be written (the old file, if any, is then left as it was).
+  bool save(const std::string& path);
 
   // The geometry step: cell size, scale, board size and every cell's position.
   void countMaths(float mX, float mY);

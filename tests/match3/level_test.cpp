@@ -176,7 +176,8 @@ TEST_F(LevelTest, SaveAndLoadKeepTheBoard) {
   level->starsCollected = 7;
   level->scoreCollected = 250;
   const std::string path = temp("saved.lvl");
-  level->save(path);
+  ASSERT_TRUE(level->save(path));
+  EXPECT_FALSE(level->save(temp("no-such-folder/saved.lvl")));
 
   TRCMFile file;
   file.Load(path);

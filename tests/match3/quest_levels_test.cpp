@@ -1,6 +1,4 @@
-// The quest's own level files, read from the asset folder. The catalogues are fixtures with
-// the ids the game's catalogue files use (tile kinds 1-7, bonus kinds 101-112, tilesets 0-4,
-// backgrounds 1-4), so the levels are checked against the ids they may name.
+// The quest's own level files, read from the asset folder with the game's catalogues.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -24,11 +22,7 @@ class QuestLevelsTest : public ::testing::Test {
     catalog = std::make_shared<TTileCatalog>();
     manager = std::make_unique<TLevelManager>(catalog);
     ::testing::internal::CaptureStdout();
-    const std::string fixtures = std::string(GLIMMERFIR_TEST_DATA) + "/match3/catalogue/";
-    catalog->loadTiles(fixtures + "tiles.dat");
-    catalog->loadBonusy(fixtures + "bonusy.dat");
-    catalog->loadTileBacks(fixtures + "tileBacks.dat");
-    catalog->loadBackgrounds(fixtures + "backgrounds.dat");
+    catalog->loadAll();
     manager->setup();
     ::testing::internal::GetCapturedStdout();
   }

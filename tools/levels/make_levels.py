@@ -6,7 +6,8 @@ on top of every vertical run of cells, deals starting tiles without ready-made l
 moves to make) and writes the level files, the set files and the quest list in the game's
 group/entry format. Run it from anywhere; the output is committed.
 
-Board characters: ' ' no cell, '.' plain cell, 'p' single plate, 'g' double plate.
+Board characters: ' ' no cell, '.' plain cell, 'p' purple plate, 'y' gold plate (one match
+each), 'P' two-layer purple plate, 'g' gold layer on purple (two matches each).
 Chain characters (optional second drawing of the same shape): '1', '2' chain level, else none.
 """
 import os
@@ -17,10 +18,12 @@ DATA = os.path.join(ROOT, "assets", "data")
 
 # Tileset ids of the catalogue: 0 no cell, 1 plain, then the plates.
 NO_CELL, PLAIN = 0, 1
-PLATE_IDS = {"p": 2, "g": 4}
+PLATE_IDS = {"p": 2, "y": 3, "P": 4, "g": 5}
 CELL_IDS = {" ": NO_CELL, ".": PLAIN, **PLATE_IDS}
 
-FIRE = [101, 102, 103, 104]
+# The gentle bonuses first (small bomb, short fires), the strong ones in the second set.
+FIRE = [101, 102, 109, 110]
+STRONG = [105, 106, 103, 104]
 ALL_BONUSES = list(range(101, 113))
 
 SETS = [
@@ -130,24 +133,24 @@ SETS = [
     {
         "id": 2,
         "levels": [
-            dict(kinds=[1, 2, 3, 4, 5], bonuses=FIRE + [105, 106], time=330, bg=1, music="level2", board=[
+            dict(kinds=[1, 2, 3, 4, 5], bonuses=FIRE + STRONG, time=330, bg=1, music="level2", board=[
                 "      ...",
                 "    .....",
                 "  .......",
                 ".........",
                 ".ppppppp.",
-                "pgggggggp",
+                "pPPPPPPPp",
                 ".ppppppp.",
                 ".........",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], bonuses=FIRE + [105, 106, 107], time=330, bg=2, music="level3", board=[
+            dict(kinds=[1, 2, 3, 4, 5], bonuses=FIRE + STRONG + [107], time=330, bg=2, music="level3", board=[
                 ".....  .....",
                 ".ppp.  .ppp.",
                 ".pgp.  .pgp.",
                 ".ppp.  .ppp.",
                 ".....  .....",
                 ".....  .....",
-                ".ppp.  .ppp.",
+                ".yyy.  .yyy.",
                 ".....  .....",
             ], chains=[
                 "            ",
@@ -159,7 +162,7 @@ SETS = [
                 " 111    111 ",
                 "            ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], bonuses=FIRE + [105, 106, 107, 108], time=330, bg=3,
+            dict(kinds=[1, 2, 3, 4, 5, 6], bonuses=FIRE + STRONG + [107, 108], time=330, bg=3,
                  music="level3", board=[
                 "    ..    ",
                 "   ....   ",
@@ -172,7 +175,7 @@ SETS = [
                 "   ....   ",
                 "    ..    ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], bonuses=FIRE + [105, 106, 107, 108], time=330, bg=4,
+            dict(kinds=[1, 2, 3, 4, 5, 6], bonuses=FIRE + STRONG + [107, 108], time=330, bg=4,
                  music="level4", board=[
                 "..........",
                 ".gggggggg.",
@@ -231,9 +234,9 @@ SETS = [
                 "...........",
                 ".ggggggggg.",
                 ".g.......g.",
-                ".g.ppppp.g.",
-                ".g.pgggp.g.",
-                ".g.ppppp.g.",
+                ".g.yyyyy.g.",
+                ".g.yPPPy.g.",
+                ".g.yyyyy.g.",
                 ".g.......g.",
                 ".ggggggggg.",
                 "...........",
