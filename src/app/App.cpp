@@ -4,6 +4,7 @@
 #include "match3/TLevelManager.h"
 #include "match3/TMainGame.h"
 #include "match3/TTileCatalog.h"
+#include "player/TBoardSoundsAdapter.h"
 #include "player/TGlobalSnd.h"
 #include "player/TOptions.h"
 #include "screens/TStandInScreens.h"
@@ -43,7 +44,9 @@ void App::createSingletons() {
   title_ = std::make_unique<TTitleScreen>();
   // The in-game menu, win and lose screens are not in yet; these stand in for them.
   standIns_ = std::make_unique<TStandInScreens>(*mainGame_);
+  boardSounds_ = std::make_unique<TBoardSoundsAdapter>(*globalSnd_);
   mainGame_->sounds = globalSnd_.get();
+  mainGame_->boardSounds = boardSounds_.get();
   mainGame_->overlays = standIns_.get();
 }
 

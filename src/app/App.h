@@ -9,6 +9,7 @@
 class TTitleScreen;
 class TMainGame;
 class TStandInScreens;
+class IBoardSounds;
 class TTileCatalog;
 class TLevelManager;
 class TGlobalSnd;
@@ -67,6 +68,7 @@ class App {
   std::unique_ptr<QuestBook> quest_;
   std::unique_ptr<TTitleScreen> title_;
   std::unique_ptr<TStandInScreens> standIns_;
+  std::unique_ptr<IBoardSounds> boardSounds_;
   std::shared_ptr<TTileCatalog> tileCatalog_;
   std::unique_ptr<TLevelManager> levelManager_;
 };

@@ -12,6 +12,7 @@
 #include "effects/Poswiata.h"
 #include "effects/TParticle.h"
 #include "effects/TSnow.h"
+#include "effects/TSopel.h"
 #include "match3/TLevelManager.h"
 #include "match3/TMainGame.h"
 #include "match3/TTileCatalog.h"
@@ -32,6 +33,7 @@ void loadResources() {
   TParticle::setup();
   loadSnowImages();
   Poswiata::setup();
+  loadSople();
 }
 
 // GLIMMERFIR_LEVEL=file: the run opens on that level instead of the main menu.

@@ -1,18 +1,17 @@
 #pragma once
 #include <memory>
-#include <string>
 
 class TLevel;
 class TTile;
 
 // What the main game screen asks of the board: the player's controller, the level's opening
-// and closing animations and the flights in the air. The board implements it; tests use a
-// recording double.
+// and closing animations and the flights in the air. Match3Board is the board itself; tests
+// use a recording double.
 class IMainGameBoard {
  public:
   virtual ~IMainGameBoard() = default;
   virtual void setLevel(const std::shared_ptr<TLevel>& level) = 0;
-  // One frame of input and board rules; draws the board with its background.
+  // One frame of input and board rules; the board draws its own background.
   virtual void update() = 0;
   virtual void draw() = 0;
   // The tile the player has selected, or null.
@@ -30,18 +29,4 @@ class IMainGameBoard {
   virtual void clearFlights() = 0;
   // Lands every flight at once, so no tile is left in the air when the level is left.
   virtual void finishFlights() = 0;
-};
-
-// The two arrows that point at a possible swap.
-class IMoveHint {
- public:
-  virtual ~IMoveHint() = default;
-  // True while a hint is pending or shown; a new one is not taken meanwhile.
-  virtual bool started() const = 0;
-  virtual void show(const std::shared_ptr<TTile>& tile1, const std::shared_ptr<TTile>& tile2,
-                    const std::string& kier) = 0;
-  virtual void reset() = 0;
-  virtual void resetFull() = 0;
-  virtual void update() = 0;
-  virtual void draw() = 0;
 };

@@ -26,4 +26,6 @@ class IMainGameTutorial {
   virtual ~IMainGameTutorial() = default;
   virtual void update() = 0;
   virtual void draw() = 0;
+  // A hint is on screen: the board takes no mouse input meanwhile.
+  virtual bool hintShown() const = 0;
 };

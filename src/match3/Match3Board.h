@@ -2,40 +2,30 @@
 #include <memory>
 
 #include "match3/IMainGameBoard.h"
+#include "match3/TMatch3Game.h"
 
 class TLevel;
-class TMainGame;
 
-// The board as the main game screen drives it. Until the board's rules are in, it shows the
-// level as its file lays it out (background, snow, plates, frame and tiles) and stands still.
+// The board as the main game screen drives it: the player's controller and its level.
 class Match3Board : public IMainGameBoard {
  public:
-  explicit Match3Board(TMainGame& game) : game_(game) {}
+  TMatch3Game match3;
 
-  // The move hint's shared picture, and a new hint (none while the board stands still).
-  static void setupHint();
-  static std::shared_ptr<IMoveHint> createHint();
-
-  void setLevel(const std::shared_ptr<TLevel>& level) override { level_ = level; }
-  void update() override {}
-  void draw() override;
-  std::shared_ptr<TTile> clicked() const override;
+  void setLevel(const std::shared_ptr<TLevel>& level) override;
+  void update() override { match3.update(); }
+  void draw() override { match3.draw(); }
+  std::shared_ptr<TTile> clicked() const override { return match3.clicked; }
   void clearClicked() override;
-  void startDrawing() override { setHidden(0); }
-  void startDrawingBack() override { setHidden(1); }
-  void hideMe() override { setHidden(1); }
-  void updateTiles() override {}
-  void shuffleTiles() override {}
-  void useVanish(int, int, int) override {}
+  void startDrawing() override;
+  void startDrawingBack() override;
+  void hideMe() override;
+  void updateTiles() override;
+  void shuffleTiles() override;
+  void useVanish(int row, int col, int power) override;
   bool isBonus(int id) const override;
-  void clearFlights() override {}
-  void finishFlights() override {}
+  void clearFlights() override;
+  void finishFlights() override;
 
  private:
-  void setHidden(int hide);
-  void drawPlates() const;
-  void drawTiles() const;
-
-  TMainGame& game_;
-  std::shared_ptr<TLevel> level_;
+  TLevel* level() const { return match3.level.get(); }
 };

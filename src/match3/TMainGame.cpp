@@ -36,11 +36,40 @@ std::string formatClock(int seconds) {
   return twoDigits(s / 60) + ":" + twoDigits(s % 60);
 }
 
-TMainGame::TMainGame() {
+// The board's reports, turned into this screen's counters, flags and hint.
+class TMainGame::BoardEvents : public IBoardListener {
+ public:
+  explicit BoardEvents(TMainGame& game) : game_(game) {}
+  void addPoints(int points) override { game_.punktyZebrane += points; }
+  void addStar() override { game_.gwiazdkiZebrane += 1; }
+  void eventMatch() override { game_.EVENT_MATCH = 1; }
+  void eventSpecTileMatch() override { game_.EVENT_SPEC_TILE_MATCH = 1; }
+  void eventChainMatch() override { game_.EVENT_CHAIN_MATCH = 1; }
+  void setMatch(int row1, int col1, int row2, int col2, const std::string& kier) override {
+    game_.setMatch(row1, col1, row2, col2, kier);
+  }
+  void resetTileMatch() override {
+    if (game_.tileMatch) game_.tileMatch->reset();
+  }
+  void resetFullTileMatch() override {
+    if (game_.tileMatch) game_.tileMatch->resetFull();
+  }
+  TParticleList* pointsParticles() override { return game_.pointsParticles.get(); }
+  bool tutorialHintShown() const override {
+    return game_.tutorial && game_.tutorial->hintShown();
+  }
+
+ private:
+  TMainGame& game_;
+};
+
+TMainGame::TMainGame() : boardEvents_(std::make_unique<BoardEvents>(*this)) {
   id = "Main Game";
   setChainParticles(chainParticles);
   setTextParticles(textParticles);
 }
+
+TMainGame::~TMainGame() = default;
 
 // ---- Set-up ---------------------------------------------------------------------------------
 
@@ -60,16 +89,12 @@ void TMainGame::_setupGUI() {
                            assets::SELECT_FRAMES, 6);
   MidHandleImage(clickImg);
   maxFrame = 21.0f;
-  Match3Board::setupHint();
+  tileMatch = std::make_shared<TTileMatch>();
+  TTileMatch::setup();
 }
 
 void TMainGame::_setupMatch3() {
-  if (!match3) setBoard(std::make_shared<Match3Board>(*this), Match3Board::createHint());
-}
-
-void TMainGame::setBoard(std::shared_ptr<IMainGameBoard> board, std::shared_ptr<IMoveHint> hint) {
-  match3 = std::move(board);
-  tileMatch = std::move(hint);
+  if (!match3) match3 = std::make_shared<Match3Board>();
 }
 
 // ---- Called by the screen flow --------------------------------------------------------------
@@ -77,6 +102,8 @@ void TMainGame::setBoard(std::shared_ptr<IMainGameBoard> board, std::shared_ptr<
 void TMainGame::setLevel(const std::shared_ptr<TLevel>& newLevel) {
   level = newLevel;
   if (!level) return;
+  level->listener = &boardListener();
+  level->sounds = boardSounds;
   match3->setLevel(level);
   level->loadBackGround();
   match3->startDrawing();
@@ -352,8 +379,7 @@ std::string TMainGame::getTimeString() const { return formatClock(level ? level-
 int TMainGame::isBonus(int id) const { return match3 && match3->isBonus(id) ? 1 : 0; }
 
 void TMainGame::setMatch(int row1, int col1, int row2, int col2, const std::string& direction) {
-  if (!tileMatch || !level || tileMatch->started()) return;
-  tileMatch->show(level->tileAt(row1, col1), level->tileAt(row2, col2), direction);
+  if (tileMatch && level) tileMatch->setMatch(*level, row1, col1, row2, col2, direction);
 }
 
 int TMainGame::mode() const { return profile ? profile->mode() : 0; }

@@ -4,9 +4,12 @@
 
 #include "app/TEkran.h"
 #include "effects/TParticle.h"
+#include "match3/IBoardListener.h"
+#include "match3/IBoardSounds.h"
 #include "match3/IMainGameBoard.h"
 #include "match3/IMainGameHost.h"
 #include "match3/TLevelComplited.h"
+#include "match3/TTileMatch.h"
 #include "platform/platform.h"
 
 class TBMFont;
@@ -42,7 +45,7 @@ class TMainGame : public TEkran {
   std::shared_ptr<TParticleList> chainParticles = std::make_shared<TParticleList>();
   std::shared_ptr<TParticleList> textParticles = std::make_shared<TParticleList>();
   int time = 0;
-  std::shared_ptr<IMoveHint> tileMatch;
+  std::shared_ptr<TTileMatch> tileMatch;
 
   // Who the screen talks to; each may be left unset. Without a profile the level is timed and
   // shows its own number; without overlays the screen behaves as described at _STATE_Win,
@@ -51,8 +54,10 @@ class TMainGame : public TEkran {
   IMainGameOverlays* overlays = nullptr;
   IMainGameTutorial* tutorial = nullptr;
   TGlobalSnd* sounds = nullptr;
+  IBoardSounds* boardSounds = nullptr;  // what the board plays through
 
   TMainGame();
+  ~TMainGame() override;
 
   void setup() override;
   virtual void _drawGUI();
@@ -97,9 +102,10 @@ class TMainGame : public TEkran {
   virtual void WIN();
   virtual void LOSE();
 
-  // The board to use from now on; the board the screen makes for itself in _setupMatch3 until
-  // then. Set before setLevel.
-  void setBoard(std::shared_ptr<IMainGameBoard> board, std::shared_ptr<IMoveHint> hint);
+  // The board to use instead of the one _setupMatch3 makes; set before setLevel.
+  void setBoard(std::shared_ptr<IMainGameBoard> board) { match3 = std::move(board); }
+  // Where the board reports its points, stars, events and hint requests: this screen.
+  IBoardListener& boardListener() { return *boardEvents_; }
 
   // What the profile says, or the defaults without one: timed, the level's own number.
   int mode() const;
@@ -109,6 +115,8 @@ class TMainGame : public TEkran {
   std::string summaryLine() const;
 
  private:
+  class BoardEvents;
+  std::unique_ptr<IBoardListener> boardEvents_;
   bool cheatsOn() const;
   void playMusic(const std::string& name);
   void drawCounters();

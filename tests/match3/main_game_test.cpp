@@ -53,25 +53,6 @@ class RecordingBoard : public IMainGameBoard {
   void finishFlights() override { calls.push_back("finishFlights"); }
 };
 
-class RecordingHint : public IMoveHint {
- public:
-  bool pending = false;
-  std::shared_ptr<TTile> tile1, tile2;
-  std::string kier;
-  bool started() const override { return pending; }
-  void show(const std::shared_ptr<TTile>& a, const std::shared_ptr<TTile>& b,
-            const std::string& k) override {
-    tile1 = a;
-    tile2 = b;
-    kier = k;
-    pending = true;
-  }
-  void reset() override {}
-  void resetFull() override { pending = false; }
-  void update() override {}
-  void draw() override {}
-};
-
 class RecordingOverlays : public IMainGameOverlays {
  public:
   std::string menuChoice = "RESUME";
@@ -116,6 +97,7 @@ class FlagWatcher : public IMainGameTutorial {
   std::vector<int> seen;
   void update() override { seen.push_back(game_.EVENT_MATCH); }
   void draw() override {}
+  bool hintShown() const override { return false; }
 
  private:
   TMainGame& game_;
@@ -131,8 +113,7 @@ class MainGameTest : public ::testing::Test {
     platform::Graphics(800, 600, 0, 60, 0);
     game = std::make_unique<TMainGame>();
     board = std::make_shared<RecordingBoard>();
-    hint = std::make_shared<RecordingHint>();
-    game->setBoard(board, hint);
+    game->setBoard(board);
     game->setup();
     game->overlays = &overlays;
     game->profile = &profile;
@@ -179,7 +160,6 @@ class MainGameTest : public ::testing::Test {
 
   std::unique_ptr<TMainGame> game;
   std::shared_ptr<RecordingBoard> board;
-  std::shared_ptr<RecordingHint> hint;
   RecordingOverlays overlays;
   FixedProfile profile;
   RecordingMusic music;
@@ -393,15 +373,26 @@ TEST_F(MainGameTest, DeveloperKeysNeedTheCheatsFile) {
   EXPECT_EQ(game->wynik, "RESTART-LEVEL");
 }
 
-TEST_F(MainGameTest, AHintIsNotReplacedWhileItIsPending) {
-  level->rows = 0;  // cells outside the board come back empty; the hint keeps what it got
-  game->setMatch(1, 1, 1, 2, "PRAWO");
-  EXPECT_EQ(hint->kier, "PRAWO");
+TEST_F(MainGameTest, TheBoardsReportsReachTheCountersAndTheHint) {
+  IBoardListener& events = game->boardListener();
+  EXPECT_EQ(level->listener, &events);
+  events.addPoints(30);
+  events.addPoints(20);
+  events.addStar();
+  events.eventChainMatch();
+  EXPECT_EQ(game->punktyZebrane, 50);
+  EXPECT_EQ(game->gwiazdkiZebrane, 1);
+  EXPECT_EQ(game->EVENT_CHAIN_MATCH, 1);
+  EXPECT_EQ(events.pointsParticles(), game->pointsParticles.get());
+
+  // A pending hint is not replaced by a later request until it is cancelled.
+  events.setMatch(1, 1, 1, 2, "PRAWO");
+  EXPECT_EQ(game->tileMatch->kier, "PRAWO");
+  events.setMatch(2, 1, 3, 1, "DOL");
+  EXPECT_EQ(game->tileMatch->kier, "PRAWO");
+  events.resetFullTileMatch();
   game->setMatch(2, 1, 3, 1, "DOL");
-  EXPECT_EQ(hint->kier, "PRAWO");
-  hint->resetFull();
-  game->setMatch(2, 1, 3, 1, "DOL");
-  EXPECT_EQ(hint->kier, "DOL");
+  EXPECT_EQ(game->tileMatch->kier, "DOL");
   EXPECT_EQ(game->isBonus(101), 1);
   EXPECT_EQ(game->isBonus(5), 0);
 }
