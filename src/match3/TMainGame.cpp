@@ -55,9 +55,7 @@ class TMainGame::BoardEvents : public IBoardListener {
     if (game_.tileMatch) game_.tileMatch->resetFull();
   }
   TParticleList* pointsParticles() override { return game_.pointsParticles.get(); }
-  bool tutorialHintShown() const override {
-    return game_.tutorial && game_.tutorial->hintShown();
-  }
+  bool tutorialHintShown() const override { return game_.tutorial && game_.tutorial->hintShown(); }
 
  private:
   TMainGame& game_;

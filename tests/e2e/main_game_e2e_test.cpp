@@ -15,12 +15,15 @@ using e2e::changedPixels;
 using e2e::colourCount;
 using e2e::Region;
 
-const std::string kLevel = std::string(GLIMMERFIR_TEST_DATA) + "/levels/three-plates.lvl";
+const std::string kLevel = std::string(GLIMMERFIR_TEST_DATA) + "/levels/two-plates.lvl";
 
 // The top bar's slots and the places of the pictures on the board.
 constexpr Region kTimeSlot{71, 4, 80, 24};
 constexpr Region kPointsSlot{247, 4, 80, 24};
+constexpr Region kStarsSlot{424, 4, 80, 24};
 constexpr Region kBoardCentre{290, 300, 220, 80};
+constexpr Region kBoard{295, 256, 210, 126};
+constexpr Region kPlates{296, 299, 84, 42};
 constexpr Region kBannerPlace{230, 95, 340, 70};
 constexpr Region kWholeScreen{0, 0, 800, 600};
 
@@ -68,6 +71,44 @@ TEST(MainGameEndToEnd, TheClockRunsOutAndTheLevelIsLost) {
   // The clock's slot changes with the seconds, the points' slot stays as it was.
   EXPECT_GT(changedPixels(threeLeft, twoLeft, kTimeSlot), 20);
   EXPECT_EQ(changedPixels(threeLeft, twoLeft, kPointsSlot), 0);
+}
+
+// Two clicks swap the tiles at grid (2, 3) and (3, 3): the kind 1 comes up between two 1s on
+// the plates of row 2 and clears them; the tiles above fall in and no line follows.
+TEST(MainGameEndToEnd, OneSwapClearsThePlatesAndWinsTheLevel) {
+  e2e::GameRun run;
+  run.shot(150, "opening.png");
+  run.shot(280, "before-swap.png");
+  run.shot(338, "after-swap.png");
+  run.shot(560, "banner.png");
+  const std::string moves =
+      "300 move 400 319\n301 press 1\n303 release 1\n"
+      "320 move 400 361\n321 press 1\n323 release 1\n";
+  const std::string out = run.run(kLevel, 700, moves);
+  EXPECT_EQ(run.exitCode(), 0) << out;
+  expectInOrder(out, {"WHERE : MAIN-GAME", "SPASOWANYCH : 3", "LEVEL END : WIN-INFO",
+                      "WHERE : GET-NEXT-QUEST-LEVEL"});
+  // The tile on the plain cell scores, the two on plates give a star each.
+  int points = -1, stars = -1;
+  ASSERT_EQ(std::sscanf(e2e::lineAfter(out, "LEVEL END : WIN-INFO").c_str(),
+                        " POINTS : %d STARS : %d", &points, &stars),
+            2)
+      << out;
+  EXPECT_GT(points, 0);
+  EXPECT_EQ(stars, 2);
+
+  const auto opening = platform::LoadPixmap(run.path("opening.png"));
+  const auto before = platform::LoadPixmap(run.path("before-swap.png"));
+  const auto after = platform::LoadPixmap(run.path("after-swap.png"));
+  const auto banner = platform::LoadPixmap(run.path("banner.png"));
+  ASSERT_TRUE(opening && before && after && banner);
+  // The tiles have come in since the go signal; the plates are gone after the swap; the
+  // banner has risen over the sky.
+  EXPECT_GT(changedPixels(opening, before, kBoard), 3000);
+  EXPECT_GT(changedPixels(before, after, kPlates), 1500);
+  EXPECT_GT(changedPixels(before, banner, kBannerPlace), 8000);
+  // The counters show what was won before the bar slides away.
+  EXPECT_GT(changedPixels(before, after, kStarsSlot), 20);
 }
 
 TEST(MainGameEndToEnd, TheWinKeyShowsTheBannerAndLeadsToTheNextLevel) {
