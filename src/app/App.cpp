@@ -1,6 +1,7 @@
 #include "app/App.h"
 
 #include "app/TTitleScreen.h"
+#include "gui/TGui.h"
 #include "player/TGlobalSnd.h"
 #include "player/TOptions.h"
 
@@ -27,10 +28,11 @@ App::App() {
 void App::createSingletons() {
   // Constructors here may only set fields and load data: no window exists yet.
   deltaTime_ = TDeltaTime::Create(60.0f);
-  globalSnd_ = std::make_unique<TGlobalSnd>();
+  globalSnd_ = std::make_shared<TGlobalSnd>();
   options_ = std::make_unique<TOptions>();
   globalSnd_->options = options_.get();
   options_->sounds = globalSnd_.get();
+  TGui::setSounds(globalSnd_);
   mouse_ = std::make_unique<TMouse>();
   pixel_ = platform::LoadImage("gfx/pixel.png");
   title_ = std::make_unique<TTitleScreen>();
@@ -53,4 +55,7 @@ void App::updateFrameServices() {
 
 void App::saveAll() { options_->saveOptions(); }
 
-App::~App() = default;
+App::~App() {
+  // The catalogue reads the options, which end here: the GUI goes silent first.
+  TGui::setSounds(std::make_shared<NullGuiSounds>());
+}
