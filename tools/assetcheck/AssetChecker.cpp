@@ -180,6 +180,11 @@ void AssetChecker::checkData(const std::string& path, const std::string& namedBy
 void AssetChecker::checkNamed(const std::string& value, const std::string& namedBy) {
   std::string path = platform::Trim(value);
   if (!namesAsset(path)) return;
+  // Layouts and themes load with their own folder as the working directory.
+  const std::string local = namedBy.substr(0, namedBy.rfind('/') + 1) + path;
+  if (platform::FileType(platform::ResolvePath(path)) != 1 &&
+      platform::FileType(platform::ResolvePath(local)) == 1)
+    path = local;
   check({path, kindOf(path), 0, 0, 0}, namedBy);
 }
 
