@@ -64,7 +64,7 @@ void makeLevel1(assetgen::Output& out) {
          " F5:1 F5 F5:1.5 F5:0.5 | F5:1 E5 E5 E5:0.5 E5 | G5:1 G5 F5 D5 | C5:4",
          "C:4 C:4 C:4 F:4 | F:4 G:4 G7:4 C:4 | C:4 C:4 C:4 F:4 | F:4 G7:4 G7:4 C:4 |"
          " C:4 C:4 C:4 C:4 | F:4 C:4 D7:4 G7:4 | C:4 C:4 C:4 C:4 | F:4 C:4 G7:4 C:4",
-         {{&timbre::celesta(), 0, false, false}, {&timbre::glockenspiel(), 0, true, true}}};
+         {{&timbre::celesta(), 1, false, false}, {&timbre::glockenspiel(), 1, true, true}}};
   render(out, "sfx/music/level1.ogg", s);
 }
 ASSETGEN_REGISTER("music level1", makeLevel1);
