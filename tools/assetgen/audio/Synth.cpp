@@ -115,25 +115,22 @@ struct Biquad {
   }
 };
 
-// The two stages of the K-weighting of loudness measurement, for our sample rate.
+// The two stages of the K-weighting of loudness measurement (a high shelf and a high-pass),
+// from their analogue prototypes at our sample rate.
 std::array<Biquad, 2> kWeighting() {
-  double gainDb = 3.999843853973347, f0 = 1681.974450955533, q0 = 0.7071752369554196;
-  double a = std::pow(10.0, gainDb / 40.0);
-  double w = 2.0 * kPi * f0 / kRate;
-  double alpha = std::sin(w) / (2.0 * q0);
-  double cw = std::cos(w);
-  double sa = 2.0 * std::sqrt(a) * alpha;
-  double n0 = (a + 1) - (a - 1) * cw + sa;
-  Biquad shelf{a * ((a + 1) + (a - 1) * cw + sa) / n0, -2 * a * ((a - 1) + (a + 1) * cw) / n0,
-               a * ((a + 1) + (a - 1) * cw - sa) / n0, 2 * ((a - 1) - (a + 1) * cw) / n0,
-               ((a + 1) - (a - 1) * cw - sa) / n0};
-  double f1 = 38.13547087602444, q1 = 0.5003270373238773;
-  w = 2.0 * kPi * f1 / kRate;
-  alpha = std::sin(w) / (2.0 * q1);
-  cw = std::cos(w);
-  double m0 = 1 + alpha;
-  Biquad high{(1 + cw) / 2 / m0, -(1 + cw) / m0, (1 + cw) / 2 / m0, -2 * cw / m0,
-              (1 - alpha) / m0};
+  const double shelfK = std::tan(kPi * 1681.974450955533 / kRate);
+  const double shelfQ = 0.7071752369554196;
+  const double vh = std::pow(10.0, 3.999843853973347 / 20.0);
+  const double vb = std::pow(vh, 0.4996667741545416);
+  const double s0 = 1.0 + shelfK / shelfQ + shelfK * shelfK;
+  Biquad shelf{(vh + vb * shelfK / shelfQ + shelfK * shelfK) / s0, 2.0 * (shelfK * shelfK - vh) / s0,
+               (vh - vb * shelfK / shelfQ + shelfK * shelfK) / s0, 2.0 * (shelfK * shelfK - 1.0) / s0,
+               (1.0 - shelfK / shelfQ + shelfK * shelfK) / s0};
+  const double highK = std::tan(kPi * 38.13547087602444 / kRate);
+  const double highQ = 0.5003270373238773;
+  const double h0 = 1.0 + highK / highQ + highK * highK;
+  Biquad high{1.0, -2.0, 1.0, 2.0 * (highK * highK - 1.0) / h0,
+              (1.0 - highK / highQ + highK * highK) / h0};
   return {shelf, high};
 }
 
