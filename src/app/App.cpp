@@ -2,6 +2,8 @@
 
 #include "app/TTitleScreen.h"
 #include "gui/TGui.h"
+#include "match3/TLevelManager.h"
+#include "match3/TTileCatalog.h"
 #include "player/TGlobalSnd.h"
 #include "player/TOptions.h"
 
@@ -28,6 +30,8 @@ App::App() {
 void App::createSingletons() {
   // Constructors here may only set fields and load data: no window exists yet.
   deltaTime_ = TDeltaTime::Create(60.0f);
+  tileCatalog_ = std::make_shared<TTileCatalog>();
+  levelManager_ = std::make_unique<TLevelManager>(tileCatalog_);
   globalSnd_ = std::make_shared<TGlobalSnd>();
   options_ = std::make_unique<TOptions>();
   globalSnd_->options = options_.get();

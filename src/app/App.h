@@ -7,6 +7,8 @@
 #include "platform/platform.h"
 
 class TTitleScreen;
+class TTileCatalog;
+class TLevelManager;
 class TGlobalSnd;
 class TOptions;
 
@@ -38,6 +40,9 @@ class App {
   TGlobalSnd& globalSnd() { return *globalSnd_; }
   TOptions& options() { return *options_; }
   QuestBook* quest() { return quest_.get(); }
+  // The board catalogues (loaded by the loading screen) and the level sets built on them.
+  const std::shared_ptr<TTileCatalog>& tileCatalog() { return tileCatalog_; }
+  TLevelManager& levelManager() { return *levelManager_; }
   void setQuest(std::unique_ptr<QuestBook> quest) { quest_ = std::move(quest); }
 
   // The shared per-frame services after the timer: mouse sampling, music cross-fade.
@@ -57,4 +62,6 @@ class App {
   ScreenFlow flow_;
   std::unique_ptr<QuestBook> quest_;
   std::unique_ptr<TTitleScreen> title_;
+  std::shared_ptr<TTileCatalog> tileCatalog_;
+  std::unique_ptr<TLevelManager> levelManager_;
 };

@@ -36,6 +36,7 @@ void Backend::applyConfig() {
   random.setSalt(config.seed);
   random.seed(config.seed.value_or(1));
   script = config.inputScript.empty() ? InputScript{} : InputScript::load(config.inputScript);
+  audio.writeRecording();  // a restart keeps what the previous run mixed
   audio.resetVirtual();
   audio.setRecording(config.headless ? config.wavPath : "");
   recorder.close();
@@ -81,8 +82,7 @@ bool Backend::openScreen(int width, int height, bool fullScreen) {
 void Backend::closeScreen() {
   renderer.close();
   audio.closeDevice();
-  audio.writeRecording();
-  recorder.close();
+  audio.writeRecording();  // again at exit when the run goes on
 }
 
 void Backend::updateDeferral() { renderer.setDeferred(config.headless && !alwaysRender_); }

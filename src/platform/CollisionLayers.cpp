@@ -9,14 +9,19 @@ void CollisionLayers::setSize(int width, int height) {
   if (width == width_ && height == height_) return;
   width_ = std::max(width, 1);
   height_ = std::max(height, 1);
-  reset(0);
+  for (Layer& layer : layers_) layer = Layer{};
 }
 
 void CollisionLayers::reset(uint32_t mask) {
-  for (int layer = 0; layer < kLayers; ++layer) {
-    if (mask != 0 && !(mask & (1u << layer))) continue;
-    ids_[size_t(layer)].clear();
-    used_[size_t(layer)].clear();
+  for (int index = 0; index < kLayers; ++index) {
+    if (mask != 0 && !(mask & (1u << index))) continue;
+    Layer& layer = layers_[size_t(index)];
+    if (!layer.written) continue;
+    layer.written = false;
+    if (++layer.epoch == 0) {  // wrapped: old stamps could match again
+      std::fill(layer.stamps.begin(), layer.stamps.end(), 0u);
+      layer.epoch = 1;
+    }
   }
 }
 
@@ -61,28 +66,27 @@ std::vector<int> CollisionLayers::collide(const PixmapData& frame, const Placeme
                                           uint32_t collideMask, uint32_t writeMask, int id) {
   const std::vector<int> covered = coverage(frame, placement);
   std::vector<int> hits;
-  for (int layer = 0; layer < kLayers; ++layer) {
-    if (!(collideMask & (1u << layer)) || used_[size_t(layer)].empty()) continue;
-    const auto& ids = ids_[size_t(layer)];
-    const auto& used = used_[size_t(layer)];
+  for (int index = 0; index < kLayers; ++index) {
+    const Layer& layer = layers_[size_t(index)];
+    if (!(collideMask & (1u << index)) || !layer.written) continue;
     for (int pixel : covered) {
-      if (!used[size_t(pixel)]) continue;
-      const int other = ids[size_t(pixel)];
+      if (layer.stamps[size_t(pixel)] != layer.epoch) continue;
+      const int other = layer.ids[size_t(pixel)];
       if (std::find(hits.begin(), hits.end(), other) == hits.end()) hits.push_back(other);
     }
   }
-  for (int layer = 0; layer < kLayers; ++layer) {
-    if (!(writeMask & (1u << layer))) continue;
-    auto& ids = ids_[size_t(layer)];
-    auto& used = used_[size_t(layer)];
-    if (used.empty()) {
-      ids.assign(size_t(width_) * size_t(height_), 0);
-      used.assign(size_t(width_) * size_t(height_), 0);
+  for (int index = 0; index < kLayers; ++index) {
+    if (!(writeMask & (1u << index))) continue;
+    Layer& layer = layers_[size_t(index)];
+    if (layer.stamps.empty()) {
+      layer.ids.assign(size_t(width_) * size_t(height_), 0);
+      layer.stamps.assign(size_t(width_) * size_t(height_), 0u);
     }
     for (int pixel : covered) {
-      ids[size_t(pixel)] = id;
-      used[size_t(pixel)] = 1;
+      layer.ids[size_t(pixel)] = id;
+      layer.stamps[size_t(pixel)] = layer.epoch;
     }
+    layer.written = true;
   }
   return hits;
 }

@@ -28,8 +28,15 @@ class CollisionLayers {
 
   int width_ = 800;
   int height_ = 600;
-  std::array<std::vector<int>, kLayers> ids_;
-  std::array<std::vector<uint8_t>, kLayers> used_;
+  // A pixel holds an id while its stamp equals the layer's epoch, so a reset is one increment
+  // (the game resets and rewrites layers every frame).
+  struct Layer {
+    std::vector<int> ids;
+    std::vector<uint32_t> stamps;
+    uint32_t epoch = 1;
+    bool written = false;
+  };
+  std::array<Layer, kLayers> layers_;
 };
 
 }  // namespace platform

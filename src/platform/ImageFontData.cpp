@@ -36,6 +36,9 @@ ImageFont ImageFontData::builtIn() {
 const Glyph& ImageFontData::glyph(int codepoint) {
   auto found = glyphs_.find(codepoint);
   if (found != glyphs_.end()) return found->second;
+  // Control characters (line ends, tabs) take no room and show nothing.
+  if (codepoint < 32 || (codepoint >= 127 && codepoint < 160))
+    return glyphs_.emplace(codepoint, Glyph{}).first->second;
   return glyphs_.emplace(codepoint, face_ ? render(codepoint) : renderBuiltIn(codepoint))
       .first->second;
 }

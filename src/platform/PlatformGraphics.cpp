@@ -60,6 +60,7 @@ int clampColour(int value) { return std::clamp(value, 0, 255); }
 
 void AppTitle(const std::string& title) {
   B().title = title;
+  SDL_SetHint(SDL_HINT_APP_NAME, title.c_str());  // names the game in the sound mixer too
   B().renderer.setTitle(title);
 }
 

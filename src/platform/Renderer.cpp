@@ -81,6 +81,9 @@ bool Renderer::openWindow(const std::string& title, int width, int height, bool 
   }
   close();
   SDL_SetHint(SDL_HINT_WINDOWS_NO_CLOSE_ON_ALT_F4, "1");
+  // A window should not switch the desktop's compositor off.
+  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  SDL_SetHint(SDL_HINT_APP_NAME, title.c_str());
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     std::printf("Cannot start the video system: %s\n", SDL_GetError());
     return false;

@@ -114,16 +114,16 @@ std::optional<std::vector<int16_t>> SoundLoader::decodeVorbis(const std::vector<
 std::optional<std::vector<int16_t>> SoundLoader::decodeWav(const std::vector<uint8_t>& bytes,
                                                            std::string& error) {
   SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
-  SDL_AudioSpec spec;
+  SDL_AudioSpec format;
   Uint8* data = nullptr;
   Uint32 length = 0;
-  if (!rw || !SDL_LoadWAV_RW(rw, 1, &spec, &data, &length)) {
+  if (!rw || !SDL_LoadWAV_RW(rw, 1, &format, &data, &length)) {
     error = SDL_GetError();
     return std::nullopt;
   }
   SDL_AudioCVT cvt;
-  if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, spec.channels,
-                        spec.freq) < 0) {
+  if (SDL_BuildAudioCVT(&cvt, format.format, format.channels, format.freq, AUDIO_S16SYS,
+                        format.channels, format.freq) < 0) {
     SDL_FreeWAV(data);
     error = SDL_GetError();
     return std::nullopt;
@@ -140,7 +140,7 @@ std::optional<std::vector<int16_t>> SoundLoader::decodeWav(const std::vector<uin
   const size_t converted = cvt.needed ? size_t(cvt.len_cvt) : size_t(length);
   std::vector<int16_t> samples(converted / 2);
   std::memcpy(samples.data(), work.data(), samples.size() * 2);
-  return toMixerFormat(samples, spec.channels, spec.freq);
+  return toMixerFormat(samples, format.channels, format.freq);
 }
 
 std::vector<int16_t> SoundLoader::toMixerFormat(const std::vector<int16_t>& input, int channels,

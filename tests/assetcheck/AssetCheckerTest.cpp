@@ -111,7 +111,7 @@ TEST_F(AssetCheckerTest, PendingFilesAreNotedNotFailed) {
 TEST_F(AssetCheckerTest, FollowsPathsNamedByLayoutsAndFonts) {
   writePng(dir_ / "gfx/gui/menu/button.png", 8, 8);
   WriteFile(dir_ / "gfx/gui/menu/menu.gui",
-            "BUTTON play gfx/gui/menu/button.png 10 10\nBUTTON quit \"gfx/gui/menu/gone.png\" 1 2\n");
+            "BUTTON play button.png 10 10\nBUTTON quit \"gone.png\" 1 2\n");
   WriteFile(dir_ / "gfx/fonts/lost.fnt", fontBytes("lost_0.png"));
   AssetChecker checker;
   checker.checkLayouts();

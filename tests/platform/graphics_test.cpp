@@ -183,8 +183,8 @@ TEST_F(GraphicsTest, ScreenshotsAndGrabsSeeWhatWasDrawnEvenWhenNotAlwaysRenderin
 
 TEST_F(GraphicsTest, ShotsListedInTheEnvironmentAreTakenAtTheirFrame) {
   testsupport::TempDir dir;
-  const std::string spec = "2:" + (dir / "two.png") + ",junk," + "3:" + (dir / "three.png");
-  setenv("GLIMMERFIR_SHOTS", spec.c_str(), 1);
+  const std::string shots = "2:" + (dir / "two.png") + ",junk," + "3:" + (dir / "three.png");
+  setenv("GLIMMERFIR_SHOTS", shots.c_str(), 1);
   InitHeadless();
   unsetenv("GLIMMERFIR_SHOTS");
   for (int frame = 1; frame <= 3; ++frame) {
@@ -251,6 +251,7 @@ TEST_F(GraphicsTest, TrueTypeFontsMeasureAndDrawSmoothGlyphs) {
   EXPECT_LE(height, 36);
   EXPECT_GT(TextWidth("WWW"), TextWidth("iii"));
   EXPECT_EQ(TextWidth(""), 0);
+  EXPECT_EQ(TextWidth("a\r\nb"), TextWidth("ab")) << "control characters take no room";
 
   SetClsColor(0, 0, 0);
   Cls();

@@ -46,6 +46,22 @@ TEST_F(ImagesTest, MissingOrBrokenFilesGiveNull) {
   EXPECT_TRUE(LoadImage(dir / "good.png"));
 }
 
+TEST_F(ImagesTest, JpegBackgroundsDecodeAndBrokenOnesGiveNull) {
+  const std::string path = std::string(GLIMMERFIR_ASSET_DIR) + "/gfx/backgrounds/back1.jpg";
+  Image background = LoadImage(path, 0);
+  ASSERT_TRUE(background) << path;
+  EXPECT_EQ(ImageWidth(background), 800);
+  EXPECT_EQ(ImageHeight(background), 600);
+  EXPECT_EQ(ReadPixel(LockImage(background), 400, 300) >> 24, 0xFFu) << "opaque";
+  // Damage the frame header: a decoding error must come back as null, not end the program.
+  std::string bytes = testsupport::ReadFile(path);
+  const size_t frameHeader = bytes.find("\xFF\xC0");
+  ASSERT_NE(frameHeader, std::string::npos);
+  bytes.replace(frameHeader + 4, 6, std::string(6, '\0'));
+  testsupport::WriteFile(dir / "damaged.jpg", bytes);
+  EXPECT_FALSE(LoadImage(dir / "damaged.jpg"));
+}
+
 TEST_F(ImagesTest, PathsResolveWithoutRegardToLetterCase) {
   ASSERT_TRUE(SavePixmapPNG(CreatePixmap(3, 2), dir / "Tree.png"));
   Image image = LoadImage(dir / "TREE.PNG");

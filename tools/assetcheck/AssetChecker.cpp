@@ -225,14 +225,16 @@ void AssetChecker::checkDataFiles() {
 
 void AssetChecker::checkLayouts() {
   // Screen layouts and themes are white-space separated tokens, names possibly in quotes.
+  // The game reads the names relative to the folder of the file that names them.
   for (const auto& path : filesUnder("gfx/gui", {".gui", ".txt"})) {
     auto text = platform::LoadText(path);
     if (!text) continue;
+    const std::string folder = path.substr(0, path.rfind('/') + 1);
     std::string token;
     for (size_t i = 0; i <= text->size(); ++i) {
       char c = i < text->size() ? (*text)[i] : ' ';
       if (static_cast<unsigned char>(c) <= ' ' || c == '"' || c == ',' || c == '=') {
-        if (!token.empty()) checkNamed(token, path);
+        if (!token.empty()) checkNamed(folder + token, path);
         token.clear();
       } else {
         token += c;

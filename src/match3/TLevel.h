@@ -1,0 +1,116 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gui/TDim.h"
+#include "match3/BoardFrame.h"
+#include "match3/TBackGround.h"
+#include "match3/TBoardGeometry.h"
+#include "match3/TLevelData.h"
+#include "match3/TTile.h"
+#include "match3/TTileCatalog.h"
+
+// One board: a grid of cells indexed [row][column], rows growing downward, with the kinds that
+// may appear, the creator cells, the background, the music and the clock. The level owns its
+// cells; catalogue entries belong to the catalogue.
+class TLevel : public TLevelData {
+ public:
+  static constexpr int kMaxGrid = 52;
+  using Grid = std::vector<std::vector<std::shared_ptr<TTile>>>;
+
+  explicit TLevel(std::shared_ptr<const TTileCatalog> catalog, TBoardGeometry geometry = {});
+  TLevel(const TLevel&) = delete;  // cells point back at their level
+  TLevel& operator=(const TLevel&) = delete;
+
+  // The level's own number and type; TLevelData::id and TLevelData::typ stay empty.
+  int id = 0;
+  std::string typ;
+  std::string musicID;
+  int hold = 0;
+  std::shared_ptr<TBackGround> backGround;
+  int backGroundId = 0;
+  int matchType = 0;
+  std::vector<std::shared_ptr<TTile>> collect;
+  Grid gameField;
+  int rows = 0;
+  int cols = 0;
+  int size = 2;
+  float levelW = 0.0f;
+  float levelH = 0.0f;
+  float levelX = 0.0f;
+  float levelY = 0.0f;
+  std::vector<std::shared_ptr<TTileData>> availableTiles;
+  std::vector<std::shared_ptr<TTileData>> availableBonuses;
+  std::vector<std::shared_ptr<TTile>> tileCreators;
+  std::shared_ptr<TTile> over;
+  std::shared_ptr<TTile> clicked;
+  int czas = 0;
+  int maxCzas = 0;
+  int starsCollected = 0;
+  int scoreCollected = 0;
+  float mX = 0.0f;
+  float mY = 0.0f;
+  int win = 0;
+  int drawing = 0;
+  int endOfLevel = 0;
+  int noMatch = 0;
+  int shuffle = 0;
+  int blinkTime = 0;
+  std::shared_ptr<TTile> startTile;
+  float bFrame = 0.0f;
+  int _blink = 0;
+  int rozjasnTime = 0;
+  platform::Image back;
+  std::string imgURL;
+  int WWW = 0;
+  int screenW = 0;
+  int HHH = 0;
+  int screenH = 0;
+
+  // Writes the level file; the board only for a "MATCH-3" level. False when the file could
+  // not be written (the old file, if any, is then left as it was).
+  bool save(const std::string& path);
+
+  // The geometry step: cell size, scale, board size and every cell's position.
+  void countMaths(float mX, float mY);
+  void setTilesSize();
+  void _countSizes();
+  void _countScale();
+  void _countLevelDIMS();
+  void _countTilesPosition();
+  // Places one cell and returns its rectangle (left, top, width, height in whole pixels).
+  std::shared_ptr<TDim> _countSingleTilePosition(TTile& tile);
+
+  // The background picture is loaded when the level is shown; a level whose background
+  // was not found has none, and both calls then do nothing.
+  void loadBackGround();
+  void drawBackGround() const;
+
+  // The cell at (row, col); null outside the board.
+  std::shared_ptr<TTile> tileAt(int row, int col) const;
+  bool isAvailable(int row, int col) const;
+  // The playing area as the frame rule reads it; valid while the level lives.
+  TCellMask cellMask() const;
+
+  const TTileCatalog& catalog() const { return *catalog_; }
+  const std::shared_ptr<const TTileCatalog>& catalogPtr() const { return catalog_; }
+  const TBoardGeometry& geometry() const { return geometry_; }
+
+ private:
+  std::shared_ptr<const TTileCatalog> catalog_;
+  TBoardGeometry geometry_;
+};
+
+// Builds a level from a level file. A missing file gives an empty 0 x 0 level.
+std::shared_ptr<TLevel> loadLevel(const std::string& path,
+                                  std::shared_ptr<const TTileCatalog> catalog,
+                                  const TBoardGeometry& geometry = {});
+
+// An empty bordered board for the editor: at least 8 inner rows, 8 or more inner columns.
+std::shared_ptr<TLevel> newLevel(int rows, int cols, float mX, float mY,
+                                 std::shared_ptr<const TTileCatalog> catalog,
+                                 const TBoardGeometry& geometry = {});
+
+// The message shown when a level names a background the catalogue lacks.
+std::string missingBackgroundMessage(float id);

@@ -1,0 +1,82 @@
+#pragma once
+#include <memory>
+#include <string>
+
+class TLevel;
+class TTileData;
+class TTileBack;
+class TFlyingTile;
+
+// One cell of a board: its plate, its chain and the kind that sits in it. The board owns its
+// cells; a cell's parent pointer never outlives the board.
+class TTile {
+ public:
+  explicit TTile(TLevel* parent = nullptr);
+
+  TLevel* _parent = nullptr;
+  std::shared_ptr<TTileData> td;
+  std::shared_ptr<TTileBack> tileBack;
+  int bonus = 0;
+  int available = 0;
+  int hide = 0;
+  float backAlpha = 1.0f;
+  float dBackAlpha = 0.0f;
+  int size = 0;
+  std::shared_ptr<TFlyingTile> _flyingTile;
+  int _zajete = 0;
+  int _lancuch = 0;
+  float r = 0.0f;
+  float c = 0.0f;
+  float x = 0.0f;
+  float y = 0.0f;
+  float constX = 0.0f;
+  float constY = 0.0f;
+  float alpha = 1.0f;
+  float constS = 0.0f;
+  float dAlpha = 0.0f;
+  float s = 1.0f;
+  float ds = 1.0f;
+  float backS = 0.0f;
+  float dBackS = 0.0f;
+  std::string state;
+  float x1 = 0.0f;
+  float y1 = 0.0f;
+  float w = 0.0f;
+  float h = 0.0f;
+  float x2 = 0.0f;
+  float y2 = 0.0f;
+  int _isClicked = 0;
+  int _isOver = 0;
+  float rozA = 0.0f;
+  float drozA = 0.0f;
+  int _rozjasnienie = 0;
+  float ax = 0.0f;
+  float ay = 0.0f;
+  int matches = 0;
+  std::shared_ptr<TTileBack> _lastTileBack;
+  float move = 0.0f;
+  float dmove = 1.0f;
+  float backR = 0.0f;
+  int rotateMe = 0;
+  float kierunek = 0.0f;
+  int drawingTime = 0;
+  float overR = 0.0f;
+  float overA = 0.0f;
+  std::shared_ptr<TTileData> changingTo;
+  float changingP = 0.0f;
+  int usesBonus = 0;
+  float frame = 0.0f;
+  int time = 0;
+  int destroyType = 0;
+  int isMoving = 0;
+  int _blink = 0;
+  int blinkTime = 0;
+  float blinkFrame = 0.0f;
+  int _rozjasnTime = 0;
+  float vy = 0.0f;
+  int _byloRozpoczecie = 0;
+
+  // Tileset and kind ids as the level file stores them: 0 when the cell has none.
+  int tileBackId() const;
+  int tileId() const;
+};
