@@ -41,7 +41,7 @@ ASSETGEN_REGISTER("music main menu", makeMainMenu);
 // A won level.
 void makeSummary(assetgen::Output& out) {
   Song s{"We Wish You a Merry Christmas", 108, 3, 1.0, 0,
-         "D4:1 | G4:1 G4:0.5 A4 G4 F#4 | E4:1 E4 E4 | A4:1 A4:0.5 B4 A4 G4 | F#4:1 D4 D4 |"
+         "D4:1 | G4:1 G4:0.5 A4 G4 F#4 | E4:1 C4 E4 | A4:1 A4:0.5 B4 A4 G4 | F#4:1 D4 D4 |"
          " B4:1 B4:0.5 C5 B4 A4 | G4:1 E4 D4:0.5 D4 | E4:1 A4 F#4 | G4:2 D4:1 |"
          " G4:1 G4 G4 | F#4:2 F#4:1 | G4:1 F#4 E4 | D4:2 A4:1 |"
          " B4:1 A4:0.5 A4 G4 G4 | D5:1 D4 D4:0.5 D4 | E4:1 A4 F#4 | G4:2",
