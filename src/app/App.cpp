@@ -1,6 +1,7 @@
 #include "app/App.h"
 
 #include "app/TTitleScreen.h"
+#include "gui/TGui.h"
 #include "match3/TLevelManager.h"
 #include "match3/TMainGame.h"
 #include "match3/TTileCatalog.h"
@@ -35,10 +36,11 @@ void App::createSingletons() {
   mainGame_ = std::make_unique<TMainGame>();
   tileCatalog_ = std::make_shared<TTileCatalog>();
   levelManager_ = std::make_unique<TLevelManager>(tileCatalog_);
-  globalSnd_ = std::make_unique<TGlobalSnd>();
+  globalSnd_ = std::make_shared<TGlobalSnd>();
   options_ = std::make_unique<TOptions>();
   globalSnd_->options = options_.get();
   options_->sounds = globalSnd_.get();
+  TGui::setSounds(globalSnd_);
   mouse_ = std::make_unique<TMouse>();
   pixel_ = platform::LoadImage("gfx/pixel.png");
   title_ = std::make_unique<TTitleScreen>();
@@ -70,4 +72,7 @@ void App::updateFrameServices() {
 
 void App::saveAll() { options_->saveOptions(); }
 
-App::~App() = default;
+App::~App() {
+  // The catalogue reads the options, which end here: the GUI goes silent first.
+  TGui::setSounds(std::make_shared<NullGuiSounds>());
+}

@@ -60,7 +60,7 @@ class App {
 
   std::unique_ptr<TDeltaTime> deltaTime_;
   std::unique_ptr<TMainGame> mainGame_;
-  std::unique_ptr<TGlobalSnd> globalSnd_;
+  std::shared_ptr<TGlobalSnd> globalSnd_;  // shared with the GUI for its click sound
   std::unique_ptr<TOptions> options_;
   std::unique_ptr<TMouse> mouse_;
   platform::Image pixel_;
