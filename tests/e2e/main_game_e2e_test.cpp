@@ -129,4 +129,21 @@ TEST(MainGameEndToEnd, TheWinKeyShowsTheBannerAndLeadsToTheNextLevel) {
   EXPECT_GT(changedPixels(playing, banner, kPointsSlot), 400);
 }
 
+// The menu button on the bar leaves for the main menu (through the in-game menu once it
+// exists), fading to black first.
+TEST(MainGameEndToEnd, TheMenuButtonLeavesForTheMainMenu) {
+  e2e::GameRun run;
+  run.shot(200, "playing.png");
+  run.shot(240, "left.png");
+  const std::string out = run.run(kLevel, 300, "190 move 750 28\n205 press 1\n207 release 1\n");
+  EXPECT_EQ(run.exitCode(), 0) << out;
+  expectInOrder(out, {"WHERE : MAIN-GAME", "LEVEL END : MAIN-MENU POINTS : 0 STARS : 0",
+                      "WHERE : MAIN-MENU"});
+  EXPECT_EQ(out.find("WHERE : MAIN-MENU-RESTART"), std::string::npos);
+  const auto playing = platform::LoadPixmap(run.path("playing.png"));
+  const auto left = platform::LoadPixmap(run.path("left.png"));
+  ASSERT_TRUE(playing && left);
+  EXPECT_GT(changedPixels(playing, left, kWholeScreen), 100000);
+}
+
 }  // namespace

@@ -373,7 +373,7 @@ TEST_F(MainGameTest, DeveloperKeysNeedTheCheatsFile) {
   EXPECT_EQ(game->wynik, "RESTART-LEVEL");
 }
 
-TEST_F(MainGameTest, TheBoardsReportsReachTheCountersAndTheHint) {
+TEST_F(MainGameTest, TheBoardReportsReachTheCountersAndTheHint) {
   IBoardListener& events = game->boardListener();
   EXPECT_EQ(level->listener, &events);
   events.addPoints(30);
