@@ -4,6 +4,7 @@
 #include "app/Control.h"
 #include "app/Frame.h"
 #include "app/Paths.h"
+#include "app/ResourceLoading.h"
 #include "platform/platform.h"
 #include "player/TOptions.h"
 
@@ -13,6 +14,7 @@ void startGame() {
   Paths::getPaths();
   App::get().options().loadOptions();
   App::get().options().openScreen();
+  loadSharedResources();
   platform::FlushMouse();
   platform::FlushKeys();
 }
