@@ -2,11 +2,25 @@
 // the sparks that died replaced, as a cascade of bombs keeps them coming.
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+#include <cstdlib>
 #include <filesystem>
+#include <new>
 
 #include "app/Globals.h"
 #include "effects/ParticleConstructors.h"
 #include "platform/platform.h"
+
+// Counts heap allocations, to show that a frame of live particles allocates nothing.
+std::atomic<long> allocations{0};
+
+void* operator new(std::size_t size) {
+  ++allocations;
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -41,23 +55,31 @@ void topUp(TParticleList& list) {
 void BM_UpdateSparks(benchmark::State& state) {
   setUp(false);
   TParticleList list;
+  long updateAllocations = 0;
   for (auto _ : state) {
     state.PauseTiming();
     topUp(list);
     state.ResumeTiming();
+    long before = allocations;
     updateParticles(&list);
+    updateAllocations += allocations - before;
   }
+  state.counters["allocs/frame"] =
+      static_cast<double>(updateAllocations) / static_cast<double>(state.iterations());
 }
 
 void BM_DrawSparks(benchmark::State& state) {
   setUp(true);
   TParticleList list;
   topUp(list);
+  long before = allocations;
   for (auto _ : state) {
     platform::Cls();
     drawParticles(&list);
     platform::Flip(0);
   }
+  state.counters["allocs/frame"] =
+      static_cast<double>(allocations - before) / static_cast<double>(state.iterations());
 }
 
 void BM_FrameWithNewSparks(benchmark::State& state) {

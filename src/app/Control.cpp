@@ -10,8 +10,11 @@
 #include "platform/strings.h"
 
 namespace {
+// A state without a screen would spin the flow forever; it goes back to the main menu.
 std::string run(const ScreenFlow::Step& step, const std::string& state) {
-  return step ? step() : state;
+  if (step) return step();
+  std::printf("Napotkano problem : no screen for the state %s\n", state.c_str());
+  return "MAIN-MENU";
 }
 }  // namespace
 
@@ -33,9 +36,9 @@ std::string Control::turn(const std::string& state) {
       {"RESTART-LEVEL", &flow.restartLevel},
   };
   for (const auto& [name, step] : table) {
-    if (upper == name) return run(*step, state);
+    if (upper == name) return run(*step, upper);
   }
-  return state;
+  return run(nullptr, upper);
 }
 
 void Control::mainLoop() {

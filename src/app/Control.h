@@ -22,7 +22,7 @@ class Control {
   static void start();
   static void mainLoop();
   // One turn of the loop: logs the state, runs its step and returns the next state. A state
-  // the table does not know is returned unchanged.
+  // the table does not know, or one whose screen is missing, leads back to "MAIN-MENU".
   static std::string turn(const std::string& state);
 
   static std::string MAIN_MENU_RESTART();

@@ -33,8 +33,7 @@ std::shared_ptr<P> enlist(std::shared_ptr<P> p, TParticleList* list) {
   return p;
 }
 
-std::shared_ptr<TParticle> spark(int n, int x, int y, int delay, const EffectColor& colour,
-                                 int blend) {
+std::shared_ptr<TParticle> spark(int n, int x, int y, int delay, const TRGB& colour, int blend) {
   auto p = make<TParticle>(n, x, y, delay);
   setScale(*p, 1, 3, 0.02f);
   setAlpha(*p, 1, 0, 0.03f);
@@ -77,23 +76,22 @@ std::shared_ptr<TTextParticle> text(int n, int x, int y, int delay, float aSpeed
 void setChainParticles(const std::shared_ptr<TParticleList>& list) { chainTarget = list; }
 void setTextParticles(const std::shared_ptr<TParticleList>& list) { textTarget = list; }
 
-std::shared_ptr<TParticle> addSpark(int n, int x, int y, int delay, const EffectColor& colour,
-                                    int blend, TParticleList* list) {
+std::shared_ptr<TParticle> addSpark(int n, int x, int y, int delay, const TRGB& colour, int blend,
+                                    TParticleList* list) {
   auto p = spark(n, x, y, delay, colour, blend);
   randomDrift(*p);
   return enlist(p, list);
 }
 
 std::shared_ptr<TParticle> addSparkMoving(int n, int x, int y, int delay, float vx, float vy,
-                                          const EffectColor& colour, int blend,
-                                          TParticleList* list) {
+                                          const TRGB& colour, int blend, TParticleList* list) {
   auto p = spark(n, x, y, delay, colour, blend);
   p->ax = vx;
   p->ay = vy;
   return enlist(p, list);
 }
 
-std::shared_ptr<TParticle> addSparkle(int x, int y, const EffectColor& colour) {
+std::shared_ptr<TParticle> addSparkle(int x, int y, const TRGB& colour) {
   auto p = spark(2, x, y, 0, colour, platform::LIGHTBLEND);
   randomDrift(*p);
   return enlist(p, nullptr);

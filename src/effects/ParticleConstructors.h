@@ -2,22 +2,22 @@
 // appends the particle to its list (the global list when the list is null). While particles
 // are disabled each returns a particle that belongs to no list and is never shown.
 // Positions are whole pixels; a delay in milliseconds holds the particle back from now.
+// Colours are copied into the particle; a default TRGB (white) stands for "no colour".
 #pragma once
 
 #include <memory>
 
-#include "effects/EffectColor.h"
 #include "effects/TCurveParticle.h"
 #include "effects/TParParticle.h"
 #include "effects/TParticle.h"
 #include "effects/TTextParticle.h"
+#include "gui/TRGB.h"
 
-std::shared_ptr<TParticle> addSpark(int n, int x, int y, int delay, const EffectColor& colour,
-                                    int blend, TParticleList* list);
+std::shared_ptr<TParticle> addSpark(int n, int x, int y, int delay, const TRGB& colour, int blend,
+                                    TParticleList* list);
 std::shared_ptr<TParticle> addSparkMoving(int n, int x, int y, int delay, float vx, float vy,
-                                          const EffectColor& colour, int blend,
-                                          TParticleList* list);
-std::shared_ptr<TParticle> addSparkle(int x, int y, const EffectColor& colour);
+                                          const TRGB& colour, int blend, TParticleList* list);
+std::shared_ptr<TParticle> addSparkle(int x, int y, const TRGB& colour);
 std::shared_ptr<TParticle> addPointsParticle(int n, int x, int y, TParticleList* list, int delay);
 std::shared_ptr<TCurveParticle> addStarParticle(int x, int y, TParticleList* list, int delay);
 std::shared_ptr<TParParticle> addChainShard(int x, int y, int delay);

@@ -19,7 +19,7 @@ void TCurveParticle::update() {
 void TCurveParticle::gene() {
   int px = static_cast<int>(x + static_cast<float>(platform::Rand(-5, 5)));
   int py = static_cast<int>(y + static_cast<float>(platform::Rand(-5, 5)));
-  EffectColor colour;
+  TRGB colour;
   colour.r = platform::Rand(170, 230);
   colour.g = platform::Rand(170, 230);
   colour.b = 0;

@@ -78,7 +78,7 @@ void TFlyText::_updateBack() {
 }
 
 void TFlyText::_updateMyParticles() {
-  EffectColor colour;
+  TRGB colour;
   if (platform::Rand(0, 1) != 0) {
     colour.r = platform::Rand(200, 250);
     colour.g = platform::Rand(200, 250);

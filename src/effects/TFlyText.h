@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "effects/EffectColor.h"
 #include "effects/EffectList.h"
 #include "gui/TBMFont.h"
+#include "gui/TRGB.h"
 
 class TFlyText;
 using TFlyTextList = EffectList<TFlyText>;
@@ -20,7 +20,7 @@ class TFlyText {
   float mx = 0, my = 0;
   float px1 = 0, py1 = 0, px2 = 0, py2 = 0;
   float per = 0;
-  EffectColor _rgb;
+  TRGB _rgb;
   std::string state;  // "", "START", "END" or "BACK"
   std::string q;
   int time = 0;

@@ -15,8 +15,11 @@ const platform::Image& particleImage(int n) {
 }
 
 void TParticle::setup() {
-  for (const EffectPicture& picture : effect_pictures::kParticles)
-    particleImages[static_cast<size_t>(picture.slot)] = loadCentredPicture(picture);
+  for (int slot = 0; slot < assets::PARTICLE_SLOTS && slot < kParticleImageCount; ++slot) {
+    const char* path = assets::PARTICLE_PICTURES[slot];
+    particleImages[static_cast<size_t>(slot)] =
+        path ? loadCentredPicture({slot, path, assets::PARTICLE_FLAGS[slot]}) : nullptr;
+  }
 }
 
 void TParticle::updateAlpha(int now) {

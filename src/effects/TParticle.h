@@ -6,8 +6,8 @@
 #include <array>
 #include <memory>
 
-#include "effects/EffectColor.h"
 #include "effects/EffectList.h"
+#include "gui/TRGB.h"
 #include "platform/platform.h"
 
 class TParticle;
@@ -23,7 +23,7 @@ class TParticle {
   float x = 0, y = 0, ax = 0, ay = 0;
   float r = 0, rSpeed = 0;
   int n = 0;
-  EffectColor rgb;
+  TRGB rgb;
   int opoznienie = 0;
   int b = platform::ALPHABLEND;
   int fadeInAndOut = 1;

@@ -19,12 +19,17 @@ class TBMFont {
   // Reads folder + file; page pictures are looked up in the same folder.
   static std::shared_ptr<TBMFont> Create(const std::string& folder, const std::string& file);
   void Init(const std::string& folder, const std::string& file);
-  // Parses a font held in memory. Page pictures are loaded from `folder` when loadPagePictures is set;
-  // without it nothing but the description is read (no window or image is needed).
+  // Parses a font held in memory, then loads its page pictures from `folder` when
+  // loadPagePictures is set (the file loader's path).
   void LoadFromBytes(const uint8_t* data, size_t size, const std::string& folder,
                      bool loadPagePictures = true);
+  // Reads only the description: no picture, window or platform call is involved. A truncated
+  // or lying file gives whatever whole blocks and records it holds.
+  void ParseBytes(const uint8_t* data, size_t size);
 
   float TextWidth(const std::string& text, int line = -1);
+  // The width at scale 1, without the cache (line -1: the widest line).
+  float UnscaledWidth(const std::string& text, int line = -1) const;
   float TextHeight(const std::string& text);
   void DrawText(const std::string& text, float x, float y);
 
@@ -64,13 +69,12 @@ class TBMFont {
   int AA = 0, PaddingUp = 0, PaddingRight = 0, SpacingHoriz = 0, SpacingVert = 0, Outline = 0;
   // Common block.
   int LineHeight = 0, Base = 0, ScaleW = 0, ScaleH = 0, Pages = 0;
-  int Packed = 0, Encoded = 0, AlphaChannel = 0, RedChannel = 0, GreenChannel = 0,
-      BlueChannel = 0;
+  int Packed = 0, Encoded = 0, AlphaChannel = 0, RedChannel = 0, GreenChannel = 0, BlueChannel = 0;
 
   // Glyphs, in file order. Offsets and advances are kept as stored (unsigned 16-bit).
   std::u32string IdStr;
   std::vector<int> Id, X, Y, Width, Height, XOffset, YOffset, XAdvance, Page;
-  std::array<int, 256> ASCII{};
+  std::array<int, 256> ASCII{};  // glyph index by code below 256, -1 for none
   // Per glyph: the second characters of its kerning pairs and their amounts (low byte).
   std::vector<std::u32string> KerningChars;
   std::vector<std::string> KerningValue;
@@ -85,6 +89,7 @@ class TBMFont {
 
  private:
   void reset();
+  static bool inSet(const std::string& set, int code);
   void loadPages(const std::string& folder);
   int kerningAmount(int previous, int code) const;
   void takeScale();

@@ -21,10 +21,8 @@ float approach(float value, float target, float step) {
   return value;
 }
 
-EffectColor colourOf(const std::shared_ptr<TTileData>& kind) {
-  EffectColor colour;
-  if (kind && kind->rgb) colour = {kind->rgb->r, kind->rgb->g, kind->rgb->b};
-  return colour;
+TRGB colourOf(const std::shared_ptr<TTileData>& kind) {
+  return (kind && kind->rgb) ? *kind->rgb : TRGB{};
 }
 
 bool hasColour(const std::shared_ptr<TTileData>& kind) { return kind && kind->rgb; }
@@ -476,7 +474,7 @@ void TTile::_updateDrawBack() {
 
 void TTile::_burnSparks(int chance) const {
   const int q = static_cast<int>(getTileWidth() / 2);
-  auto one = [&](const EffectColor& colour) {
+  auto one = [&](const TRGB& colour) {
     if (chance > 1 && platform::Rand(1, chance) != 1) return;
     const float a = static_cast<float>(platform::Rand(0, 360));
     const float d = static_cast<float>(
@@ -490,7 +488,7 @@ void TTile::_burnSparks(int chance) const {
     one(colourOf(td));
     one(colourOf(td));
   }
-  one(EffectColor{});
+  one(TRGB{});
 }
 
 void TTile::_destroySparks() const {
@@ -502,7 +500,7 @@ void TTile::_destroySparks() const {
   auto sparkY = [&] {
     return static_cast<int>(constY + static_cast<float>(platform::Rand(-v / 2, p)) - 4.0f);
   };
-  auto moving = [&](const EffectColor& colour, bool sideways, float lo, float hi) {
+  auto moving = [&](const TRGB& colour, bool sideways, float lo, float hi) {
     const int sx = sparkX(0);
     const int sy = sparkY();
     const float speed = platform::Rnd(lo, hi);
@@ -514,12 +512,12 @@ void TTile::_destroySparks() const {
     if (td) {
       for (int k = 0; k < 2; ++k) {
         const int vr = platform::Rand(200, 250);
-        moving(EffectColor{vr, 0, 0}, sideways, lo, hi);
+        moving(TRGB{vr, 0, 0}, sideways, lo, hi);
         const int vy2 = platform::Rand(200, 250);
-        moving(EffectColor{vy2, vy2, 0}, sideways, lo, hi);
+        moving(TRGB{vy2, vy2, 0}, sideways, lo, hi);
       }
     }
-    moving(EffectColor{}, sideways, lo, hi);
+    moving(TRGB{}, sideways, lo, hi);
   };
   switch (destroyType) {
     case 0:
@@ -529,7 +527,7 @@ void TTile::_destroySparks() const {
       }
       if (platform::Rand(1, 3) == 1) {
         const int sx = sparkX(4), sy = sparkY();
-        addSpark(2, sx, sy, 0, EffectColor{}, platform::LIGHTBLEND, nullptr);
+        addSpark(2, sx, sy, 0, TRGB{}, platform::LIGHTBLEND, nullptr);
       }
       break;
     case 1:
@@ -544,7 +542,7 @@ void TTile::_destroySparks() const {
       for (int k = 0; k < 3; ++k) {
         for (int red = 0; red < 2; ++red) {
           const int vv = platform::Rand(200, 250);
-          const EffectColor colour = red ? EffectColor{vv, 0, 0} : EffectColor{vv, vv, 0};
+          const TRGB colour = red ? TRGB{vv, 0, 0} : TRGB{vv, vv, 0};
           const int sx = sparkX(0), sy = sparkY();
           const int n = platform::Rand(2, 4);
           if (auto spark = addSpark(n, sx, sy, 0, colour, platform::LIGHTBLEND, nullptr))

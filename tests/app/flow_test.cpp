@@ -7,6 +7,7 @@
 #include "app/Control.h"
 #include "app/Globals.h"
 #include "platform/platform.h"
+#include "platform/strings.h"
 
 namespace {
 
@@ -52,10 +53,15 @@ TEST_F(FlowTest, MainLoopRunsUntilEndInOrder) {
             "WHERE : MAIN-MENU\nWHERE : NEW-QUEST\nWHERE : TREE-SCREEN\nWHERE : MAIN-GAME\n");
 }
 
-TEST_F(FlowTest, AnUnknownStateIsReturnedUnchanged) {
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(Control::turn("NOWHERE"), "NOWHERE");
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "WHERE : NOWHERE\n");
+TEST_F(FlowTest, AStateWithoutAScreenLeadsBackToTheMenuInsteadOfSpinning) {
+  for (const char* state : {"NOWHERE", "restart-level"}) {
+    App::get().flow().restartLevel = nullptr;
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(Control::turn(state), "MAIN-MENU");
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out.rfind("WHERE : " + platform::Upper(state) + "\n", 0), 0u) << out;
+    EXPECT_NE(out.find("Napotkano problem : "), std::string::npos);
+  }
   EXPECT_TRUE(ran.empty());
 }
 

@@ -98,7 +98,8 @@ TEST_F(ParticlesTest, DelayedParticleWaitsUnlessItFliesACurve) {
   float sparkA = spark->a, sparkX = spark->x, sparkY = spark->y;
   while (platform::MilliSecs() < spark->startTime) {
     frame(&list);
-    EXPECT_EQ(std::make_tuple(spark->a, spark->x, spark->y), std::make_tuple(sparkA, sparkX, sparkY));
+    EXPECT_EQ(std::make_tuple(spark->a, spark->x, spark->y),
+              std::make_tuple(sparkA, sparkX, sparkY));
   }
   EXPECT_GT(star->per, 0.4f);  // the star kept travelling
   frame(&list);

@@ -1,6 +1,5 @@
-#include "effects/TZBuffer.h"
-
 #include "effects/EffectsFixture.h"
+#include "effects/TZBuffer.h"
 
 namespace {
 
@@ -59,9 +58,9 @@ TEST_F(ZBufferTest, OwnHandleIsUsedAndTheImagesHandleRestored) {
   add(0, img, 0, 400, 200, 255, 255, 255, 0);
   clearScreen();
   zb.drawLayer(0);
-  EXPECT_TRUE(lit(206, 206));   // drawn from its own handle (0, 0)
+  EXPECT_TRUE(lit(206, 206));  // drawn from its own handle (0, 0)
   EXPECT_FALSE(lit(197, 197));
-  EXPECT_TRUE(lit(397, 197));   // drawn from the picture's handle
+  EXPECT_TRUE(lit(397, 197));  // drawn from the picture's handle
   EXPECT_EQ(platform::ImageXHandle(img), 4.0f);
   EXPECT_EQ(platform::ImageYHandle(img), 4.0f);
 }

@@ -49,7 +49,10 @@ struct FntBuilder {
 
  private:
   void id(std::vector<uint8_t>& o, uint32_t v) const {
-    if (version == 2) u16(o, static_cast<int>(v)); else u32(o, v);
+    if (version == 2)
+      u16(o, static_cast<int>(v));
+    else
+      u32(o, v);
   }
   void block(std::vector<uint8_t>& out, int type, const std::vector<uint8_t>& content) const {
     u8(out, type);

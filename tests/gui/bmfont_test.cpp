@@ -1,5 +1,3 @@
-#include "gui/TBMFont.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,6 +7,7 @@
 
 #include "fonts/BmFontWriter.h"
 #include "gui/FntBuilder.h"
+#include "gui/TBMFont.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 
@@ -158,7 +157,8 @@ TEST_F(BMFontTest, HostileBlocksAreReadSafely) {
   pagesOnly[5] = 0xFF;
   std::vector<uint8_t> v2Tiny = {'B', 'M', 'F', 2, 4, 1, 0, 0, 0, 0};  // size below 4
   std::vector<uint8_t> hugeChars = {'B', 'M', 'F', 3, 4, 0xFF, 0xFF, 0xFF, 0xFF};
-  for (int v : std::initializer_list<int>{'A', 0, 0, 0, 1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 0, 0})
+  for (int v :
+       std::initializer_list<int>{'A', 0, 0, 0, 1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 0, 0})
     FntBuilder::u8(hugeChars, v);
   FntBuilder::u8(hugeChars, 1);  // a partial second record
   FntBuilder missingKernFirst = b;
@@ -192,6 +192,7 @@ TEST_F(BMFontTest, TextWidthFollowsTheMeasuringRules) {
       {"AV", -1, "", kAdvA + sp + kKernAV + kAdvV},
       // The pair is split by the line break: no kerning on line 1.
       {"A\nV", 1, "", kAdvV},
+      {"A\nVV", -1, "", kAdvV + sp + kAdvV},
       // Line 0 is not the end of the text, so its spacing counts.
       {"A\nV", 0, "", kAdvA + sp},
       {"B\nAV", -1, "", kAdvA + sp + kKernAV + kAdvV},
@@ -237,8 +238,9 @@ TEST_F(BMFontTest, DrawTextPlacesEachLineByItsAlignment) {
       // Line 0 of a longer text keeps the spacing after its last letter: 19, counted as 20.
       {0, "AB\nB", {{'A', 90, 50}, {'B', 90 + step, 50}, {'B', 96, lineY}}},
       // Kerning moves the letter after the pair; after a line break there is none.
-      {-1, "AVA", {{'A', 100, 50}, {'V', 100 + step, 50},
-                   {'A', 100 + step + kKernAV + kSpacing + kAdvV, 50}}},
+      {-1,
+       "AVA",
+       {{'A', 100, 50}, {'V', 100 + step, 50}, {'A', 100 + step + kKernAV + kSpacing + kAdvV, 50}}},
       {-1, "A\nVB", {{'A', 100, 50}, {'V', 100, lineY}, {'B', 100 + kSpacing + kAdvV, lineY}}},
       // Skipped characters take no room; unknown ones below 256 are the first glyph.
       {-1, "A.B", {{'A', 100, 50}, {'.', 100 + step, 50}, {'B', 100 + step, 50}}},
@@ -321,7 +323,8 @@ TEST_F(BMFontPixelTest, ShadowDarkensBehindTheTextAndRestoresState) {
   font.DrawText("A", 100, 100);
   int r, g, b;
   platform::GetColor(r, g, b);
-  EXPECT_EQ(std::make_tuple(r, g, b, platform::GetBlend()), std::make_tuple(10, 20, 30, platform::LIGHTBLEND));
+  EXPECT_EQ(std::make_tuple(r, g, b, platform::GetBlend()),
+            std::make_tuple(10, 20, 30, platform::LIGHTBLEND));
   EXPECT_EQ(font.DrawingShadow, 0);
 }
 
@@ -388,39 +391,46 @@ TEST(BMFontAsset, GeneratorsWriterReadsBackGlyphByGlyph) {
     EXPECT_EQ(f.FindChar(static_cast<int>(c.id)), static_cast<int>(i));
     EXPECT_EQ(std::make_tuple(f.X[i], f.Y[i], f.Width[i], f.Height[i], f.Page[i]),
               std::make_tuple(c.x, c.y, c.width, c.height, c.page));
-    EXPECT_EQ(std::make_tuple(TBMFont::SignedShort(f.XOffset[i]), TBMFont::SignedShort(f.YOffset[i]),
-                              TBMFont::SignedShort(f.XAdvance[i])),
-              std::make_tuple(c.xOffset, c.yOffset, c.xAdvance));
+    EXPECT_EQ(
+        std::make_tuple(TBMFont::SignedShort(f.XOffset[i]), TBMFont::SignedShort(f.YOffset[i]),
+                        TBMFont::SignedShort(f.XAdvance[i])),
+        std::make_tuple(c.xOffset, c.yOffset, c.xAdvance));
   }
   platform::InitHeadless();
   platform::SetScale(1, 1);
   // Both pairs, signed: 12 + 2 - 3 + 10 and 10 + 2 + 2 + 12.
   EXPECT_FLOAT_EQ(f.TextWidth("A\xc3\xa9"), 12 + 2 - 3 + 10);
-  EXPECT_FLOAT_EQ(f.TextWidth("\xc3\xa9" "A"), 10 + 2 + 2 + 12);
+  EXPECT_FLOAT_EQ(f.TextWidth("\xc3\xa9"
+                              "A"),
+                  10 + 2 + 2 + 12);
 }
 
-TEST(BMFontAsset, GeneratedFontReadsBackGlyphByGlyph) {
+TEST(BMFontAsset, GeneratedFontsReadBackGlyphByGlyph) {
   const std::string folder = std::string(GLIMMERFIR_ASSET_DIR) + "/gfx/fonts/";
   if (platform::FileType(folder + "whitesmall_22.fnt") != 1)
     GTEST_SKIP() << "the asset generator has not written gfx/fonts/whitesmall_22.fnt";
   platform::InitHeadless();
-  auto font = TBMFont::Create(folder, "whitesmall_22.fnt");
-  EXPECT_EQ(font->BMFVersion, 3);
-  ASSERT_FALSE(font->BMFImage.empty());
-  std::set<int> ids;
-  for (size_t i = 0; i < font->Id.size(); ++i) {
-    SCOPED_TRACE(font->Id[i]);
-    EXPECT_TRUE(ids.insert(font->Id[i]).second);
-    ASSERT_LT(static_cast<size_t>(font->Page[i]), font->BMFImage.size());
-    const platform::Image& page = font->BMFImage[font->Page[i]];
-    ASSERT_NE(page, nullptr);
-    EXPECT_LE(font->X[i] + font->Width[i], platform::ImageWidth(page));
-    EXPECT_LE(font->Y[i] + font->Height[i], platform::ImageHeight(page));
-    EXPECT_EQ(font->FindChar(font->Id[i]), static_cast<int>(i));
-  }
-  for (int c = 'A'; c <= 'Z'; ++c) EXPECT_TRUE(ids.count(c)) << static_cast<char>(c);
   platform::SetScale(1, 1);
-  EXPECT_GT(font->TextWidth("Glimmerfir"), font->TextWidth("Glim"));
+  for (const char* name : {"whitesmall_22.fnt", "fontex.fnt", "fontex2.fnt", "tutorial.fnt"}) {
+    SCOPED_TRACE(name);
+    auto font = TBMFont::Create(folder, name);
+    EXPECT_EQ(font->BMFVersion, 3);
+    ASSERT_FALSE(font->BMFImage.empty());
+    std::set<int> ids;
+    for (size_t i = 0; i < font->Id.size(); ++i) {
+      SCOPED_TRACE(font->Id[i]);
+      EXPECT_TRUE(ids.insert(font->Id[i]).second);
+      ASSERT_LT(static_cast<size_t>(font->Page[i]), font->BMFImage.size());
+      const platform::Image& page = font->BMFImage[font->Page[i]];
+      ASSERT_NE(page, nullptr);
+      EXPECT_LE(font->X[i] + font->Width[i], platform::ImageWidth(page));
+      EXPECT_LE(font->Y[i] + font->Height[i], platform::ImageHeight(page));
+      EXPECT_EQ(font->FindChar(font->Id[i]), static_cast<int>(i));
+    }
+    for (int c = 'A'; c <= 'Z'; ++c) EXPECT_TRUE(ids.count(c)) << static_cast<char>(c);
+    EXPECT_GT(font->TextWidth("Glimmerfir"), font->TextWidth("Glim"));
+    EXPECT_GT(font->TextHeight("Glimmerfir"), 0);
+  }
 }
 
 }  // namespace
