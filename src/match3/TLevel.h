@@ -5,8 +5,11 @@
 
 #include "gui/TDim.h"
 #include "match3/BoardFrame.h"
+#include "match3/IBoardListener.h"
+#include "match3/IBoardSounds.h"
 #include "match3/TBackGround.h"
 #include "match3/TBoardGeometry.h"
+#include "match3/TFlyingTile.h"
 #include "match3/TLevelData.h"
 #include "match3/TTile.h"
 #include "match3/TTileCatalog.h"
@@ -22,6 +25,7 @@ class TLevel : public TLevelData {
   explicit TLevel(std::shared_ptr<const TTileCatalog> catalog, TBoardGeometry geometry = {});
   TLevel(const TLevel&) = delete;  // cells point back at their level
   TLevel& operator=(const TLevel&) = delete;
+  ~TLevel();
 
   // The level's own number and type; TLevelData::id and TLevelData::typ stay empty.
   int id = 0;
@@ -93,11 +97,106 @@ class TLevel : public TLevelData {
   // The playing area as the frame rule reads it; valid while the level lives.
   TCellMask cellMask() const;
 
+  // ---- Play ----------------------------------------------------------------------------
+  using TileList = std::vector<std::shared_ptr<TTile>>;
+
+  // Where the board reports and what it plays; both may stay null (nothing is reported).
+  IBoardListener* listener = nullptr;
+  IBoardSounds* sounds = nullptr;
+  IBoardListener& events() const;
+  IBoardSounds& sfx() const;
+
+  // The live flights of this board, updated each frame and drawn after the tiles.
+  TFlyingList flyingTiles;
+
+  // One board frame; drawing of background, plates, frame, sparkles, tiles and flights.
+  void update();
+  void draw();
+
+  void _updateTiles();
+  void _updateTilesOver();
+  void _updateFlyingTiles();
+  void _updateTilesWin();
+  void _updateTilesMatches();
+  void _updateShuffle();
+  void _updateBlink();
+  void _startBlink();
+  void _updateRozjasnienie();
+  void _resetRozjasnienie();
+  void _lightUpAll();
+  void _lightDownAll();
+
+  // Gravity: a straight fall and a diagonal slide out of (row, col); 1 when a tile started.
+  int _updateTilePosition1(int row, int col);
+  int _updateTilePosition2(int row, int col);
+  // Nothing can fall straight into (row, col) from above.
+  int czyMoznaSieWpierdolicBokiem(int row, int col) const;
+  // The tile at (row, col) can still fall.
+  int czyMoznaSieSpierdolicNizej(int row, int col) const;
+  // (row, col) and everything above it is an open, empty shaft.
+  int czyMoznaSieWpierdolicBokiem1(int row, int col) const;
+
+  // Matching.
+  int _checkTileMatch(const TTile* cell, int id) const;
+  TileList _checkVerticalMatch(const std::shared_ptr<TTile>& tile) const;
+  TileList _checkHorizontalMatch(const std::shared_ptr<TTile>& tile) const;
+  TileList checkSimpleMatch(const std::shared_ptr<TTile>& tile) const;
+  TileList checkMatch(const std::shared_ptr<TTile>& tile);
+  void eraseTiles(const TileList& tiles);
+  int checkTileChain(int row, int col) const;
+
+  std::shared_ptr<TTileData> getRandomTile();
+  std::shared_ptr<TFlyingTile> moveTile(const std::shared_ptr<TTile>& from,
+                                        const std::shared_ptr<TTile>& to, int check);
+
+  // Bonuses.
+  void createRandomBonus();
+  void createBonus(int id);
+  void useBomb(int row, int col, int power);
+  void bombTile(int row, int col, int delay);
+  void useCrossVertical(int row, int col, int power);
+  void useCrossHorizontal(int row, int col, int power);
+  void crossTile(int row, int col, int delay, int type);
+  void useVanish(int row, int col, int power);
+
+  // Shuffle when no move is left.
+  void _shuffleTiles();
+  std::shared_ptr<TTile> wylosujTiles(TileList& tiles);
+  void _matchAll();
+
+  // Opening, closing and hiding of the whole board.
+  void _startDrawing();
+  void _startDrawingBack();
+  void hideMe();
+
+  // Queries of the main game and the tutorial.
+  int isBonus(int id) const;
+  std::shared_ptr<TTile> getTileWithBonus(int id) const;
+  std::shared_ptr<TTile> findTileByTileData(const std::shared_ptr<TTileData>& kind) const;
+
+  // Completes every flight (leaving a level): progress to the end, two updates each.
+  void finishFlights();
+
+  // The row and column of a cell of this board.
+  static int rowOf(const TTile& tile);
+  static int colOf(const TTile& tile);
+
   const TTileCatalog& catalog() const { return *catalog_; }
   const std::shared_ptr<const TTileCatalog>& catalogPtr() const { return catalog_; }
   const TBoardGeometry& geometry() const { return geometry_; }
 
  private:
+  void _drawPlates();
+  void _drawFramePieces(int row, int col, FramePass pass) const;
+  void _drawIcicle(int row, int col) const;
+  // f(cell, row, col) for every cell of the board, in row order.
+  template <class F>
+  void _forEachCell(F&& f) const {
+    for (int row = 0; row < rows; ++row)
+      for (int col = 0; col < cols; ++col)
+        if (const auto& cell = gameField[row][col]) f(cell, row, col);
+  }
+
   std::shared_ptr<const TTileCatalog> catalog_;
   TBoardGeometry geometry_;
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <memory>
 #include <string>
 
@@ -79,4 +80,75 @@ class TTile {
   // Tileset and kind ids as the level file stores them: 0 when the cell has none.
   int tileBackId() const;
   int tileId() const;
+
+  // ---- Behaviour -----------------------------------------------------------------------
+  struct Point {
+    float x = 0;
+    float y = 0;
+  };
+
+  // Start the destruction after delay ms: points or a star, plate hit or chain shards.
+  void destroy(int delay);
+  void setDestroyType(int n);
+  void startDrawing1(int delay);
+  void startDrawing2(int delay);
+  void startDrawingBack(int delay);
+  // Morph into another kind: "CHANGE" (a new bonus), "CHANGE2" (shuffle).
+  void changeMeTo(const std::shared_ptr<TTileData>& kind);
+  void changeMeTo2(const std::shared_ptr<TTileData>& kind);
+  int canBeMoved() const;
+  void moveMe();
+  void clickMe();
+  void vanishMe();
+  void bombMe();
+  void crossMe();
+  void matchMe(int delay);
+  void matchMeDown();
+  void chainMeDown();
+  void useBomb();
+  void useCrossFire();
+  void useCrossFireVertical();
+  void useCrossFireHorizontal();
+  void useVanish();
+  int _usingBonus() const;
+  int finished() const;
+  int onFly() const;
+  float getTileWidth() const;
+  float getTileHeight() const;
+  std::array<Point, 9> get3on3dimsTab() const;
+  std::array<Point, 9> get3on3golddimsTab() const;
+  bool isState(const char* name) const;
+  // True for an ordinary kind (id below 100) and for a bonus kind (id above 100).
+  bool holdsTile() const;
+  bool holdsBonus() const;
+
+  // Per-frame updates, run by the board.
+  int _updateOver();
+  void _updateScale();
+  void _updateClicked();
+  void _updateRozjasnienie();
+  void _updateState();
+  void _updateExist();
+
+  // Drawing: the tile layer, the plate and the sparkle.
+  void draw() const;
+  void _drawBack() const;
+  void _drawBlink() const;
+
+ private:
+  void _updateFrames();
+  void _updatePoswiata();
+  void _updateDestroy();
+  void _updateBurning();
+  void _updateChange(float step, float end, int chance);
+  void _updateRising();
+  void _updateDraw();
+  void _updateDrawBack();
+  void _fireBonus();
+  void _destroySparks() const;
+  void _burnSparks(int chance) const;
+  void _startDrawingCommon(int delay);
+  void _drawKind(float rotation) const;
+  int _row() const;
+  int _col() const;
 };

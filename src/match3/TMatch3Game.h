@@ -1,0 +1,41 @@
+#pragma once
+#include <memory>
+#include <string>
+
+class TLevel;
+class TTile;
+class TMouse;
+
+// The player's hand on the board: presses select, a second press on a neighbour or a drag of
+// 8 pixels swaps, a press on the selected tile deselects it (and fires a selected bonus).
+// Runs the board's frame from inside its own update. Owned by the main game screen.
+class TMatch3Game {
+ public:
+  std::shared_ptr<TLevel> level;
+  std::string state;
+  std::shared_ptr<TTile> over;
+  std::shared_ptr<TTile> clicked;
+  float mx = 0, my = 0;
+  std::shared_ptr<TTile> lastOver;
+  std::shared_ptr<TTile> _over;
+  // The mouse sampler read each frame; the program's TMouse when null.
+  TMouse* mouse = nullptr;
+
+  // One frame: the board's update, then the mouse.
+  void update();
+  void setLevel(const std::shared_ptr<TLevel>& newLevel);
+  void draw();
+
+  void setClicked(const std::shared_ptr<TTile>& tile);
+  void odznacz();
+  void clickTile(const std::shared_ptr<TTile>& tile);
+  void setChange(const std::shared_ptr<TTile>& a, const std::shared_ptr<TTile>& b);
+  int checkIfBonus(const std::shared_ptr<TTile>& tile);
+  int checkClickedTilePosition(const std::shared_ptr<TTile>& tile) const;
+  static int checkTilesPositionRange(const TTile& a, const TTile& b);
+  void checkMove2();
+  void move();
+
+ private:
+  TMouse& _mouse() const;
+};

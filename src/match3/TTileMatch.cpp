@@ -1,0 +1,99 @@
+#include "match3/TTileMatch.h"
+
+#include "app/Globals.h"
+#include "match3/TLevel.h"
+#include "match3/TTile.h"
+
+namespace {
+
+platform::Image& arrowPicture() {
+  static platform::Image picture;
+  return picture;
+}
+
+float approach(float value, float target, float step) {
+  if (value < target) return std::min(value + step, target);
+  if (value > target) return std::max(value - step, target);
+  return value;
+}
+
+}  // namespace
+
+void TTileMatch::setup() {
+  arrowPicture() = platform::LoadImage("gfx/effects/match2.png");
+  if (arrowPicture()) platform::MidHandleImage(arrowPicture());
+}
+
+const platform::Image& TTileMatch::arrow() { return arrowPicture(); }
+
+void TTileMatch::reset() {
+  start = 1;
+  time = platform::MilliSecs() + 5000;
+  time2 = 15000;
+  a = 0;
+  per = 0;
+  dPer = 1;
+  dA = 1;
+  frame = 0;
+}
+
+void TTileMatch::resetFull() {
+  tile1 = tile2 = nullptr;
+  start = 0;
+  time = platform::MilliSecs() + 5000;
+  time2 = 15000;
+  a = 0;
+  dA = 0;
+  frame = 0;
+}
+
+void TTileMatch::setMatch(const TLevel& level, int row1, int col1, int row2, int col2,
+                          const std::string& direction) {
+  if (start) return;
+  tile1 = level.tileAt(row1, col1);
+  tile2 = level.tileAt(row2, col2);
+  reset();
+  kier = direction;
+}
+
+void TTileMatch::update() {
+  visible = 0;
+  const int now = platform::MilliSecs();
+  if (now < time) return;
+  visible = 1;
+  per = approach(per, dPer, 0.04f * delta);
+  if (per == dPer) dPer = dPer >= 1.0f ? 0.0f : 1.0f;
+  a = approach(a, dA, 0.05f * delta);
+  if (now > time + time2) {
+    dA = 0;
+    if (a == 0) {
+      visible = 0;
+      start = 0;
+    }
+  }
+}
+
+void TTileMatch::draw() const {
+  using namespace platform;
+  if (!tile1 || !tile2 || !visible) return;
+  SetColor(255, 255, 255);
+  SetBlend(ALPHABLEND);
+  SetScale(1, 1);
+  SetAlpha(a);
+  const float k = Sin(90.0f + 90.0f * per);
+  const float w = tile1->_parent ? tile1->_parent->geometry().tileWidth : 42.0f;
+  const float h = tile1->_parent ? tile1->_parent->geometry().tileHeight : 42.0f;
+  const Image& picture = arrow();
+  auto arrowAt = [&](float x, float y, float rotation) {
+    SetRotation(rotation);
+    if (picture) DrawImage(picture, x, y);
+  };
+  if (kier == "PRAWO") {
+    arrowAt(tile1->x + k * w / 2, tile1->y - h / 4, 90);
+    arrowAt(tile2->x - k * w / 2, tile2->y + h / 4, 270);
+  } else if (kier == "DOL") {
+    arrowAt(tile1->x - w / 4, tile1->y + k * h / 2, 180);
+    arrowAt(tile2->x + w / 4, tile2->y - k * h / 2, 0);
+  }
+  SetRotation(0);
+}
