@@ -10,6 +10,7 @@
 #include "effects/TSopel.h"
 #include "gui/TTheme.h"
 #include "match3/TLevelManager.h"
+#include "match3/TMainGame.h"
 #include "match3/TTileCatalog.h"
 #include "player/TGlobalSnd.h"
 
@@ -28,8 +29,9 @@ void loadBoardCatalogues(TTileCatalog& catalog) {
 void loadSharedResources() {
   App& app = App::get();
   TGlobalSnd& sounds = app.globalSnd();
-  // Step 1: the default window theme, the board catalogues, the texts.
+  // Step 1: the default window theme, the main game, the board catalogues, the texts.
   TTheme::loadDefault(assets::WINDOW_THEME, "temat1");
+  app.mainGame().setup();
   loadBoardCatalogues(*app.tileCatalog());
   sounds.loadMusicPart(1);
   Teksty::setup();
