@@ -8,6 +8,7 @@
 
 #include "app/Globals.h"
 #include "effects/ParticleConstructors.h"
+#include "effects/TSopel.h"
 #include "match3/TLevel.h"
 #include "match3/TTileCatalog.h"
 #include "platform/platform.h"
@@ -25,6 +26,7 @@ std::shared_ptr<TTileCatalog> catalogue() {
     std::error_code ec;
     std::filesystem::current_path(GLIMMERFIR_ASSET_DIR, ec);
     TParticle::setup();
+    loadSople();
     catalog = std::make_shared<TTileCatalog>();
     catalog->loadAll();
     platform::SeedRnd(2024);

@@ -8,34 +8,13 @@
 #include "app/Frame.h"
 #include "app/Globals.h"
 #include "app/Paths.h"
+#include "app/ResourceLoading.h"
 #include "app/SingleLevelQuest.h"
-#include "effects/Poswiata.h"
-#include "effects/TParticle.h"
-#include "effects/TSnow.h"
-#include "effects/TSopel.h"
-#include "match3/TLevelManager.h"
-#include "match3/TMainGame.h"
-#include "match3/TTileCatalog.h"
 #include "platform/files.h"
 #include "platform/platform.h"
-#include "player/TGlobalSnd.h"
 #include "player/TOptions.h"
 
 namespace {
-// The shared resources in the order the loading screen will load them.
-void loadResources() {
-  App& app = App::get();
-  app.mainGame().setup();
-  app.tileCatalog()->loadAll();
-  app.levelManager().setup();
-  app.globalSnd().setup();
-  for (int part = 1; part <= 7; ++part) app.globalSnd().loadMusicPart(part);
-  TParticle::setup();
-  loadSnowImages();
-  Poswiata::setup();
-  loadSople();
-}
-
 // GLIMMERFIR_LEVEL=file: the run opens on that level instead of the main menu.
 bool startWithLevelFile() {
   const std::string path = levelFromEnvironment();
@@ -58,9 +37,9 @@ void startGame() {
   Paths::getPaths();
   App::get().options().loadOptions();
   App::get().options().openScreen();
+  loadSharedResources();
   platform::FlushMouse();
   platform::FlushKeys();
-  loadResources();
 }
 
 int runGame() {

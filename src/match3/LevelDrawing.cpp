@@ -1,5 +1,6 @@
 // Board drawing: background and snow, plates with the frame, sparkles, tiles, flights.
 #include "effects/TSnow.h"
+#include "effects/TSopel.h"
 #include "match3/TLevel.h"
 #include "match3/TRamka.h"
 #include "platform/platform.h"
@@ -55,9 +56,9 @@ void TLevel::_drawFramePieces(int row, int col, FramePass pass) const {
 }
 
 void TLevel::_drawIcicle(int row, int col) const {
-  if (!drawIcicle) return;
   const int entry = icicleEntry(icicleType(cellMask(), row, col));
   const auto cell = tileAt(row, col);
-  if (entry >= 0 && cell)
-    drawIcicle(entry, static_cast<int>(cell->x), static_cast<int>(cell->y));
+  if (entry < 0 || entry >= kSopelCount || !cell || !sople[entry]) return;
+  sople[entry]->draw(static_cast<float>(static_cast<int>(cell->x)),
+                     static_cast<float>(static_cast<int>(cell->y)));
 }

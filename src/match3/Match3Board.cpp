@@ -1,15 +1,10 @@
 #include "match3/Match3Board.h"
 
-#include "effects/TSopel.h"
 #include "match3/TLevel.h"
 
 void Match3Board::setLevel(const std::shared_ptr<TLevel>& level) {
   match3.setLevel(level);
   match3.clicked = nullptr;
-  if (!level) return;
-  level->drawIcicle = [](int entry, int x, int y) {
-    if (entry >= 0 && entry < kSopelCount && sople[entry]) sople[entry]->draw(x, y);
-  };
 }
 
 void Match3Board::clearClicked() {

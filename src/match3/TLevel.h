@@ -1,5 +1,4 @@
 #pragma once
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -106,10 +105,6 @@ class TLevel : public TLevelData {
   IBoardSounds* sounds = nullptr;
   IBoardListener& events() const;
   IBoardSounds& sfx() const;
-
-  // Draws entry 0..6 of the icicle table at a cell position; the board draws no icicles
-  // until the effects that own the table set it.
-  std::function<void(int entry, int x, int y)> drawIcicle;
 
   // The live flights of this board, updated each frame and drawn after the tiles.
   TFlyingList flyingTiles;

@@ -22,9 +22,7 @@ float approach(float value, float target, float step) {
 }
 
 TRGB colourOf(const std::shared_ptr<TTileData>& kind) {
-  TRGB colour;
-  if (kind && kind->rgb) colour = {kind->rgb->r, kind->rgb->g, kind->rgb->b};
-  return colour;
+  return (kind && kind->rgb) ? *kind->rgb : TRGB{};
 }
 
 bool hasColour(const std::shared_ptr<TTileData>& kind) { return kind && kind->rgb; }

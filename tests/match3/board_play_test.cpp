@@ -3,6 +3,7 @@
 
 #include "BoardFixture.h"
 #include "effects/TParticle.h"
+#include "effects/TSopel.h"
 #include "match3/TLevelManager.h"
 #include "match3/TMatch3Game.h"
 #include "platform/files.h"
@@ -21,6 +22,7 @@ class QuestPlayTest : public BoardFixture {
     ::testing::internal::CaptureStdout();
     catalog->loadAll();
     TParticle::setup();
+    loadSople();
     manager->setup();
     level = manager->QUEST_loadLevel(1, 1);
     ::testing::internal::GetCapturedStdout();
