@@ -178,20 +178,22 @@ void TFlyingTile::_resolveSwap(int b1, int b2) {
   _releaseSources();
 }
 
-int TFlyingTile::getX() const {
+const TTile* TFlyingTile::_anchor() const {
   for (const TTile* cell : {fly1 ? fly1->tile.get() : nullptr, fly2 ? fly2->tile.get() : nullptr,
                             fly1 ? fly1->dTile.get() : nullptr,
                             fly2 ? fly2->dTile.get() : nullptr})
-    if (cell) return static_cast<int>(cell->x);
-  return 0;
+    if (cell) return cell;
+  return nullptr;
+}
+
+int TFlyingTile::getX() const {
+  const TTile* cell = _anchor();
+  return cell ? static_cast<int>(cell->x) : 0;
 }
 
 int TFlyingTile::getY() const {
-  for (const TTile* cell : {fly1 ? fly1->tile.get() : nullptr, fly2 ? fly2->tile.get() : nullptr,
-                            fly1 ? fly1->dTile.get() : nullptr,
-                            fly2 ? fly2->dTile.get() : nullptr})
-    if (cell) return static_cast<int>(cell->y);
-  return 0;
+  const TTile* cell = _anchor();
+  return cell ? static_cast<int>(cell->y) : 0;
 }
 
 void TFlyingTile::draw() {

@@ -54,6 +54,8 @@ class TFlyingTile {
  private:
   void _resolveSwap(int b1, int b2);
   void _releaseSources();
+  // The first cell of a pair that is set, for the praise picture's position.
+  const TTile* _anchor() const;
 };
 
 // A single flight from one cell to another of the same board (gravity: check 0).

@@ -24,6 +24,8 @@ void TMatch3Game::update() {
   over = nullptr;
   if (!level) return;
   level->update();
+  // A frozen board takes no mouse input (its hover is not even looked at).
+  if (level->hold) return;
   over = level->over;
   const TMouse& m = _mouse();
   if (m.leftPressed && over) {

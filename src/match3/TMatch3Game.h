@@ -9,6 +9,13 @@ class TMouse;
 // The player's hand on the board: presses select, a second press on a neighbour or a drag of
 // 8 pixels swaps, a press on the selected tile deselects it (and fires a selected bonus).
 // Runs the board's frame from inside its own update. Owned by the main game screen.
+//
+// Driving it, once per frame after the shared mouse sampler (TMouse::update) has run:
+//   level->listener = <the main game, an IBoardListener>;  level->sounds = <IBoardSounds>;
+//   match3.setLevel(level);            // when a level is shown
+//   match3.update();                   // the board's whole frame, then the mouse
+//   match3.draw();                     // background, plates, frame, tiles, flights
+// The selected tile (for the selection marker) is match3.clicked.
 class TMatch3Game {
  public:
   std::shared_ptr<TLevel> level;

@@ -233,28 +233,18 @@ void TTile::useBomb() {
   _parent->sfx().bomb();
 }
 
-void TTile::useCrossFire() {
-  if (_usingBonus() || !td || !_parent) return;
-  const int moc = td->moc;
-  crossMe();
-  _parent->useCrossVertical(_row(), _col(), moc);
-  _parent->useCrossHorizontal(_row(), _col(), moc);
-  _parent->sfx().crossFire(moc);
-}
+void TTile::useCrossFire() { _fireLines(true, true); }
 
-void TTile::useCrossFireVertical() {
-  if (_usingBonus() || !td || !_parent) return;
-  const int moc = td->moc;
-  crossMe();
-  _parent->useCrossVertical(_row(), _col(), moc);
-  _parent->sfx().crossFire(moc);
-}
+void TTile::useCrossFireVertical() { _fireLines(true, false); }
 
-void TTile::useCrossFireHorizontal() {
+void TTile::useCrossFireHorizontal() { _fireLines(false, true); }
+
+void TTile::_fireLines(bool vertical, bool horizontal) {
   if (_usingBonus() || !td || !_parent) return;
   const int moc = td->moc;
   crossMe();
-  _parent->useCrossHorizontal(_row(), _col(), moc);
+  if (vertical) _parent->useCrossVertical(_row(), _col(), moc);
+  if (horizontal) _parent->useCrossHorizontal(_row(), _col(), moc);
   _parent->sfx().crossFire(moc);
 }
 

@@ -145,6 +145,7 @@ class TTile {
   void _updateDraw();
   void _updateDrawBack();
   void _fireBonus();
+  void _fireLines(bool vertical, bool horizontal);
   void _destroySparks() const;
   void _burnSparks(int chance) const;
   void _startDrawingCommon(int delay);

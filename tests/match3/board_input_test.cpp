@@ -133,6 +133,22 @@ TEST_F(BoardInputTest, ChainedTileIsNeverHovered) {
   EXPECT_EQ(level->over, nullptr);
 }
 
+TEST_F(BoardInputTest, FrozenBoardTakesNoInputAndDoesNotMove) {
+  const auto target = cell(3, 3);
+  platform::InjectMouseMove(static_cast<int>(target->x), static_cast<int>(target->y));
+  frame();
+  ASSERT_EQ(level->over, target);
+  level->hold = 1;
+  target->td = nullptr;  // a hole that would otherwise be filled at once
+  platform::InjectMouseButton(1, true);
+  frames(3);
+  EXPECT_EQ(game.clicked, nullptr);
+  EXPECT_TRUE(level->flyingTiles.empty());
+  level->hold = 0;
+  frame();
+  EXPECT_FALSE(level->flyingTiles.empty());
+}
+
 TEST_F(BoardInputTest, HintShowsAfterFiveSecondsForFifteenAndFadesOut) {
   TTileMatch hint;
   hint.setMatch(*level, 2, 3, 2, 4, "PRAWO");
