@@ -7,6 +7,9 @@
 #include "platform/platform.h"
 
 class TTitleScreen;
+class TMainGame;
+class TStandInScreens;
+class IBoardSounds;
 class TTileCatalog;
 class TLevelManager;
 class TGlobalSnd;
@@ -34,6 +37,7 @@ class App {
   static bool exists();
 
   TDeltaTime& deltaTime() { return *deltaTime_; }
+  TMainGame& mainGame() { return *mainGame_; }
   TMouse& mouse() { return *mouse_; }
   const platform::Image& pixel() const { return pixel_; }
   ScreenFlow& flow() { return flow_; }
@@ -55,13 +59,16 @@ class App {
   void connectFlow();
 
   std::unique_ptr<TDeltaTime> deltaTime_;
-  std::unique_ptr<TGlobalSnd> globalSnd_;
+  std::unique_ptr<TMainGame> mainGame_;
+  std::shared_ptr<TGlobalSnd> globalSnd_;  // shared with the GUI for its click sound
   std::unique_ptr<TOptions> options_;
   std::unique_ptr<TMouse> mouse_;
   platform::Image pixel_;
   ScreenFlow flow_;
   std::unique_ptr<QuestBook> quest_;
   std::unique_ptr<TTitleScreen> title_;
+  std::unique_ptr<TStandInScreens> standIns_;
+  std::unique_ptr<IBoardSounds> boardSounds_;
   std::shared_ptr<TTileCatalog> tileCatalog_;
   std::unique_ptr<TLevelManager> levelManager_;
 };

@@ -15,7 +15,7 @@ std::string numbered(const std::string& base, int low, int high) {
   return base + std::to_string(platform::Rand(low, high));
 }
 
-void log(const char* line) {
+void logLine(const char* line) {
   std::printf("%s\n", line);
 }
 }  // namespace
@@ -70,7 +70,7 @@ void TGlobalSnd::_setupMusic() {
 // ---- Named effects ------------------------------------------------------------------------------
 
 void TGlobalSnd::click() {
-  log("MY SOUND");
+  logLine("MY SOUND");
   playMySound("click");
 }
 
@@ -163,14 +163,14 @@ TSoundDataPtr TGlobalSnd::getSoundData(const std::string& name) const {
 
 int TGlobalSnd::mustPlayNewMusic() {
   if (!newMusicCHN) {
-    log("NEW MUSIC CHN = NULL");
+    logLine("NEW MUSIC CHN = NULL");
     return 1;
   }
   if (!platform::ChannelPlaying(newMusicCHN)) {
-    log("NOT PLAYING NEW MUSIC CHN");
+    logLine("NOT PLAYING NEW MUSIC CHN");
     return 1;
   }
-  log("NOT MUST PLAY NEW MUSIC");
+  logLine("NOT MUST PLAY NEW MUSIC");
   return 0;
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/TEkran.h"
+#include "gui/GuiSounds.h"
 #include "platform/platform.h"
 #include "player/TMusicData.h"
 #include "player/TSoundData.h"
@@ -13,7 +14,7 @@ class TOptions;
 // The one sound and music catalogue: every effect and music is played by name through it.
 // Effects overlap up to six instances each; music plays on one channel and changes with a
 // cross-fade of 20 frames. Volumes are the options' steps 0-10, used as step / 10.
-class TGlobalSnd : public TEkran {
+class TGlobalSnd : public TEkran, public IGuiSounds {
  public:
   std::vector<TMusicDataPtr> musics;
   std::vector<TSoundDataPtr> sounds;
@@ -60,6 +61,9 @@ class TGlobalSnd : public TEkran {
   virtual TMusicDataPtr getMusicData(const std::string& name) const;
   virtual TSoundDataPtr getSoundData(const std::string& name) const;
   virtual int mustPlayNewMusic();
+
+  // The GUI's button press.
+  void playClick() override { click(); }
 
   // Once per frame: the cross-fade and the effects' free slots.
   void update() override;

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 
+#include "app/Frame.h"
 #include "app/Globals.h"
 #include "datafile/TRCMFile.h"
+#include "gui/TGui.h"
+#include "gui/TMouse.h"
 #include "platform/files.h"
 #include "player/TGlobalSnd.h"
 
@@ -67,4 +70,100 @@ void TOptions::passVolumes() {
   if (!sounds) return;
   sounds->setMusicVol(musicVolFloat());
   sounds->setSoundVol(soundVolFloat());
+}
+
+// ---- The dialog ---------------------------------------------------------------------------------
+
+void TOptions::setup() {
+  Gui = loadGui("gfx/gui/options/options.gui");
+  // The panel is backdrop: a press on it (or on a lamp above it) is no button press.
+  if (auto panel = Gui->getItem("panel")) panel->_a = 0;
+}
+
+void TOptions::mainLoop(TEkran* screen) {
+  if (!Gui) setup();
+  ekran = screen;
+  alpha = 0.0f;
+  dAlpha = 1.0f;
+  do {
+    platform::Cls();
+    update();
+    draw();
+    platform::Flip(-1);
+    _controlGUI();
+  } while (alpha != 0.0f || dAlpha != 0.0f);
+  saveOptions();
+}
+
+void TOptions::_controlGUI() {
+  if (platform::KeyHit(platform::key::ESCAPE) || Gui->clickedItem("ok")) dAlpha = 0.0f;
+  if (Gui->clickedItem("on") || Gui->clickedItem("off")) switchScreen();
+  const struct {
+    const char* id;
+    int* step;
+    int change;
+  } steps[] = {{"plus1", &musicVol, 1}, {"minus1", &musicVol, -1},
+               {"plus2", &soundVol, 1}, {"minus2", &soundVol, -1}};
+  for (const auto& s : steps) {
+    if (!Gui->clickedItem(s.id)) continue;
+    *s.step += s.change;
+    checkSoundStuff();
+  }
+}
+
+void TOptions::update() {
+  updateCommon();
+  _updateGUIOperations();
+  _updateAlpha();
+  if (updateBehind) updateBehind();
+  _updateGui();
+}
+
+void TOptions::_updateGUIOperations() {
+  if (!Gui) return;
+  if (auto on = Gui->getItem("on")) on->setState(fullScreen == 1, fullScreen == 1);
+  if (auto off = Gui->getItem("off")) off->setState(fullScreen == 0, fullScreen == 0);
+  pressLamps();
+}
+
+void TOptions::pressLamps() {
+  const TMouse& mouse = TMouse::current();
+  if (!mouse.leftPressed || !bulb[1]) return;
+  const float w = float(platform::ImageWidth(bulb[1])), h = float(platform::ImageHeight(bulb[1]));
+  for (int row = 0; row < 2; ++row) {
+    for (int i = 1; i <= 10; ++i) {
+      if (!mouse.inRect(lampX(i) - w / 2, lampY(row) - h / 2, w, h)) continue;
+      (row == 0 ? musicVol : soundVol) = i;
+      if (sounds) {
+        if (row == 0) sounds->setMusicVol(musicVolFloat());
+        else sounds->setSoundVol(soundVolFloat());
+        sounds->click();
+      }
+    }
+  }
+}
+
+void TOptions::draw() {
+  _drawBack();
+  _drawGui();
+  _drawBars();
+  _drawMouse();
+}
+
+void TOptions::_drawBack() {
+  if (ekran) ekran->draw();
+  platform::SetColor(255, 255, 255);
+  platform::SetAlpha(1.0f);
+  platform::SetBlend(platform::ALPHABLEND);
+  platform::SetScale(1, 1);
+  platform::SetRotation(0);
+}
+
+void TOptions::_drawBars() {
+  platform::SetScale(1, 1);
+  platform::SetAlpha(alpha);
+  for (int row = 0; row < 2; ++row) {
+    const int step = row == 0 ? musicVol : soundVol;
+    for (int i = 1; i <= 10; ++i) platform::DrawImage(bulb[i <= step ? 1 : 0], lampX(i), lampY(row));
+  }
 }

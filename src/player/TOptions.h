@@ -27,12 +27,32 @@ class TOptions : public TEkran {
   virtual float soundVolFloat();
   virtual float musicVolFloat();
   virtual void openScreen();
+  virtual void _drawBack();
+  virtual void _drawBars();
+  virtual void _updateGUIOperations();
+  // Runs the dialog over `screen` (drawn behind it, not updated) until it has faded out;
+  // then the settings are saved.
+  virtual void mainLoop(TEkran* screen);
   virtual void checkSoundStuff();
   virtual void switchScreen();
+
+  void setup() override;
+  void update() override;
+  void draw() override;
+
+  // What keeps moving behind the dialog (the snow and the main menu's animations); set by
+  // the screen that opens it.
+  std::function<void()> updateBehind;
+
+  // Centre of lamp i (1-10) of the music (row 0) or sound (row 1) scale.
+  static float lampX(int i) { return 361.0f + 18.0f * float(i); }
+  static float lampY(int row) { return row == 0 ? 210.0f : 291.0f; }
 
   // dataFolder + "/Data/settings.dat".
   static std::string settingsFile();
 
  private:
   void passVolumes();
+  void _controlGUI();
+  void pressLamps();
 };

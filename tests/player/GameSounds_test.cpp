@@ -16,6 +16,7 @@
 #include "platform/platform.h"
 #include "player/TGlobalSnd.h"
 #include "player/TOptions.h"
+#include "player/SoundFixture.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -104,42 +105,6 @@ TEST_F(GameSoundsTest, NamedShortcutsPlayEveryVariantOfTheirNameAndNothingElse) 
   }
 }
 
-struct Wav {
-  int channels = 0;
-  int rate = 0;
-  std::vector<int16_t> samples;
-};
-
-// Reads a 16-bit PCM WAV file; empty samples when it is not one.
-Wav readWav(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  Wav wav;
-  auto u32 = [&](size_t at) {
-    return uint32_t(uint8_t(bytes[at])) | uint32_t(uint8_t(bytes[at + 1])) << 8 |
-           uint32_t(uint8_t(bytes[at + 2])) << 16 | uint32_t(uint8_t(bytes[at + 3])) << 24;
-  };
-  if (bytes.size() < 12 || bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(8, 4, "WAVE") != 0)
-    return wav;
-  for (size_t at = 12; at + 8 <= bytes.size();) {
-    const std::string chunk = bytes.substr(at, 4);
-    const uint32_t size = u32(at + 4);
-    const size_t body = at + 8;
-    if (chunk == "fmt " && body + 16 <= bytes.size()) {
-      if ((u32(body) & 0xFFFF) != 1 || (u32(body + 12) >> 16) != 16) return wav;
-      wav.channels = int(u32(body) >> 16);
-      wav.rate = int(u32(body + 4));
-    } else if (chunk == "data") {
-      const size_t count = std::min<size_t>(size, bytes.size() - body) / 2;
-      for (size_t i = 0; i < count; ++i)
-        wav.samples.push_back(int16_t(uint16_t(uint8_t(bytes[body + 2 * i])) |
-                                      uint16_t(uint8_t(bytes[body + 2 * i + 1])) << 8));
-    }
-    at = body + size + (size & 1);
-  }
-  return wav;
-}
-
 double rmsDb(const std::vector<int16_t>& s, size_t from, size_t to) {
   double sum = 0;
   for (size_t i = from; i < to; ++i) sum += double(s[i]) * s[i];
@@ -165,7 +130,7 @@ TEST_F(GameSoundsTest, AHeadlessRunOfEffectsAndMusicIsAudibleAndNeverClips) {
   unsetenv("GLIMMERFIR_WAV");
   platform::InitHeadless();
 
-  const Wav wav = readWav(wavPath);
+  const soundtest::Wav wav = soundtest::readWav(wavPath);
   ASSERT_EQ(wav.channels, 2);
   ASSERT_EQ(wav.rate, 44100);
   ASSERT_GE(wav.samples.size(), size_t(frames) * 735 * 2);

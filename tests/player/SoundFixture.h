@@ -2,7 +2,10 @@
 #pragma once
 
 #include <cmath>
+#include <algorithm>
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -39,6 +42,42 @@ inline std::string sineWav(int frames, double hz) {
   out += "data";
   put(out, uint32_t(data.size()), 4);
   return out + data;
+}
+
+struct Wav {
+  int channels = 0;
+  int rate = 0;
+  std::vector<int16_t> samples;
+};
+
+// Reads a 16-bit PCM WAV file; empty samples when it is not one.
+inline Wav readWav(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  Wav wav;
+  auto u32 = [&](size_t at) {
+    return uint32_t(uint8_t(bytes[at])) | uint32_t(uint8_t(bytes[at + 1])) << 8 |
+           uint32_t(uint8_t(bytes[at + 2])) << 16 | uint32_t(uint8_t(bytes[at + 3])) << 24;
+  };
+  if (bytes.size() < 12 || bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(8, 4, "WAVE") != 0)
+    return wav;
+  for (size_t at = 12; at + 8 <= bytes.size();) {
+    const std::string chunk = bytes.substr(at, 4);
+    const uint32_t size = u32(at + 4);
+    const size_t body = at + 8;
+    if (chunk == "fmt " && body + 16 <= bytes.size()) {
+      if ((u32(body) & 0xFFFF) != 1 || (u32(body + 12) >> 16) != 16) return wav;
+      wav.channels = int(u32(body) >> 16);
+      wav.rate = int(u32(body + 4));
+    } else if (chunk == "data") {
+      const size_t count = std::min<size_t>(size, bytes.size() - body) / 2;
+      for (size_t i = 0; i < count; ++i)
+        wav.samples.push_back(int16_t(uint16_t(uint8_t(bytes[body + 2 * i])) |
+                                      uint16_t(uint8_t(bytes[body + 2 * i + 1])) << 8));
+    }
+    at = body + size + (size & 1);
+  }
+  return wav;
 }
 
 struct Entry {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 #include <string>
 
@@ -40,6 +41,39 @@ TEST_F(GlobalSndTest, SoundStepZeroSilencesEveryEffect) {
   options.soundVol = 1;
   snd.click();
   EXPECT_EQ(snd.getSoundData("click")->playingCount(), 1);
+}
+
+TEST_F(GlobalSndTest, EffectsAndMusicSoundAtTheirStepsOfTheOptions) {
+  testsupport::TempDir out;
+  const std::string wavPath = out / "mix.wav";
+  setenv("GLIMMERFIR_WAV", wavPath.c_str(), 1);
+  platform::InitHeadless();
+  options.soundVol = 10;
+  snd.playMySound("pop");  // frames 0-29
+  frame(40);
+  options.soundVol = 5;
+  snd.playMySound("pop");  // frames 40-69
+  frame(40);
+  options.musicVol = 4;
+  options.checkSoundStuff();
+  snd.playMyMusic("tune a");  // full after 20 frames
+  frame(60);
+  platform::EndGraphics();
+  unsetenv("GLIMMERFIR_WAV");
+  platform::InitHeadless();
+
+  const soundtest::Wav wav = soundtest::readWav(wavPath);
+  ASSERT_GE(wav.samples.size(), size_t(140 * 735 * 2));
+  auto peakOf = [&](int fromFrame, int toFrame) {
+    int p = 0;
+    for (size_t i = size_t(fromFrame) * 735 * 2; i < size_t(toFrame) * 735 * 2; ++i)
+      p = std::max(p, std::abs(int(wav.samples[i])));
+    return p;
+  };
+  EXPECT_NEAR(peakOf(0, 30), 8000, 80) << "step 10: as recorded";
+  EXPECT_NEAR(peakOf(40, 70), 4000, 80) << "step 5: half";
+  EXPECT_LT(peakOf(80, 85), 1800) << "the music fades in";
+  EXPECT_NEAR(peakOf(110, 140), 3200, 80) << "music step 4";
 }
 
 TEST_F(GlobalSndTest, NamesMatchWithoutRegardToCase) {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "audio/AudioOut.h"
+#include "audio/Levels.h"
 #include "core/Rng.h"
 
 namespace assetgen::audio {

@@ -3,16 +3,11 @@
 
 #include <string>
 
+#include "audio/Levels.h"
 #include "audio/Synth.h"
 #include "core/Registry.h"
 
 namespace assetgen::audio {
-
-// Effects peak at this level; music is normalised by loudness instead.
-constexpr double kEffectPeakDb = -6.0;
-constexpr double kMusicLufs = -14.0;
-constexpr double kMusicCeilingDb = -1.5;
-constexpr float kVorbisQuality = 0.35f;
 
 // Trims, fades and levels a one-shot effect, then writes it as Ogg Vorbis.
 void saveEffect(Output& out, const std::string& relative, Track track);

@@ -41,7 +41,7 @@ ASSETGEN_REGISTER("music main menu", makeMainMenu);
 // A won level.
 void makeSummary(assetgen::Output& out) {
   Song s{"We Wish You a Merry Christmas", 108, 3, 1.0, 0,
-         "D4:1 | G4:1 G4:0.5 A4 G4 F#4 | E4:1 E4 E4 | A4:1 A4:0.5 B4 A4 G4 | F#4:1 D4 D4 |"
+         "D4:1 | G4:1 G4:0.5 A4 G4 F#4 | E4:1 C4 E4 | A4:1 A4:0.5 B4 A4 G4 | F#4:1 D4 D4 |"
          " B4:1 B4:0.5 C5 B4 A4 | G4:1 E4 D4:0.5 D4 | E4:1 A4 F#4 | G4:2 D4:1 |"
          " G4:1 G4 G4 | F#4:2 F#4:1 | G4:1 F#4 E4 | D4:2 A4:1 |"
          " B4:1 A4:0.5 A4 G4 G4 | D5:1 D4 D4:0.5 D4 | E4:1 A4 F#4 | G4:2",
@@ -64,7 +64,7 @@ void makeLevel1(assetgen::Output& out) {
          " F5:1 F5 F5:1.5 F5:0.5 | F5:1 E5 E5 E5:0.5 E5 | G5:1 G5 F5 D5 | C5:4",
          "C:4 C:4 C:4 F:4 | F:4 G:4 G7:4 C:4 | C:4 C:4 C:4 F:4 | F:4 G7:4 G7:4 C:4 |"
          " C:4 C:4 C:4 C:4 | F:4 C:4 D7:4 G7:4 | C:4 C:4 C:4 C:4 | F:4 C:4 G7:4 C:4",
-         {{&timbre::celesta(), 0, false, false}, {&timbre::glockenspiel(), 0, true, true}}};
+         {{&timbre::celesta(), 1, false, false}, {&timbre::glockenspiel(), 1, true, true}}};
   render(out, "sfx/music/level1.ogg", s);
 }
 ASSETGEN_REGISTER("music level1", makeLevel1);

@@ -1,0 +1,104 @@
+// Runs the real game executable headless in a throw-away working folder that shows the
+// build's asset folder, and keeps what it printed and the screenshots it took.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "platform/platform.h"
+#include "support/TempDir.h"
+
+namespace e2e {
+
+struct Region {
+  int x, y, w, h;
+};
+
+class GameRun {
+ public:
+  GameRun() {
+    namespace fs = std::filesystem;
+    fs::create_directories(work());
+    for (const auto& entry : fs::directory_iterator(GLIMMERFIR_ASSET_DIR)) {
+      std::error_code error;
+      fs::create_symlink(entry.path(), fs::path(work()) / entry.path().filename(), error);
+    }
+  }
+
+  std::string work() const { return dir_ / "work"; }
+  std::string path(const std::string& name) const { return dir_ / name; }
+  void writeFile(const std::string& name, const std::string& text) const {
+    testsupport::WriteFile(path(name), text);
+  }
+  // The developer keys work while this file is in the working folder.
+  void allowCheats() const { testsupport::WriteFile(work() + "/cheats.txt", ""); }
+  void shot(int frame, const std::string& name) { shots_[frame] = path(name); }
+
+  // Runs the game to the frame limit and returns everything it printed.
+  std::string run(const std::string& level, int frames, const std::string& input = "") {
+    std::string shots;
+    for (const auto& [frame, file] : shots_)
+      shots += (shots.empty() ? "" : ",") + std::to_string(frame) + ":" + file;
+    std::string command = "cd '" + work() + "' && GLIMMERFIR_HEADLESS=1 GLIMMERFIR_SEED=7" +
+                          " SDL_AUDIODRIVER=dummy XDG_DATA_HOME='" + path("xdg") + "'" +
+                          " GLIMMERFIR_LEVEL='" + level +
+                          "' GLIMMERFIR_FRAMES=" + std::to_string(frames) + " GLIMMERFIR_SHOTS='" +
+                          shots + "'";
+    if (!input.empty()) {
+      writeFile("input.txt", input);
+      command += " GLIMMERFIR_INPUT='" + path("input.txt") + "'";
+    }
+    command += " '" GLIMMERFIR_GAME_EXE "' 2>&1";
+    std::string output;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+      char buffer[4096];
+      size_t n;
+      while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
+      exitCode_ = pclose(pipe);
+    }
+    return output;
+  }
+  int exitCode() const { return exitCode_; }
+
+ private:
+  testsupport::TempDir dir_;
+  std::map<int, std::string> shots_;
+  int exitCode_ = -1;
+};
+
+// How many pixels of the region differ between two pictures by more than a small amount.
+inline int changedPixels(const platform::Pixmap& a, const platform::Pixmap& b, Region r) {
+  int changed = 0;
+  for (int y = r.y; y < r.y + r.h; ++y) {
+    for (int x = r.x; x < r.x + r.w; ++x) {
+      const uint32_t p = platform::ReadPixel(a, x, y), q = platform::ReadPixel(b, x, y);
+      int diff = 0;
+      for (int shift : {0, 8, 16})
+        diff += std::abs(int((p >> shift) & 255) - int((q >> shift) & 255));
+      if (diff > 48) ++changed;
+    }
+  }
+  return changed;
+}
+
+// How many different colours (at 4 bits a channel) the region holds: a blank or flat screen
+// has only a few.
+inline int colourCount(const platform::Pixmap& a, Region r) {
+  std::map<uint32_t, int> seen;
+  for (int y = r.y; y < r.y + r.h; ++y)
+    for (int x = r.x; x < r.x + r.w; ++x) seen[platform::ReadPixel(a, x, y) & 0xF0F0F0]++;
+  return int(seen.size());
+}
+
+// The text between the first occurrence of `after` and the end of its line.
+inline std::string lineAfter(const std::string& text, const std::string& after) {
+  const size_t at = text.find(after);
+  if (at == std::string::npos) return "";
+  const size_t end = text.find('\n', at);
+  return text.substr(at + after.size(), end == std::string::npos ? end : end - at - after.size());
+}
+
+}  // namespace e2e
