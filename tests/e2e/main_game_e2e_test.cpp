@@ -128,7 +128,7 @@ TEST(MainGameEndToEnd, TheWinKeyShowsTheBannerAndLeadsToTheNextLevel) {
   const std::string out = run.run(kLevel, 560, "200 keydown 87\n202 keyup 87\n");
   EXPECT_EQ(run.exitCode(), 0) << out;
   expectInOrder(out, {"WHERE : MAIN-GAME", "LEVEL END : WIN-INFO POINTS : 0 STARS : 0 TIME : 01:29",
-                      "WHERE : GET-NEXT-QUEST-LEVEL", "WHERE : TREE-SCREEN", "WHERE : MAIN-MENU"});
+                      "WHERE : GET-NEXT-QUEST-LEVEL", "WHERE : TREE-SCREEN", "WHERE : MAIN-GAME"});
 
   const auto playing = platform::LoadPixmap(run.path("playing.png"));
   const auto banner = platform::LoadPixmap(run.path("banner.png"));
