@@ -28,7 +28,11 @@ constexpr int kWinScreenDelayMs = 2000;
 // The board's centre on the 800 x 600 screen; the ready and go pictures sit on it.
 constexpr int kCentreX = 400, kCentreY = 340;
 
-std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+std::string twoDigits(int n) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d", n);
+  return text;
+}
 }  // namespace
 
 std::string formatClock(int seconds) {

@@ -22,6 +22,7 @@ constexpr Region kTimeSlot{71, 4, 80, 24};
 constexpr Region kPointsSlot{247, 4, 80, 24};
 constexpr Region kStarsSlot{424, 4, 80, 24};
 constexpr Region kBoardCentre{290, 300, 220, 80};
+constexpr Region kLeftOfBoard{20, 240, 250, 100};
 constexpr Region kBoard{295, 256, 210, 126};
 constexpr Region kPlates{296, 299, 84, 42};
 constexpr Region kBannerPlace{230, 95, 340, 70};
@@ -52,7 +53,9 @@ TEST(MainGameEndToEnd, TheClockRunsOutAndTheLevelIsLost) {
   run.shot(80, "ready.png");
   run.shot(160, "three-left.png");
   run.shot(200, "two-left.png");
-  const std::string out = run.run(shortClockLevel(run, 3), 400);
+  run.shot(290, "last-second.png");
+  run.shot(380, "times-up.png");
+  const std::string out = run.run(shortClockLevel(run, 3), 600);
   EXPECT_EQ(run.exitCode(), 0) << out;
   expectInOrder(
       out, {"WHERE : MAIN-GAME", "LEVEL END : MAIN-MENU-RESTART POINTS : 0 STARS : 0 TIME : 00:00",
@@ -71,6 +74,12 @@ TEST(MainGameEndToEnd, TheClockRunsOutAndTheLevelIsLost) {
   // The clock's slot changes with the seconds, the points' slot stays as it was.
   EXPECT_GT(changedPixels(threeLeft, twoLeft, kTimeSlot), 20);
   EXPECT_EQ(changedPixels(threeLeft, twoLeft, kPointsSlot), 0);
+  // After the last second the times-up picture stands over the screen, wider than the board.
+  const auto lastSecond = platform::LoadPixmap(run.path("last-second.png"));
+  const auto timesUp = platform::LoadPixmap(run.path("times-up.png"));
+  ASSERT_TRUE(lastSecond && timesUp);
+  EXPECT_GT(changedPixels(lastSecond, timesUp, kLeftOfBoard), 4000);
+  EXPECT_EQ(changedPixels(lastSecond, timesUp, kPointsSlot), 0);  // still over the game
 }
 
 // Two clicks swap the tiles at grid (2, 3) and (3, 3): the kind 1 comes up between two 1s on

@@ -95,6 +95,23 @@ INSTANTIATE_TEST_SUITE_P(
                   2}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(BoardFixture, BonusCaughtInABlastFiresInTurn) {
+  auto board = fullBoard('b');
+  board[4][5] = 'h';
+  makeBoard(board);
+  cell(4, 4)->destroy(0);
+  frame();
+  // (4, 7) lies beyond the bomb's reach of one cell but on the fire line of (4, 5).
+  EXPECT_TRUE(cell(4, 7)->state.empty());
+  const int start = platform::MilliSecs();
+  while (platform::MilliSecs() - start < 260) frame();
+  EXPECT_TRUE(cell(4, 5)->isState("CROSS-FIRE"));
+  EXPECT_TRUE(cell(4, 7)->isState("DESTROY"));
+  EXPECT_EQ(cell(4, 7)->destroyType, 2);
+  EXPECT_EQ(sounds.count("bomb"), 1);
+  EXPECT_EQ(sounds.count("crossFire2"), 1);
+}
+
 TEST_F(BoardFixture, CrossFireBurnsBothLinesAndSparesItselfWhileBurning) {
   makeBoard(fullBoard('x'));
   cell(4, 4)->destroy(0);
