@@ -1,5 +1,6 @@
 #include "app/App.h"
 
+#include "app/SessionQuest.h"
 #include "app/TTitleScreen.h"
 #include "gui/TGui.h"
 #include "match3/TLevelManager.h"
@@ -50,6 +51,7 @@ void App::createSingletons() {
   mainGame_->sounds = globalSnd_.get();
   mainGame_->boardSounds = boardSounds_.get();
   mainGame_->overlays = standIns_.get();
+  quest_ = std::make_unique<SessionQuest>(*levelManager_, *mainGame_);
 }
 
 void App::connectFlow() {
@@ -57,8 +59,8 @@ void App::connectFlow() {
   flow_.mainMenu = [this] { return title_->mainLoop(); };
   flow_.mainMenuRestart = Control::MAIN_MENU_RESTART;
   flow_.mainGame = [this] { return mainGame_->mainLoop(); };
-  // Until the tree screen exists a won level returns to the main menu.
-  flow_.treeScreen = [] { return std::string("MAIN-MENU"); };
+  // Until the tree screen exists, levels follow one another directly.
+  flow_.treeScreen = [] { return std::string("MAIN-GAME"); };
   flow_.newQuest = Control::NEW_Quest;
   flow_.resumeQuest = Control::RESUME_Quest;
   flow_.getNextQuestLevel = Control::QUEST_getNextLevel;

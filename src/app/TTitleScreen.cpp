@@ -38,12 +38,12 @@ void TTitleScreen::update() {
 }
 
 void TTitleScreen::_controlKEYBOARD() {
-  const bool leave = KeyHit(key::ENTER) || KeyHit(key::SPACE) || KeyHit(key::ESCAPE) ||
-                     MouseHit(1);
-  if (leave) {
-    fade = std::max(fade, 0.0f);
-    dFade = 1.0f;
-  }
+  if (dFade >= 1.0f) return;
+  const bool play = KeyHit(key::ENTER) || KeyHit(key::SPACE) || MouseHit(1);
+  const bool quit = KeyHit(key::ESCAPE);
+  if (!play && !quit) return;
+  wynik = play ? "NEW-QUEST" : "END";
+  dFade = 1.0f;
 }
 
 void TTitleScreen::drawSky() {
@@ -73,7 +73,7 @@ void TTitleScreen::draw() {
   SetColor(0xFF, 0xE9, 0xA8);
   SetAlpha(1);
   DrawText(title, 400 - TextWidth(title) / 2.0f, 230);
-  const std::string hint = "Press Enter";
+  const std::string hint = "Press Enter to play, Escape to quit";
   SetImageFont(hintFont_);
   SetColor(0xDC, 0xE8, 0xF7);
   DrawText(hint, 400 - TextWidth(hint) / 2.0f, 360);

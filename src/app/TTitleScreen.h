@@ -4,8 +4,8 @@
 #include "app/TEkran.h"
 #include "platform/platform.h"
 
-// The opening card: the game's name over the night sky. Enter, Space, Escape or a click
-// leaves the game.
+// The opening card until the main menu exists: the game's name over the night sky. Enter,
+// Space or a click starts the quest; Escape leaves the game.
 class TTitleScreen : public TEkran {
  public:
   void prepare();

@@ -100,6 +100,7 @@ void TMainGame::_setupMatch3() {
 void TMainGame::setLevel(const std::shared_ptr<TLevel>& newLevel) {
   level = newLevel;
   if (!level) return;
+  if (!match3) _setupMatch3();
   level->listener = &boardListener();
   level->sounds = boardSounds;
   match3->setLevel(level);

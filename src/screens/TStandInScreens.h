@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "match3/IMainGameHost.h"
+#include "match3/IMainGameOverlays.h"
 
 class TMainGame;
 

@@ -119,7 +119,7 @@ TEST(MainGameEndToEnd, TheWinKeyShowsTheBannerAndLeadsToTheNextLevel) {
   const std::string out = run.run(kLevel, 560, "200 keydown 87\n202 keyup 87\n");
   EXPECT_EQ(run.exitCode(), 0) << out;
   expectInOrder(out, {"WHERE : MAIN-GAME", "LEVEL END : WIN-INFO POINTS : 0 STARS : 0 TIME : 01:29",
-                      "WHERE : GET-NEXT-QUEST-LEVEL", "WHERE : TREE-SCREEN", "WHERE : MAIN-MENU"});
+                      "WHERE : GET-NEXT-QUEST-LEVEL", "WHERE : TREE-SCREEN", "WHERE : MAIN-GAME"});
 
   const auto playing = platform::LoadPixmap(run.path("playing.png"));
   const auto banner = platform::LoadPixmap(run.path("banner.png"));
@@ -127,6 +127,23 @@ TEST(MainGameEndToEnd, TheWinKeyShowsTheBannerAndLeadsToTheNextLevel) {
   EXPECT_GT(changedPixels(playing, banner, kBannerPlace), 8000);
   // The bar has slid out: its slots are gone from the top of the screen.
   EXPECT_GT(changedPixels(playing, banner, kPointsSlot), 400);
+}
+
+// The menu button on the bar leaves for the main menu (through the in-game menu once it
+// exists), fading to black first.
+TEST(MainGameEndToEnd, TheMenuButtonLeavesForTheMainMenu) {
+  e2e::GameRun run;
+  run.shot(200, "playing.png");
+  run.shot(240, "left.png");
+  const std::string out = run.run(kLevel, 300, "190 move 750 28\n205 press 1\n207 release 1\n");
+  EXPECT_EQ(run.exitCode(), 0) << out;
+  expectInOrder(out, {"WHERE : MAIN-GAME", "LEVEL END : MAIN-MENU POINTS : 0 STARS : 0",
+                      "WHERE : MAIN-MENU"});
+  EXPECT_EQ(out.find("WHERE : MAIN-MENU-RESTART"), std::string::npos);
+  const auto playing = platform::LoadPixmap(run.path("playing.png"));
+  const auto left = platform::LoadPixmap(run.path("left.png"));
+  ASSERT_TRUE(playing && left);
+  EXPECT_GT(changedPixels(playing, left, kWholeScreen), 100000);
 }
 
 }  // namespace

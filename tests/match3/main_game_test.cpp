@@ -59,8 +59,10 @@ class RecordingOverlays : public IMainGameOverlays {
   std::string loseChoice = "RESTART";
   int menus = 0, loses = 0, wins = 0;
   int winAt = 0;
+  std::function<void()> whileMenuOpen;
   std::string inGameMenu() override {
     ++menus;
+    if (whileMenuOpen) whileMenuOpen();
     return menuChoice;
   }
   std::string loseScreen() override {
@@ -336,6 +338,29 @@ TEST_F(MainGameTest, ResumingFromTheMenuGoesOnPlaying) {
   EXPECT_EQ(game->toExit, 0);
 }
 
+TEST_F(MainGameTest, TheClockStandsStillWhileTheMenuRunsOverTheGame) {
+  playToNormal();
+  // The menu's own loop: the game draws and animates behind it for three seconds.
+  overlays.whileMenuOpen = [&] {
+    for (int i = 0; i < 180; ++i) {
+      platform::Cls();
+      game->_updateFromOtherScreen();
+      game->draw();
+      platform::Flip(-1);
+    }
+  };
+  const int before = level->czas;
+  pressKey(platform::key::ESCAPE);
+  frame();
+  EXPECT_EQ(board->count("updateTiles"), 180);
+  EXPECT_EQ(level->czas, before);
+  // Back in the game the overdue second is taken at once, and only that one.
+  frame();
+  EXPECT_EQ(level->czas, before - 1);
+  for (int i = 0; i < 30; ++i) frame();
+  EXPECT_EQ(level->czas, before - 1);
+}
+
 TEST_F(MainGameTest, DeveloperKeysNeedTheCheatsFile) {
   testsupport::TempDir dir;
   ASSERT_TRUE(platform::ChangeDir(dir.path()));
@@ -373,7 +398,7 @@ TEST_F(MainGameTest, DeveloperKeysNeedTheCheatsFile) {
   EXPECT_EQ(game->wynik, "RESTART-LEVEL");
 }
 
-TEST_F(MainGameTest, TheBoardsReportsReachTheCountersAndTheHint) {
+TEST_F(MainGameTest, TheBoardReportsReachTheCountersAndTheHint) {
   IBoardListener& events = game->boardListener();
   EXPECT_EQ(level->listener, &events);
   events.addPoints(30);

@@ -1,0 +1,52 @@
+// The quest from the title card: the first quest level opens, and a won level leads to the
+// next one.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "e2e/GameRun.h"
+#include "platform/platform.h"
+
+namespace {
+
+constexpr e2e::Region kLevelSlot{584, 4, 80, 24};
+
+size_t findAfter(const std::string& out, const std::string& line, size_t from) {
+  const size_t at = out.find(line, from);
+  EXPECT_NE(at, std::string::npos) << "missing \"" << line << "\" in:\n" << out;
+  return at == std::string::npos ? from : at;
+}
+
+TEST(QuestEndToEnd, EnterOnTheTitleCardPlaysTheQuestLevelByLevel) {
+  e2e::GameRun run;
+  run.allowCheats();
+  run.shot(200, "first.png");
+  run.shot(820, "second.png");
+  // Enter on the title card; later the developer's win key.
+  const std::string out = run.run("", 840, "30 key 13\n250 keydown 87\n252 keyup 87\n");
+  EXPECT_EQ(run.exitCode(), 0) << out;
+  size_t at = 0;
+  for (const char* line : {"WHERE : MAIN-MENU", "WHERE : NEW-QUEST", "WHERE : TREE-SCREEN",
+                           "WHERE : MAIN-GAME", "LEVEL END : WIN-INFO",
+                           "WHERE : GET-NEXT-QUEST-LEVEL", "WHERE : TREE-SCREEN",
+                           "WHERE : MAIN-GAME"})
+    at = findAfter(out, line, at);
+
+  const auto first = platform::LoadPixmap(run.path("first.png"));
+  const auto second = platform::LoadPixmap(run.path("second.png"));
+  ASSERT_TRUE(first && second);
+  // The bar shows another level number on the second level.
+  EXPECT_GT(e2e::changedPixels(first, second, kLevelSlot), 20);
+}
+
+TEST(QuestEndToEnd, EscapeOnTheTitleCardEndsTheGame) {
+  e2e::GameRun run;
+  run.shot(200, "late.png");  // long after the card has faded out
+  const std::string out = run.run("", 300, "30 key 27\n");
+  EXPECT_EQ(run.exitCode(), 0) << out;
+  EXPECT_NE(out.find("WHERE : MAIN-MENU"), std::string::npos) << out;
+  EXPECT_EQ(out.find("WHERE : NEW-QUEST"), std::string::npos) << out;
+  EXPECT_FALSE(platform::LoadPixmap(run.path("late.png")));
+}
+
+}  // namespace
