@@ -1,8 +1,10 @@
 #include "app/TTitleScreen.h"
 
+#include "app/App.h"
 #include "app/Frame.h"
 #include "app/Globals.h"
 #include "platform/platform.h"
+#include "player/TGlobalSnd.h"
 
 using namespace platform;
 
@@ -14,6 +16,7 @@ void TTitleScreen::prepare() {
   wynik = "END";
   if (!titleFont_) titleFont_ = LoadImageFont("gfx/fonts/bluehigh.ttf", 64);
   if (!hintFont_) hintFont_ = LoadImageFont("gfx/fonts/bluehigh.ttf", 22);
+  App::get().globalSnd().playMyMusic("main menu");
   for (int i = 0; i < 51; ++i) updateDeltaTime();
 }
 

@@ -36,6 +36,8 @@ class GameRun {
   // The developer keys work while this file is in the working folder.
   void allowCheats() const { testsupport::WriteFile(work() + "/cheats.txt", ""); }
   void shot(int frame, const std::string& name) { shots_[frame] = path(name); }
+  // The run's sound mix goes to this file of the run's folder.
+  void recordSound(const std::string& name) { wav_ = path(name); }
 
   // Runs the game to the frame limit and returns everything it printed.
   std::string run(const std::string& level, int frames, const std::string& input = "") {
@@ -47,6 +49,7 @@ class GameRun {
                           " GLIMMERFIR_LEVEL='" + level +
                           "' GLIMMERFIR_FRAMES=" + std::to_string(frames) + " GLIMMERFIR_SHOTS='" +
                           shots + "'";
+    if (!wav_.empty()) command += " GLIMMERFIR_WAV='" + wav_ + "'";
     if (!input.empty()) {
       writeFile("input.txt", input);
       command += " GLIMMERFIR_INPUT='" + path("input.txt") + "'";
@@ -66,6 +69,7 @@ class GameRun {
  private:
   testsupport::TempDir dir_;
   std::map<int, std::string> shots_;
+  std::string wav_;
   int exitCode_ = -1;
 };
 

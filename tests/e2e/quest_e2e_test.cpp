@@ -2,10 +2,13 @@
 // next one.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "e2e/GameRun.h"
 #include "platform/platform.h"
+#include "player/SoundFixture.h"
 
 namespace {
 
@@ -22,6 +25,7 @@ TEST(QuestEndToEnd, EnterOnTheTitleCardPlaysTheQuestLevelByLevel) {
   run.allowCheats();
   run.shot(200, "first.png");
   run.shot(820, "second.png");
+  run.recordSound("quest.wav");
   // Enter on the title card; later the developer's win key.
   const std::string out = run.run("", 840, "30 key 13\n250 keydown 87\n252 keyup 87\n");
   EXPECT_EQ(run.exitCode(), 0) << out;
@@ -37,6 +41,18 @@ TEST(QuestEndToEnd, EnterOnTheTitleCardPlaysTheQuestLevelByLevel) {
   ASSERT_TRUE(first && second);
   // The bar shows another level number on the second level.
   EXPECT_GT(e2e::changedPixels(first, second, kLevelSlot), 20);
+
+  // Music and effects sound all the way, and the mix never clips.
+  const soundtest::Wav wav = soundtest::readWav(run.path("quest.wav"));
+  ASSERT_EQ(wav.channels, 2);
+  ASSERT_GE(wav.samples.size(), size_t(44100 * 2 * 13));
+  int loudest = 0;
+  for (int16_t sample : wav.samples) loudest = std::max(loudest, std::abs(int(sample)));
+  EXPECT_LT(loudest, 32767);
+  const size_t oneSecond = 44100 * 2;
+  for (size_t start = 0; start + oneSecond <= wav.samples.size(); start += oneSecond)
+    EXPECT_GT(soundtest::rmsDb(wav.samples, start, start + oneSecond), -50.0)
+        << "silent second at " << start / oneSecond;
 }
 
 TEST(QuestEndToEnd, EscapeOnTheTitleCardEndsTheGame) {

@@ -105,12 +105,6 @@ TEST_F(GameSoundsTest, NamedShortcutsPlayEveryVariantOfTheirNameAndNothingElse) 
   }
 }
 
-double rmsDb(const std::vector<int16_t>& s, size_t from, size_t to) {
-  double sum = 0;
-  for (size_t i = from; i < to; ++i) sum += double(s[i]) * s[i];
-  return 10 * std::log10(sum / double(std::max<size_t>(1, to - from)) / (32768.0 * 32768.0) + 1e-20);
-}
-
 TEST_F(GameSoundsTest, AHeadlessRunOfEffectsAndMusicIsAudibleAndNeverClips) {
   testsupport::TempDir out;
   const std::string wavPath = out / "mix.wav";
@@ -139,8 +133,8 @@ TEST_F(GameSoundsTest, AHeadlessRunOfEffectsAndMusicIsAudibleAndNeverClips) {
   EXPECT_LT(loudest, 32767) << "a sample at full scale means the mix clipped";
   EXPECT_GT(loudest, 3000) << "effects at step 5 peak well above this";
   const size_t second = 44100 * 2;
-  EXPECT_GT(rmsDb(wav.samples, 0, wav.samples.size()), -40.0);
-  EXPECT_GT(rmsDb(wav.samples, wav.samples.size() - second, wav.samples.size()), -40.0)
+  EXPECT_GT(soundtest::rmsDb(wav.samples, 0, wav.samples.size()), -40.0);
+  EXPECT_GT(soundtest::rmsDb(wav.samples, wav.samples.size() - second, wav.samples.size()), -40.0)
       << "the last second still sounds";
 }
 

@@ -1,8 +1,8 @@
 // A small sound catalogue of short WAV files in a temporary folder, on the headless back end.
 #pragma once
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -78,6 +78,14 @@ inline Wav readWav(const std::string& path) {
     at = body + size + (size & 1);
   }
   return wav;
+}
+
+// Loudness of samples [from, to) in dB relative to full scale.
+inline double rmsDb(const std::vector<int16_t>& s, size_t from, size_t to) {
+  double sum = 0;
+  for (size_t i = from; i < to; ++i) sum += double(s[i]) * s[i];
+  return 10 * std::log10(sum / double(std::max<size_t>(1, to - from)) / (32768.0 * 32768.0) +
+                         1e-20);
 }
 
 struct Entry {
