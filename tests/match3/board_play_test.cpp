@@ -90,4 +90,23 @@ TEST_F(QuestPlayTest, HintedMovesMadeByDraggingScore) {
   }
 }
 
+TEST_F(QuestPlayTest, FirstQuestLevelIsPlayedToAWinByTheHintedMoves) {
+  runFrame = [this] { game.update(); };
+  level->_startDrawing();
+  for (int n = 0; n < 600 && (level->drawing || n < 3); ++n) frame();
+  int moves = 0;
+  while (!level->win && moves < 150) {
+    listener.hints.clear();
+    for (int i = 0; i < 900 && listener.hints.empty() && !level->win; ++i) frame();
+    if (level->win) break;
+    ASSERT_FALSE(listener.hints.empty()) << "stuck after " << moves << " moves";
+    const auto hint = listener.hints.back();
+    drag(*level->tileAt(hint.row1, hint.col1), hint.kier == "PRAWO" ? 20 : 0,
+         hint.kier == "DOL" ? 20 : 0);
+    ++moves;
+  }
+  EXPECT_EQ(level->win, 1) << moves << " moves";
+  EXPECT_GT(listener.stars, 0);
+}
+
 }  // namespace
