@@ -4,6 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+
 #include "platform/ImageData.h"
 
 namespace platform {
@@ -31,6 +34,49 @@ SDL_BlendMode sdlBlend(int blend, bool textured) {
 // Mask and solid drawing ignore the alpha: nothing is blended.
 Uint8 effectiveAlpha(const DrawCommand& command) {
   return (command.blend == MASKBLEND || command.blend == SOLIDBLEND) ? 255 : command.color.a;
+}
+
+// Where the X server really put the window. SDL takes a full-screen request as done even when
+// no window manager carries it out, so its own idea of the size cannot be trusted. libX11 is
+// the one SDL has already loaded; nothing extra is linked.
+bool realX11Rect(SDL_Window* window, SDL_Rect& rect) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+  void* lib = SDL_LoadObject("libX11.so.6");
+  if (!lib) return false;
+  using Attributes = Status (*)(Display*, Window, XWindowAttributes*);
+  using Translate = Bool (*)(Display*, Window, Window, int, int, int*, int*, Window*);
+  auto getAttributes = reinterpret_cast<Attributes>(SDL_LoadFunction(lib, "XGetWindowAttributes"));
+  auto translate = reinterpret_cast<Translate>(SDL_LoadFunction(lib, "XTranslateCoordinates"));
+  XWindowAttributes attributes{};
+  Window child = 0;
+  const bool ok = getAttributes && translate &&
+                  getAttributes(info.info.x11.display, info.info.x11.window, &attributes) &&
+                  translate(info.info.x11.display, info.info.x11.window, attributes.root, 0, 0,
+                            &rect.x, &rect.y, &child);
+  rect.w = attributes.width;
+  rect.h = attributes.height;
+  SDL_UnloadObject(lib);
+  return ok;
+}
+
+// A full-screen window that does not cover its display shows a cut, shifted picture.
+// Window managers take a moment to carry the request out, so give them that moment.
+bool coversDisplay(SDL_Window* window) {
+  SDL_Rect bounds;
+  if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window), &bounds) != 0) return true;
+  const Uint32 start = SDL_GetTicks();
+  for (;;) {
+    SDL_PumpEvents();
+    SDL_Rect real;
+    if (!realX11Rect(window, real)) return true;  // no way to tell: trust SDL
+    if (real.x <= bounds.x && real.y <= bounds.y && real.x + real.w >= bounds.x + bounds.w &&
+        real.y + real.h >= bounds.y + bounds.h)
+      return true;
+    if (SDL_GetTicks() - start >= 1000) return false;
+    SDL_Delay(10);
+  }
 }
 
 }  // namespace
@@ -71,11 +117,8 @@ bool Renderer::openWindow(const std::string& title, int width, int height, bool 
     // Switching mode keeps the renderer, so every texture stays valid.
     if (fullScreen != fullScreen_) {
       SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-      if (!fullScreen) {
-        SDL_SetWindowSize(window_, width, height);
-        SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
-      }
-      fullScreen_ = fullScreen;
+      fullScreen_ = fullScreen && confirmFullScreen();
+      if (!fullScreen) restoreWindowed();
     }
     return true;
   }
@@ -104,13 +147,26 @@ bool Renderer::openWindow(const std::string& title, int width, int height, bool 
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return false;
   }
-  fullScreen_ = fullScreen;
+  fullScreen_ = fullScreen && confirmFullScreen();
   SDL_StartTextInput();  // typed characters arrive as text events
   if (!createRenderer(false)) {
     close();
     return false;
   }
   return true;
+}
+
+bool Renderer::confirmFullScreen() {
+  if (coversDisplay(window_)) return true;
+  std::printf("The full-screen window does not cover the display; using a window\n");
+  SDL_SetWindowFullscreen(window_, 0);
+  restoreWindowed();
+  return false;
+}
+
+void Renderer::restoreWindowed() {
+  SDL_SetWindowSize(window_, width_, height_);
+  SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
 }
 
 bool Renderer::openHeadless(int width, int height) {

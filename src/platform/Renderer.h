@@ -68,6 +68,9 @@ class Renderer {
 
  private:
   bool createRenderer(bool software);
+  // Full screen is kept only when the window really covers the display; else back to a window.
+  bool confirmFullScreen();
+  void restoreWindowed();
   void destroyRenderer();
   void clear(SDL_Color color);
   void execute(const DrawCommand& command);
