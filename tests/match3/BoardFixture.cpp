@@ -95,9 +95,8 @@ void BoardFixture::SetUp() {
   platform::SeedRnd(1234);
   delta = 1.0f;
   oldDir_ = platform::CurrentDir();
-  char pattern[] = "/tmp/glimmerfir-board-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  dir_ = pattern;
+  ASSERT_FALSE(tempDir_.path().empty());
+  dir_ = tempDir_.path();
   std::filesystem::create_directories(dir_ + "/gfx");
   auto pixmap = platform::CreatePixmap(42, 42);
   platform::ClearPixels(pixmap, 0xFF3366CCu);
@@ -119,8 +118,6 @@ void BoardFixture::TearDown() {
   level.reset();
   mouse.reset();
   platform::ChangeDir(oldDir_);
-  std::error_code ignored;
-  std::filesystem::remove_all(dir_, ignored);
 }
 
 std::shared_ptr<TLevel> BoardFixture::makeBoard(const std::vector<std::string>& cells,

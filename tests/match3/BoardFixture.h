@@ -12,6 +12,7 @@
 #include "match3/IBoardSounds.h"
 #include "match3/TLevel.h"
 #include "match3/TTileCatalog.h"
+#include "support/TempDir.h"
 
 // Everything the board reports, in order.
 class RecordingListener : public IBoardListener {
@@ -100,6 +101,7 @@ class BoardFixture : public ::testing::Test {
   std::function<void()> runFrame;
 
  private:
+  testsupport::TempDir tempDir_;  // removed with the fixture
   std::string dir_;
   std::string oldDir_;
 };

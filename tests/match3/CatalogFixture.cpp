@@ -33,9 +33,8 @@ uint32_t stripColour(int frame) { return 0xFF000000u | (0x30u * (frame + 1)) << 
 void CatalogFixture::SetUp() {
   platform::InitHeadless();
   oldDir_ = platform::CurrentDir();
-  char pattern[] = "/tmp/glimmerfir-match3-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  dir_ = pattern;
+  ASSERT_FALSE(tempDir_.path().empty());
+  dir_ = tempDir_.path();
   std::filesystem::create_directories(dir_ + "/gfx");
   writePicture(temp("gfx/tile64.png"), 64, 64);
   writePicture(temp("gfx/tile50.png"), 50, 50);
@@ -59,8 +58,6 @@ void CatalogFixture::SetUp() {
 
 void CatalogFixture::TearDown() {
   platform::ChangeDir(oldDir_);
-  std::error_code ignored;
-  if (!dir_.empty()) std::filesystem::remove_all(dir_, ignored);
 }
 
 std::string CatalogFixture::data(const std::string& name) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "match3/TTileCatalog.h"
+#include "support/TempDir.h"
 
 // Runs each test in a fresh temporary working folder holding the pictures the fixture
 // catalogues under tests/data/match3 name, with those catalogues loaded.
@@ -24,6 +25,7 @@ class CatalogFixture : public ::testing::Test {
   std::shared_ptr<TTileCatalog> catalog;
 
  private:
+  testsupport::TempDir tempDir_;  // removed with the fixture
   std::string dir_;
   std::string oldDir_;
 };
