@@ -67,6 +67,7 @@ void makeEndings(assetgen::Output& out) {
   noMoves.maxWidth = 460;
   save(out, {"gfx/particles/eng_noMatch.png", "NO MORE MOVES", noMoves});
   auto timesUp = festive(104, fills::warmWhite(), Rgba::hex(0x6E1019), kRedGlow);
+  timesUp.maxWidth = 440;  // it stays on screen while the level closes, growing all the while
   save(out, {"gfx/particles/eng_times_up.png", "TIME'S UP", timesUp});
   auto complete = festive(80, fills::gold(), kDeepRed, kGoldGlow);
   complete.maxWidth = 500;
