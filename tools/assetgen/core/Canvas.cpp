@@ -74,6 +74,20 @@ void Canvas::roundedRect(cairo_t* cr, double x, double y, double w, double h, do
   cairo_close_path(cr);
 }
 
+void Canvas::glint(double x, double y, double r, double halo, double waist, bool diagonals) {
+  radialGradient(x, y, 0, r * halo,
+                 {{0, Rgba::hex(0xFFFFFF, 0.92)}, {0.38, Rgba::hex(0xFFF0BE, 0.48)},
+                  {1, Rgba::hex(0xFFD870, 0)}});
+  cairo_arc(cr_, x, y, r * halo, 0, 2 * M_PI);
+  cairo_fill(cr_);
+  star(cr_, x, y, r, r * waist, 4, 0);
+  setColor(Rgba::hex(0xFFFFFF));
+  cairo_fill(cr_);
+  if (!diagonals) return;
+  star(cr_, x, y, r * 0.45, r * 0.1, 4, 45);
+  cairo_fill(cr_);
+}
+
 void Canvas::star(cairo_t* cr, double cx, double cy, double outer, double inner, int points,
                   double rotationDeg) {
   cairo_new_sub_path(cr);

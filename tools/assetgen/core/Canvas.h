@@ -63,6 +63,10 @@ class Canvas {
   static void star(cairo_t* cr, double cx, double cy, double outer, double inner, int points,
                    double rotationDeg = -90);
 
+  // A four-point glint: a warm halo `halo` times the ray length wide, white rays whose waist is
+  // `waist` of their length, and optionally short diagonal rays.
+  void glint(double x, double y, double r, double halo, double waist, bool diagonals);
+
   // Gaussian-like blur (three box passes) of the whole surface.
   void blur(double radius);
   // A blurred copy of `path` filled with `color`, offset by (dx, dy), drawn under what follows.

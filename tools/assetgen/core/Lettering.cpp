@@ -65,21 +65,6 @@ std::vector<cairo_glyph_t> kernedGlyphs(cairo_t* cr, const std::string& text, do
   return out;
 }
 
-// A four-point twinkle with a soft halo.
-void twinkle(Canvas& c, double x, double y, double r) {
-  cairo_t* cr = c.cr();
-  c.radialGradient(x, y, 0, r * 1.2,
-                   {{0, Rgba::hex(0xFFFFFF, 0.95)}, {0.35, Rgba::hex(0xFFF6CC, 0.5)},
-                    {1, Rgba::hex(0xFFE9A8, 0)}});
-  cairo_arc(cr, x, y, r * 1.2, 0, 2 * M_PI);
-  cairo_fill(cr);
-  Canvas::star(cr, x, y, r, r * 0.16, 4, 0);
-  c.setColor(Rgba::hex(0xFFFFFF));
-  cairo_fill(cr);
-  Canvas::star(cr, x, y, r * 0.45, r * 0.1, 4, 45);
-  cairo_fill(cr);
-}
-
 // Twinkles on the upper edge of the letters: columns picked by a seed from the text, each
 // placed on the topmost solid pixel of its column.
 void addSparkles(Canvas& c, const std::string& text, int count, double size) {
@@ -100,7 +85,7 @@ void addSparkles(Canvas& c, const std::string& text, int count, double size) {
         break;
       }
   }
-  for (const auto& [x, y] : spots) twinkle(c, x, y, size * rng.range(0.11, 0.16));
+  for (const auto& [x, y] : spots) c.glint(x, y, size * rng.range(0.11, 0.16), 1.2, 0.16, true);
 }
 
 }  // namespace

@@ -283,17 +283,6 @@ void markerFrame(Canvas& c, double ox, double t) {
   cairo_stroke(cr);
 }
 
-void sparkle(Canvas& c, double x, double y, double r) {
-  cairo_t* cr = c.cr();
-  c.radialGradient(x, y, 0, r * 1.6,
-                   {{0, Rgba::hex(0xFFFFFF, 0.9)}, {0.4, Rgba::hex(0xFFE9A8, 0.45)},
-                    {1, Rgba::hex(0xFFC94D, 0)}});
-  cairo_arc(cr, x, y, r * 1.6, 0, 2 * M_PI);
-  cairo_fill(cr);
-  Canvas::star(cr, x, y, r, r * 0.22, 4, 0);
-  c.setColor(Rgba::hex(0xFFFFFF));
-  cairo_fill(cr);
-}
 
 void makeSelect(assetgen::Output& out) {
   Canvas sheet(kCell * kFrames, kCell);
@@ -307,7 +296,7 @@ void makeSelect(assetgen::Output& out) {
     for (double phase : {0.0, 0.5}) {
       double x, y;
       perimeterPoint(t + phase, 3.5, x, y);
-      sparkle(sheet, ox + x, y, 3.6);
+      sheet.glint(ox + x, y, 3.6, 1.6, 0.22, false);
     }
     cairo_restore(sheet.cr());
   }
