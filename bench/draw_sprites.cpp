@@ -24,7 +24,7 @@ Image makeSprite() {
       const auto a = uint32_t(std::max(0.0f, 1.0f - d) * 255.0f);
       WritePixel(pixmap, x, y, (a << 24) | 0x00FFD080u);
     }
-  Image image = LoadImageFromPixmap(pixmap, FILTEREDIMAGE);
+  Image image = LoadImageFromPixmap(pixmap, ImageFlags::Filtered);
   MidHandleImage(image);
   return image;
 }

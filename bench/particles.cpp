@@ -7,20 +7,22 @@
 #include <filesystem>
 #include <new>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "effects/ParticleConstructors.h"
 #include "platform/platform.h"
 
 // Counts heap allocations, to show that a frame of live particles allocates nothing.
 std::atomic<long> allocations{0};
 
-void* operator new(std::size_t size) {
+// Kept out of line: inlined, g++ pairs the malloc and free with the library's new and delete and
+// warns of a mismatch.
+__attribute__((noinline)) void* operator new(std::size_t size) {
   ++allocations;
   if (void* p = std::malloc(size ? size : 1)) return p;
   throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+__attribute__((noinline)) void operator delete(void* p) noexcept { std::free(p); }
+__attribute__((noinline)) void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -37,7 +39,7 @@ void setUp(bool render) {
     if (!particleImages[3]) {  // no asset folder: a plain dot stands in for the star
       platform::Pixmap pix = platform::CreatePixmap(16, 16);
       platform::ClearPixels(pix, 0xFFFFFFFFu);
-      particleImages[3] = platform::LoadImageFromPixmap(pix, 2);
+      particleImages[3] = platform::LoadImageFromPixmap(pix, platform::ImageFlags::Filtered);
       platform::MidHandleImage(particleImages[3]);
     }
     ready = true;

@@ -1,8 +1,11 @@
 #include "app/App.h"
 
+#include "app/SessionProfile.h"
 #include "app/SessionQuest.h"
-#include "app/TTitleScreen.h"
-#include "gui/TGui.h"
+#include "core/TDeltaTime.h"
+#include "datafile/AssetNames.h"
+#include "gui/TMouse.h"
+#include "match3/IMainGameTutorial.h"
 #include "match3/TLevelManager.h"
 #include "match3/TMainGame.h"
 #include "match3/TTileCatalog.h"
@@ -10,6 +13,7 @@
 #include "player/TGlobalSnd.h"
 #include "player/TOptions.h"
 #include "screens/TStandInScreens.h"
+#include "screens/TTitleScreen.h"
 
 namespace {
 std::unique_ptr<App>& instance() {
@@ -24,33 +28,27 @@ void App::create() { instance() = std::make_unique<App>(); }
 
 void App::destroy() { instance().reset(); }
 
-bool App::exists() { return instance() != nullptr; }
-
 App::App() {
   createSingletons();
   connectFlow();
 }
 
 void App::createSingletons() {
-  // Constructors here may only set fields and load data: no window exists yet.
+  // Constructors here may only set fields and load data: no window exists yet. Screens keep a
+  // reference to this context and ask it for the later singletons only inside frames.
   deltaTime_ = TDeltaTime::Create(60.0f);
-  mainGame_ = std::make_unique<TMainGame>();
+  mainGame_ = std::make_unique<TMainGame>(*this, *this);
   tileCatalog_ = std::make_shared<TTileCatalog>();
   levelManager_ = std::make_unique<TLevelManager>(tileCatalog_);
-  globalSnd_ = std::make_shared<TGlobalSnd>();
-  options_ = std::make_unique<TOptions>();
-  globalSnd_->options = options_.get();
-  options_->sounds = globalSnd_.get();
-  TGui::setSounds(globalSnd_);
+  globalSnd_ = std::make_unique<TGlobalSnd>(*this);
+  options_ = std::make_unique<TOptions>(*this, *globalSnd_);
   mouse_ = std::make_unique<TMouse>();
-  pixel_ = platform::LoadImage("gfx/pixel.png");
-  title_ = std::make_unique<TTitleScreen>();
-  // The in-game menu, win and lose screens are not in yet; these stand in for them.
-  standIns_ = std::make_unique<TStandInScreens>(*mainGame_);
+  pixel_ = platform::LoadImage(assets::PIXEL);
+  title_ = std::make_unique<TTitleScreen>(*this, *globalSnd_);
+  profile_ = std::make_unique<SessionProfile>(*mainGame_);
+  standIns_ = std::make_unique<TStandInScreens>();
+  tutorial_ = std::make_unique<TNoTutorial>();
   boardSounds_ = std::make_unique<TBoardSoundsAdapter>(*globalSnd_);
-  mainGame_->sounds = globalSnd_.get();
-  mainGame_->boardSounds = boardSounds_.get();
-  mainGame_->overlays = standIns_.get();
   quest_ = std::make_unique<SessionQuest>(*levelManager_, *mainGame_);
 }
 
@@ -74,7 +72,14 @@ void App::updateFrameServices() {
 
 void App::saveAll() { options_->saveOptions(); }
 
-App::~App() {
-  // The catalogue reads the options, which end here: the GUI goes silent first.
-  TGui::setSounds(std::make_shared<NullGuiSounds>());
-}
+IGuiSounds& App::guiSounds() { return *globalSnd_; }
+
+IMainGameProfile& App::profile() { return *profile_; }
+
+IMainGameOverlays& App::overlays() { return *standIns_; }
+
+IMainGameTutorial& App::tutorial() { return *tutorial_; }
+
+IMainGameSounds& App::sounds() { return *globalSnd_; }
+
+App::~App() = default;

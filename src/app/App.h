@@ -2,72 +2,83 @@
 #include <memory>
 
 #include "app/Control.h"
-#include "app/TDeltaTime.h"
-#include "gui/TMouse.h"
+#include "app/QuestBook.h"
+#include "gui/ScreenContext.h"
+#include "gui/TThemeList.h"
+#include "match3/MainGameContext.h"
 #include "platform/platform.h"
 
-class TTitleScreen;
-class TMainGame;
-class TStandInScreens;
 class IBoardSounds;
-class TTileCatalog;
-class TLevelManager;
+class SessionProfile;
+class TDeltaTime;
 class TGlobalSnd;
+class TLevelManager;
+class TMainGame;
+class TMouse;
+class TNoTutorial;
 class TOptions;
+class TStandInScreens;
+class TTileCatalog;
+class TTitleScreen;
 
-// The quest bookkeeping of the screen flow, done by the profiles and the main game.
-class QuestBook {
- public:
-  virtual ~QuestBook() = default;
-  virtual void restartCurrentLevel() = 0;  // one level back, then prepare it again
-  virtual void resume() = 0;
-  virtual void startNew() = 0;
-  virtual void prepareNextLevel() = 0;
-};
-
-// Owns the program's singletons, created at entry in their fixed order; everything else
-// reaches them through these accessors.
-class App {
+// Owns the program's singletons, created at entry in their fixed order, and hands them to the
+// screens: every screen is built with a reference to this context. The control flow's static
+// steps reach the program through get().
+class App : public ScreenContext, public MainGameContext {
  public:
   App();  // one per program: use create()
-  ~App();
+  ~App() override;
+  App(const App&) = delete;
+  App& operator=(const App&) = delete;
   static App& get();
   static void create();
   static void destroy();
-  static bool exists();
 
-  TDeltaTime& deltaTime() { return *deltaTime_; }
   TMainGame& mainGame() { return *mainGame_; }
-  TMouse& mouse() { return *mouse_; }
   const platform::Image& pixel() const { return pixel_; }
   ScreenFlow& flow() { return flow_; }
   TGlobalSnd& globalSnd() { return *globalSnd_; }
   TOptions& options() { return *options_; }
-  QuestBook* quest() { return quest_.get(); }
+  QuestBook& quest() { return *quest_; }
   // The board catalogues (loaded by the loading screen) and the level sets built on them.
   const std::shared_ptr<TTileCatalog>& tileCatalog() { return tileCatalog_; }
   TLevelManager& levelManager() { return *levelManager_; }
   void setQuest(std::unique_ptr<QuestBook> quest) { quest_ = std::move(quest); }
 
-  // The shared per-frame services after the timer: mouse sampling, music cross-fade.
-  void updateFrameServices();
-  // Everything that must survive the end of the program: profiles and settings.
-  void saveAll();
+  // FrameContext
+  TDeltaTime& deltaTime() override { return *deltaTime_; }
+  void updateFrameServices() override;
+  void saveAll() override;
+  // GuiContext
+  TMouse& mouse() override { return *mouse_; }
+  IGuiSounds& guiSounds() override;
+  TThemeList& themes() override { return themes_; }
+  // MainGameContext
+  IMainGameProfile& profile() override;
+  IMainGameOverlays& overlays() override;
+  IMainGameTutorial& tutorial() override;
+  IMainGameSounds& sounds() override;
+  IBoardSounds& boardSounds() override { return *boardSounds_; }
 
  private:
   void createSingletons();
   void connectFlow();
 
+  TThemeList themes_;
   std::unique_ptr<TDeltaTime> deltaTime_;
   std::unique_ptr<TMainGame> mainGame_;
-  std::shared_ptr<TGlobalSnd> globalSnd_;  // shared with the GUI for its click sound
+  std::unique_ptr<TGlobalSnd> globalSnd_;
   std::unique_ptr<TOptions> options_;
   std::unique_ptr<TMouse> mouse_;
   platform::Image pixel_;
   ScreenFlow flow_;
   std::unique_ptr<QuestBook> quest_;
   std::unique_ptr<TTitleScreen> title_;
+  // Until the profiles, the in-game menu, the win and lose screens and the tutorial exist,
+  // these stand in for them.
+  std::unique_ptr<SessionProfile> profile_;
   std::unique_ptr<TStandInScreens> standIns_;
+  std::unique_ptr<TNoTutorial> tutorial_;
   std::unique_ptr<IBoardSounds> boardSounds_;
   std::shared_ptr<TTileCatalog> tileCatalog_;
   std::unique_ptr<TLevelManager> levelManager_;

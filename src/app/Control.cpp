@@ -1,11 +1,11 @@
 #include "app/Control.h"
 
-#include <cstdio>
 #include <utility>
 #include <vector>
 
 #include "app/App.h"
-#include "app/Globals.h"
+#include "core/Globals.h"
+#include "platform/Log.h"
 #include "platform/platform.h"
 #include "platform/strings.h"
 
@@ -13,7 +13,7 @@ namespace {
 // A state without a screen would spin the flow forever; it goes back to the main menu.
 std::string run(const ScreenFlow::Step& step, const std::string& state) {
   if (step) return step();
-  std::printf("Napotkano problem : no screen for the state %s\n", state.c_str());
+  platform::Logf("Napotkano problem : no screen for the state %s", state.c_str());
   return "MAIN-MENU";
 }
 }  // namespace
@@ -22,8 +22,7 @@ void Control::start() { currentState = "MAIN-MENU"; }
 
 std::string Control::turn(const std::string& state) {
   const std::string upper = platform::Upper(state);
-  std::printf("WHERE : %s\n", upper.c_str());
-  std::fflush(stdout);
+  platform::Logf("WHERE : %s", upper.c_str());
   const ScreenFlow& flow = App::get().flow();
   const std::pair<const char*, const ScreenFlow::Step*> table[] = {
       {"MAIN-MENU", &flow.mainMenu},
@@ -49,34 +48,32 @@ void Control::mainLoop() {
 }
 
 namespace {
-QuestBook* quest() { return App::get().quest(); }
+QuestBook& quest() { return App::get().quest(); }
 }  // namespace
 
 std::string Control::MAIN_MENU_RESTART() {
-  if (quest()) quest()->restartCurrentLevel();
+  quest().restartCurrentLevel();
   return "MAIN-MENU";
 }
 
 std::string Control::RESTART_Level() {
-  if (platform::SameText(gameType, "QUEST") && quest()) quest()->restartCurrentLevel();
+  if (platform::SameText(gameType, "QUEST")) quest().restartCurrentLevel();
   return "MAIN-GAME";
 }
 
 std::string Control::RESUME_Quest() {
   gameType = "QUEST";
-  if (quest()) quest()->resume();
+  quest().resume();
   return "TREE-SCREEN";
 }
 
 std::string Control::NEW_Quest() {
   gameType = "QUEST";
-  if (quest()) quest()->startNew();
+  quest().startNew();
   return "TREE-SCREEN";
 }
 
-void Control::QUEST_PrepareNextLevel() {
-  if (quest()) quest()->prepareNextLevel();
-}
+void Control::QUEST_PrepareNextLevel() { quest().prepareNextLevel(); }
 
 std::string Control::QUEST_getNextLevel() {
   QUEST_PrepareNextLevel();

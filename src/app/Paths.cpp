@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 

@@ -30,7 +30,7 @@ void loadSharedResources() {
   App& app = App::get();
   TGlobalSnd& sounds = app.globalSnd();
   // Step 1: the default window theme, the main game, the board catalogues, the texts.
-  TTheme::loadDefault(assets::WINDOW_THEME, "temat1");
+  TTheme::loadDefault(assets::WINDOW_THEME, "temat1", app.themes());
   app.mainGame().setup();
   loadBoardCatalogues(*app.tileCatalog());
   sounds.loadMusicPart(1);

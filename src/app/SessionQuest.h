@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "app/App.h"
+#include "app/QuestBook.h"
 
 class TLevelManager;
 class TMainGame;
@@ -18,7 +18,7 @@ class SessionQuest : public QuestBook {
   void startNew() override;
   void prepareNextLevel() override;
 
-  int setIndex() const { return set_; }     // position in the quest sets
+  int setIndex() const { return set_; }       // position in the quest sets
   int levelNumber() const { return level_; }  // 1-based within the set, 0 before the first
 
  private:

@@ -6,9 +6,8 @@
 #include "match3/TMainGame.h"
 
 void SingleLevelQuest::prepareNextLevel() {
-  TMainGame& game = App::get().mainGame();
-  game.setLevel(App::get().levelManager().loadLevel(path_));
-  game.setStartData();
+  game_.setLevel(levels_.loadLevel(path_));
+  game_.setStartData();
 }
 
 std::string levelFromEnvironment() {

@@ -1,13 +1,17 @@
 #pragma once
 #include <string>
 
-#include "app/App.h"
+#include "app/QuestBook.h"
+
+class TLevelManager;
+class TMainGame;
 
 // The quest of a designer's run that plays one level file: every new, resumed, restarted or
 // next level is that file loaded afresh.
 class SingleLevelQuest : public QuestBook {
  public:
-  explicit SingleLevelQuest(std::string path) : path_(std::move(path)) {}
+  SingleLevelQuest(const TLevelManager& levels, TMainGame& game, std::string path)
+      : levels_(levels), game_(game), path_(std::move(path)) {}
 
   void restartCurrentLevel() override { prepareNextLevel(); }
   void resume() override { prepareNextLevel(); }
@@ -17,6 +21,8 @@ class SingleLevelQuest : public QuestBook {
   const std::string& path() const { return path_; }
 
  private:
+  const TLevelManager& levels_;
+  TMainGame& game_;
   std::string path_;
 };
 

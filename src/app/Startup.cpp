@@ -1,15 +1,14 @@
 #include "app/Startup.h"
 
-#include <cstdio>
 #include <memory>
 
 #include "app/App.h"
 #include "app/Control.h"
-#include "app/Frame.h"
-#include "app/Globals.h"
 #include "app/Paths.h"
 #include "app/ResourceLoading.h"
 #include "app/SingleLevelQuest.h"
+#include "core/Globals.h"
+#include "platform/Log.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "player/TOptions.h"
@@ -20,12 +19,13 @@ bool startWithLevelFile() {
   const std::string path = levelFromEnvironment();
   if (path.empty()) return false;
   if (platform::FileType(path) != 1) {
-    std::printf("GLIMMERFIR_LEVEL : no level file '%s'\n", path.c_str());
+    platform::Logf("GLIMMERFIR_LEVEL : no level file '%s'", path.c_str());
     return false;
   }
-  auto quest = std::make_unique<SingleLevelQuest>(path);
+  App& app = App::get();
+  auto quest = std::make_unique<SingleLevelQuest>(app.levelManager(), app.mainGame(), path);
   quest->prepareNextLevel();
-  App::get().setQuest(std::move(quest));
+  app.setQuest(std::move(quest));
   currentState = "MAIN-GAME";
   return true;
 }
@@ -47,5 +47,5 @@ int runGame() {
   Control::start();
   startWithLevelFile();
   Control::mainLoop();
-  quitGame();
+  App::get().quitGame();
 }

@@ -1,6 +1,6 @@
 #include "app/App.h"
-#include "app/Globals.h"
 #include "app/Startup.h"
+#include "core/Globals.h"
 #include "platform/platform.h"
 
 int main() {

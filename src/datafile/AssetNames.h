@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ImageFlags.h"
+
 namespace assets {
 
 enum class AssetKind {
@@ -58,8 +60,9 @@ inline constexpr const char* PARTICLE_CHAIN_LINK = "gfx/particles/oczko.png";
 // Slots 22-30 and 31-39 are the plate shards "gfx/particles/plate_purple_<n>.png" and
 // "gfx/particles/plate_gold_<n>.png", n = 1-9; slots 15-17 and 40-49 are empty.
 extern const char* const PARTICLE_PICTURES[PARTICLE_SLOTS];
-// Flags each slot is loaded with (6 = filtered + mipmapped, 2 = filtered, 0 = empty slot).
-extern const int PARTICLE_FLAGS[PARTICLE_SLOTS];
+// Flags each slot is loaded with (filtered and mipmapped, or filtered only for the bonus
+// numbers; None for an empty slot).
+extern const platform::ImageFlags PARTICLE_FLAGS[PARTICLE_SLOTS];
 
 inline constexpr const char* LEVEL_COMPLETED = "gfx/particles/eng_level_complited.png";
 inline constexpr const char* SNOW[3] = {"gfx/particles/snow0.png", "gfx/particles/snow1.png",
@@ -79,6 +82,8 @@ inline constexpr const char* FONT_FONTEX2 = "fontex2.fnt";
 inline constexpr const char* FONT_TUTORIAL = "tutorial.fnt";
 inline constexpr const char* TTF_ENTER_TEXT = "gfx/gui/enterText/bluehigh.ttf";
 inline constexpr const char* TTF_POPUP = "gfx/fonts/bluehigh.ttf";
+// The title card writes with the popup's face.
+inline constexpr const char* TTF_TITLE = TTF_POPUP;
 
 // ---- Main game ------------------------------------------------------------------------------
 inline constexpr const char* GUI_MAIN_GAME = "gfx/gui/mainGame/game.gui";
@@ -99,9 +104,8 @@ inline constexpr const char* TREE_LAYERS_DAY[5] = {
     "gfx/gui/treeScreen/choinka1_d.png", "gfx/gui/treeScreen/choinka2_d.png",
     "gfx/gui/treeScreen/choinka3_d.png", "gfx/gui/treeScreen/choinka4_d.png",
     "gfx/gui/treeScreen/choinka5_d.png"};
-inline constexpr const char* TREE_SUN[3] = {"gfx/gui/treeScreen/sun0.png",
-                                            "gfx/gui/treeScreen/sun1.png",
-                                            "gfx/gui/treeScreen/sun2.png"};
+inline constexpr const char* TREE_SUN[3] = {
+    "gfx/gui/treeScreen/sun0.png", "gfx/gui/treeScreen/sun1.png", "gfx/gui/treeScreen/sun2.png"};
 inline constexpr const char* SHOP_PANEL_MAIN = "gfx/gui/treeScreen/shop-interface-main-part.png";
 inline constexpr const char* SHOP_PANEL_RIGHT = "gfx/gui/treeScreen/shop-interface-right-part.png";
 inline constexpr const char* SHOP_PANEL_EYE = "gfx/gui/treeScreen/shop-interface-eye-part.png";
@@ -162,5 +166,12 @@ inline constexpr const char* DATA_ICICLES = "data/sople.dat";
 inline constexpr const char* DATA_CREDITS = "data/credits.dat";
 inline constexpr const char* TEXT_MAIN_MENU = "txt/mainMenu.txt";
 inline constexpr const char* TEXT_SUMMARY = "txt/summary.txt";
+inline constexpr const char* TEXT_POPUP = "txt/popup.txt";
+
+// ---- Names the code looks for but the game never needs (so not in codeAssets()) -----------
+// Its presence in the asset folder switches the developer keys on.
+inline constexpr const char* CHEATS_SWITCH = "cheats.txt";
+// A data file of this name is printed whole when it is read: a debugging aid.
+inline constexpr const char* DEBUG_DUMP_DATA = "data/charakters.dat";
 
 }  // namespace assets

@@ -7,4 +7,5 @@
 
 // LoadImage(path, flags); when that gives nothing, a Notify names the file and null is
 // returned.
-platform::Image loadImageOrWarn(const std::string& path, int flags = -1);
+platform::Image loadImageOrWarn(const std::string& path,
+                                platform::ImageFlags flags = platform::ImageFlags::Default);

@@ -1,7 +1,7 @@
 #include "datafile/TRCMFile.h"
 
-#include <iostream>
-
+#include "datafile/AssetNames.h"
+#include "platform/Log.h"
 #include "platform/files.h"
 #include "platform/strings.h"
 
@@ -54,7 +54,7 @@ void TRCMFile::Load(const std::string& path) {
   checkTxt();
   if (!checkGroups()) return;
   _grupa = readAll(_txt, "MAINGROUP");
-  if (_path == "data/charakters.dat") printAll();
+  if (_path == assets::DEBUG_DUMP_DATA) printAll();
 }
 
 void TRCMFile::checkTxt() {
@@ -236,6 +236,4 @@ void TRCMFile::setFloat(const std::string& path, float value, int index) {
 
 void TRCMFile::printAll() { _grupa->showGroup(""); }
 
-void TRCMFile::errorMsg(const std::string& text) {
-  std::cout << "Napotkano problem : " << text << "\n";
-}
+void TRCMFile::errorMsg(const std::string& text) { platform::Log("Napotkano problem : " + text); }

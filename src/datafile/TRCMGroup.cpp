@@ -1,7 +1,6 @@
 #include "datafile/TRCMGroup.h"
 
-#include <iostream>
-
+#include "platform/Log.h"
 #include "platform/strings.h"
 
 namespace {
@@ -111,14 +110,17 @@ std::string TRCMGroup::save(const std::string& indent) {
 }
 
 void TRCMGroup::showGroup(const std::string& indent) {
-  std::ostream& out = std::cout;
-  const auto enter = [&out](TRCMGroup& group, const std::string& at) {
-    out << at << group._id << "{\n";
-    if (group._listaWpisow.empty()) out << "\n";
+  std::string text;
+  const auto enter = [&text](TRCMGroup& group, const std::string& at) {
+    text += at + group._id + "{\n";
+    if (group._listaWpisow.empty()) text += "\n";
     for (const TRCMEntryPtr& entry : group._listaWpisow) {
-      if (entry) out << at << "\t" << entry->toTxt() << "\n";
+      if (entry) text += at + "\t" + entry->toTxt() + "\n";
     }
   };
-  const auto leave = [&out](TRCMGroup&, const std::string& at) { out << at << "}\n"; };
+  const auto leave = [&text](TRCMGroup&, const std::string& at) { text += at + "}\n"; };
   Walk(*this, indent, enter, leave);
+  if (text.empty()) return;
+  text.pop_back();  // the log line brings its own newline
+  platform::Log(text);
 }

@@ -1,13 +1,13 @@
 #include "datafile/Teksty.h"
 
-#include <iostream>
-
+#include "datafile/AssetNames.h"
 #include "datafile/TTxtFile.h"
+#include "platform/Log.h"
 
 void Teksty::setup() {
-  const TTxtFile file = loadTxtFile("txt/popup.txt");
+  const TTxtFile file = loadTxtFile(assets::TEXT_POPUP);
   popUpTxt1 = file.getTxt(1);
   popUpTxt2 = file.getTxt(2);
   popUpTxt3 = file.getTxt(3);
-  std::cout << "USUNIECIE : " << popUpTxt3 << "\n";
+  platform::Log("USUNIECIE : " + popUpTxt3);
 }

@@ -12,12 +12,14 @@
 struct EffectPicture {
   int slot;  // index in the particle picture table (or in the effect's own array)
   std::string_view path;
-  int flags;
+  platform::ImageFlags flags;
 };
 
 namespace effect_pictures {
 
-constexpr int kFiltered = 2, kFilteredMipmapped = 6, kDefault = -1;
+constexpr platform::ImageFlags kFilteredMipmapped =
+    platform::ImageFlags::Filtered | platform::ImageFlags::Mipmapped;
+constexpr platform::ImageFlags kDefault = platform::ImageFlags::Default;
 
 constexpr std::array<EffectPicture, 3> kSnow = {{
     {0, assets::SNOW[0], kFilteredMipmapped},

@@ -1,6 +1,6 @@
 #include "effects/TCurveParticle.h"
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "effects/Curve.h"
 #include "effects/ParticleConstructors.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "effects/Curve.h"
 #include "effects/ParticleConstructors.h"
 #include "platform/strings.h"

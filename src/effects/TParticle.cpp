@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "effects/EffectPictures.h"
 
 int particlesEnabled = 1;

@@ -1,12 +1,12 @@
 #include "effects/TSanta.h"
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "effects/Curve.h"
 #include "effects/EffectPictures.h"
 
-platform::Image TSanta::image;
+void TSanta::setup() { loadCentredPicture(effect_pictures::kSanta); }
 
-void TSanta::setup() { image = loadCentredPicture(effect_pictures::kSanta); }
+TSanta::TSanta() : image(loadCentredPicture(effect_pictures::kSanta)) {}
 
 void TSanta::reset() {
   time = platform::MilliSecs() + platform::Rand(7000, 10000);

@@ -13,8 +13,11 @@ class TSanta {
   float rot = 0;
   int time = 0;
 
-  static void setup();  // loads the sleigh picture
-  static platform::Image image;
+  platform::Image image;  // centred
+
+  // Decodes the sleigh picture at load time; each sleigh then takes it from the picture cache.
+  static void setup();
+  TSanta();
 
   void reset();
   void reset1();

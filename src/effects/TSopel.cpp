@@ -15,7 +15,7 @@ void loadSople(const std::string& path) {
     const std::string entry = "sople::sopel" + std::to_string(i);
     auto sopel = std::make_shared<TSopel>();
     const std::string picture = file.getString(entry + "::img", 0);
-    if (!picture.empty()) sopel->img = platform::LoadImage(picture, -1);
+    if (!picture.empty()) sopel->img = platform::LoadImage(picture, platform::ImageFlags::Default);
     sopel->ax = static_cast<int>(file.getFloat(entry + "::pos", 0));
     sopel->ay = static_cast<int>(file.getFloat(entry + "::pos", 1));
     sople[static_cast<size_t>(i)] = sopel;

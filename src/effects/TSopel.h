@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "datafile/AssetNames.h"
 #include "platform/platform.h"
 
 class TSopel {
@@ -19,4 +20,4 @@ constexpr int kSopelCount = 7;
 extern std::array<std::shared_ptr<TSopel>, kSopelCount> sople;
 
 // Reads the seven icicles ("sople::sopel0" ... "sople::sopel6": img, pos).
-void loadSople(const std::string& path = "data/sople.dat");
+void loadSople(const std::string& path = assets::DATA_ICICLES);

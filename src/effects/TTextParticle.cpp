@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "platform/strings.h"
 
 void TTextParticle::update() {

@@ -57,7 +57,8 @@ std::shared_ptr<TSmallObject> readNested(const Tokens& t, size_t& pos, const std
       object->_tokeny.push_back(TSimpleEntry{t[pos], t[pos + 2]});
       pos += 3;
     } else if (pos + 2 < t.size()) {
-      const std::string key = t[pos], inner = t[pos + 1];
+      const std::string& key = t[pos];
+      const std::string& inner = t[pos + 1];
       pos += 3;  // KEY NAME {
       object->_tokeny.push_back(readNested(t, pos, key, inner));
     } else {
@@ -84,7 +85,8 @@ GuiDeclaration parseGuiDeclaration(const Tokens& t) {
       declaration.entries.push_back({t[pos], t[pos + 2]});
       pos += 3;
     } else if (bar) {
-      const std::string key = t[pos], name = t[pos + 1];
+      const std::string& key = t[pos];
+      const std::string& name = t[pos + 1];
       pos += 3;
       declaration.nested.push_back(readNested(t, pos, key, name));
     } else {

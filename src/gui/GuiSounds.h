@@ -1,8 +1,7 @@
 #pragma once
 #include <memory>
 
-// What the GUI asks of the sound catalogue. The catalogue implements it and installs itself
-// with TGui::setSounds; until then the GUI is silent.
+// What the GUI asks of the sound catalogue, which implements it.
 class IGuiSounds {
  public:
   virtual ~IGuiSounds() = default;

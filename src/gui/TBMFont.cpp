@@ -8,6 +8,10 @@
 
 namespace {
 
+// Pages and every picture made from them: masked and smoothly scaled.
+constexpr platform::ImageFlags kPageFlags =
+    platform::ImageFlags::Masked | platform::ImageFlags::Filtered;
+
 // A glyph's source rectangle cut to its page; (shiftX, shiftY) is how far its corner moved.
 struct SourceRect {
   int x, y, w, h, shiftX, shiftY;
@@ -57,7 +61,7 @@ void TBMFont::LoadFromBytes(const uint8_t* data, size_t size, const std::string&
 
 void TBMFont::loadPages(const std::string& folder) {
   for (const std::string& name : PageNames) {
-    platform::Image page = name.empty() ? nullptr : platform::LoadImage(folder + name, 3);
+    platform::Image page = name.empty() ? nullptr : platform::LoadImage(folder + name, kPageFlags);
     if (page) platform::SetImageHandle(page, 0, 0);
     BMFImage.push_back(page);
     ImageW.push_back(Pow2Size(platform::ImageWidth(page)));
@@ -120,7 +124,7 @@ void TBMFont::DrawText(const std::string& text, float x, float y) {
     }
     int glyph = FindChar(code);
     if (glyph < 0) continue;
-    if (Kerning && previous >= 0) pen += static_cast<float>(kerningAmount(previous, code));
+    if (Kerning && previous >= 0) pen += static_cast<float>(KerningAmount(previous, code));
     drawGlyph(glyph, x, y, pen, lineY);
     pen += static_cast<float>(SpacingHoriz + SignedShort(XAdvance[glyph])) + HSpacing;
     previous = glyph;
@@ -208,7 +212,7 @@ platform::Image TBMFont::texturedPage(size_t page, const platform::Pixmap& textu
       }
     }
   }
-  platform::Image result = platform::LoadImageFromPixmap(out, 3);
+  platform::Image result = platform::LoadImageFromPixmap(out, kPageFlags);
   if (result) platform::SetImageHandle(result, 0, 0);
   return result;
 }
@@ -230,7 +234,7 @@ void TBMFont::DecodeChannels() {
             platform::WritePixel(out, px, py, argb(alpha, 255, 255, 255));
           }
         }
-        img = platform::LoadImageFromPixmap(out, 3);
+        img = platform::LoadImageFromPixmap(out, kPageFlags);
         if (img) platform::SetImageHandle(img, 0, 0);
       }
       decoded.push_back(img);
@@ -295,7 +299,7 @@ platform::Image TBMFont::shadowPage(size_t page, int radius, int intensity) {
     }
   }
   platform::Cls();
-  platform::Image result = platform::LoadImageFromPixmap(out, 3);
+  platform::Image result = platform::LoadImageFromPixmap(out, kPageFlags);
   if (result) platform::SetImageHandle(result, 0, 0);
   return result;
 }

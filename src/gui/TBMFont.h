@@ -24,8 +24,10 @@ class TBMFont {
   void LoadFromBytes(const uint8_t* data, size_t size, const std::string& folder,
                      bool loadPagePictures = true);
   // Reads only the description: no picture, window or platform call is involved. A truncated
-  // or lying file gives whatever whole blocks and records it holds.
-  void ParseBytes(const uint8_t* data, size_t size);
+  // or lying file gives whatever whole blocks and records it holds; the result says whether
+  // the bytes were a whole description (a known version, no block running past the end, the
+  // glyph and kerning blocks made of whole records).
+  bool ParseBytes(const uint8_t* data, size_t size);
 
   float TextWidth(const std::string& text, int line = -1);
   // The width at scale 1, without the cache (line -1: the widest line).
@@ -36,6 +38,8 @@ class TBMFont {
   // Glyph index of a character: codes below 256 fall back to the first glyph, other codes
   // without a glyph give -1 (as does any code in a font without glyphs).
   int FindChar(int code) const;
+  // The kerning after glyph `previous` when character `code` follows it, 0 without a pair.
+  int KerningAmount(int previous, int code) const;
 
   void ApplyTexture(const platform::Image& texture);
   void EnableCustomTexture(bool on);
@@ -74,6 +78,7 @@ class TBMFont {
   // Glyphs, in file order. Offsets and advances are kept as stored (unsigned 16-bit).
   std::u32string IdStr;
   std::vector<int> Id, X, Y, Width, Height, XOffset, YOffset, XAdvance, Page;
+  std::vector<int> Channel;      // as stored; a packed font folds it into Page
   std::array<int, 256> ASCII{};  // glyph index by code below 256, -1 for none
   // Per glyph: the second characters of its kerning pairs and their amounts (low byte).
   std::vector<std::u32string> KerningChars;
@@ -91,7 +96,6 @@ class TBMFont {
   void reset();
   static bool inSet(const std::string& set, int code);
   void loadPages(const std::string& folder);
-  int kerningAmount(int previous, int code) const;
   void takeScale();
   float alignedStart(const std::string& text, int line);
   void drawShadowPass(const std::string& text, float x, float y);

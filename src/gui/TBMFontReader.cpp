@@ -116,14 +116,19 @@ void addGlyph(TBMFont& f, uint32_t id, ByteReader& in) {
   int page = in.u8();
   int channel = in.u8();
   f.Page.push_back(f.Packed ? page * 4 + channelIndex(channel) : page);
+  f.Channel.push_back(channel);
   f.KerningChars.emplace_back();
   f.KerningValue.emplace_back();
   if (id < 256 && f.ASCII[id] < 0) f.ASCII[id] = index;
 }
 
+// Record sizes of the glyph and kerning blocks, by version.
+size_t charSize(int version) { return version == 2 ? 18 : 20; }
+size_t kerningSize(int version) { return version == 2 ? 6 : 10; }
+
 void readChars(TBMFont& f, ByteReader in) {
   bool v2 = f.BMFVersion == 2;
-  size_t count = in.remaining() / (v2 ? 18 : 20);
+  size_t count = in.remaining() / charSize(f.BMFVersion);
   for (size_t i = 0; i < count; ++i) {
     uint32_t id = v2 ? static_cast<uint32_t>(in.u16()) : in.u32();
     addGlyph(f, id, in);
@@ -139,7 +144,7 @@ int exactGlyph(const TBMFont& f, uint32_t code) {
 
 void readKerning(TBMFont& f, ByteReader in) {
   bool v2 = f.BMFVersion == 2;
-  size_t count = in.remaining() / (v2 ? 6 : 10);
+  size_t count = in.remaining() / kerningSize(f.BMFVersion);
   for (size_t i = 0; i < count; ++i) {
     uint32_t first = v2 ? static_cast<uint32_t>(in.u16()) : in.u32();
     uint32_t second = v2 ? static_cast<uint32_t>(in.u16()) : in.u32();
@@ -152,18 +157,29 @@ void readKerning(TBMFont& f, ByteReader in) {
   }
 }
 
-void readBlocks(TBMFont& f, const uint8_t* data, size_t size) {
+// Whether a block of this type and size holds only whole records.
+bool wholeRecords(int type, size_t blockSize, int version) {
+  if (type == kCharsBlock) return blockSize % charSize(version) == 0;
+  if (type == kKerningBlock) return blockSize % kerningSize(version) == 0;
+  return true;
+}
+
+// False when the bytes are not a whole font description (see ParseBytes).
+bool readBlocks(TBMFont& f, const uint8_t* data, size_t size) {
   ByteReader in(data, size);
-  if (size < 4 || data[0] != 'B' || data[1] != 'M' || data[2] != 'F') return;
+  if (size < 4 || data[0] != 'B' || data[1] != 'M' || data[2] != 'F') return false;
   in.take(3);
   int version = in.u8();
-  if (version != 2 && version != 3) return;
+  if (version != 2 && version != 3) return false;
   f.BMFVersion = version;
+  bool whole = true;
   while (in.remaining() > 0) {
     int type = in.u8();
     if (type == 0) break;
+    whole = whole && in.remaining() >= 4;
     uint32_t blockSize = in.u32();
     if (version == 2) blockSize = blockSize >= 4 ? blockSize - 4 : 0;
+    whole = whole && blockSize <= in.remaining() && wholeRecords(type, blockSize, version);
     ByteReader block = in.take(blockSize);
     switch (type) {
       case kInfoBlock:
@@ -185,6 +201,7 @@ void readBlocks(TBMFont& f, const uint8_t* data, size_t size) {
         break;
     }
   }
+  return whole;
 }
 
 }  // namespace
@@ -196,14 +213,15 @@ bool TBMFont::inSet(const std::string& set, int code) {
   return !set.empty() && set.find(platform::EncodeUtf8(code)) != std::string::npos;
 }
 
-void TBMFont::ParseBytes(const uint8_t* data, size_t size) {
+bool TBMFont::ParseBytes(const uint8_t* data, size_t size) {
   reset();
-  readBlocks(*this, data, size);
+  bool whole = readBlocks(*this, data, size);
   // No pictures yet: one empty slot per page image, so page indexes stay meaningful.
   BMFImage.assign(PageNames.size() * (Packed ? 4 : 1), nullptr);
   ImageW.assign(BMFImage.size(), 1);
   ImageH.assign(BMFImage.size(), 1);
   Image = CustomImage = ShadowImage = BMFImage;
+  return whole;
 }
 
 void TBMFont::reset() {
@@ -222,7 +240,8 @@ void TBMFont::reset() {
   LineHeight = Base = ScaleW = ScaleH = Pages = 0;
   Packed = Encoded = AlphaChannel = RedChannel = GreenChannel = BlueChannel = 0;
   IdStr.clear();
-  for (auto* v : {&Id, &X, &Y, &Width, &Height, &XOffset, &YOffset, &XAdvance, &Page}) v->clear();
+  for (auto* v : {&Id, &X, &Y, &Width, &Height, &XOffset, &YOffset, &XAdvance, &Page, &Channel})
+    v->clear();
   ASCII.fill(-1);
   KerningChars.clear();
   KerningValue.clear();
@@ -239,7 +258,7 @@ int TBMFont::FindChar(int code) const {
   return exactGlyph(*this, static_cast<uint32_t>(code));
 }
 
-int TBMFont::kerningAmount(int previous, int code) const {
+int TBMFont::KerningAmount(int previous, int code) const {
   size_t pos = KerningChars[previous].find(static_cast<char32_t>(code));
   if (pos == std::u32string::npos) return 0;
   return SignedByte(static_cast<unsigned char>(KerningValue[previous][pos]));
@@ -261,7 +280,7 @@ float TBMFont::UnscaledWidth(const std::string& text, int line) const {
     if (line >= 0 && current != line) continue;
     int glyph = FindChar(code);
     if (glyph < 0 || inSet(SkipChars, code)) continue;
-    if (Kerning && previous >= 0) pen += static_cast<float>(kerningAmount(previous, code));
+    if (Kerning && previous >= 0) pen += static_cast<float>(KerningAmount(previous, code));
     pen += static_cast<float>(SignedShort(XAdvance[glyph]));
     previous = glyph;
     if (i + 1 != codes.size()) pen += static_cast<float>(SpacingHoriz) + HSpacing;

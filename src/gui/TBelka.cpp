@@ -1,22 +1,24 @@
 #include "gui/TBelka.h"
 
+#include "gui/GuiContext.h"
 #include "gui/GuiUtil.h"
 #include "gui/TGui.h"
 #include "gui/TTheme.h"
+#include "gui/TThemeList.h"
 #include "platform/platform.h"
 
 using namespace platform;
 
 std::shared_ptr<TBelka> TBelka::createFromList(
     const std::string& name, const GuiEntries& entries,
-    const std::vector<std::shared_ptr<TSmallObject>>& nested, TGui* gui) {
+    const std::vector<std::shared_ptr<TSmallObject>>& nested, TGui& gui) {
   auto bar = std::make_shared<TBelka>();
   bar->_id = name;
   bar->menus = nested;
   std::vector<float> pos = guiNumbers(guiEntry(entries, "POSITION"));
   const float width = pos.size() >= 3 ? pos[2] : float(GraphicsWidth());
   pos.resize(2, 0.0f);
-  bar->theme = (gui && gui->_theme) ? gui->_theme : TTheme::defaultTheme();
+  bar->theme = gui._theme ? gui._theme : gui.context().themes().defaultTheme();
   const float height = bar->theme ? float(bar->theme->barHeight) : 0.0f;
   bar->dim = createDim(pos[0], pos[1], width, height);
   bar->dim->update();

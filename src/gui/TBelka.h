@@ -20,6 +20,6 @@ class TBelka : public TGuiSelector {
 
   static std::shared_ptr<TBelka> createFromList(
       const std::string& name, const GuiEntries& entries,
-      const std::vector<std::shared_ptr<TSmallObject>>& nested, TGui* gui);
+      const std::vector<std::shared_ptr<TSmallObject>>& nested, TGui& gui);
   void draw(float x, float y) override;
 };

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "gui/GuiCaption.h"
 #include "gui/GuiUtil.h"
 #include "gui/TMouse.h"
@@ -13,6 +13,10 @@
 using namespace platform;
 
 namespace {
+
+// Button pictures: masked, smoothly scaled, mipmapped.
+constexpr ImageFlags kButtonFlags =
+    ImageFlags::Masked | ImageFlags::Filtered | ImageFlags::Mipmapped;
 
 const char* const kKindNames[] = {"SIMPLE_BUTTON",     "ANIM_BUTTON", "BLEND_BUTTON",
                                   "FSTEP_BUTTON",      "TEXT_BUTTON", "TEXT_SPEC_BUTTON1",
@@ -104,7 +108,7 @@ std::shared_ptr<TButton> TButton::CreateFromList(const std::string& name, const 
   }
   switch (kind) {
     case SIMPLE_BUTTON:
-      b->_image = LoadImage(b->_gfx, 7);
+      b->_image = LoadImage(b->_gfx, kButtonFlags);
       if (b->_image) MidHandleImage(b->_image);
       break;
     case ANIM_BUTTON: {
@@ -135,12 +139,13 @@ std::shared_ptr<TButton> TButton::CreateFromList(const std::string& name, const 
 
 void TButton::loadCells(int count) {
   _image = nullptr;
-  const Image sheet = LoadImage(_gfx, 7);
+  const Image sheet = LoadImage(_gfx, kButtonFlags);
   if (!sheet || count < 1) return;
   const int w = ImageWidth(sheet), h = ImageHeight(sheet);
   const int cellW = _dir == 0 ? w / count : w;
   const int cellH = _dir == 0 ? h : h / count;
-  _image = LoadAnimImage(_gfx, cellW, cellH, 0, count, 7);
+  // The cells come from the picture just loaded: the cache decodes the file once.
+  _image = LoadAnimImage(_gfx, cellW, cellH, 0, count, kButtonFlags);
   if (_image) MidHandleImage(_image);
 }
 
@@ -233,7 +238,7 @@ void TButton::sprawdzAnimacje() {
 bool TButton::pressedLook() const {
   // Held from the press on: the hold is recognised only after 100 ms, and the cell must not
   // fall back to "over" in between.
-  return _over && (_clicked || _holded || TMouse::current().leftDown);
+  return _over && (_clicked || _holded || _mouseDown);
 }
 
 int TButton::stateCell() const {
@@ -242,13 +247,13 @@ int TButton::stateCell() const {
   return _over ? 1 : 0;
 }
 
-void TButton::updateMe(int, int) {
+void TButton::updateMe(const TMouse&, int, int) {
   switch (_typ) {
     case SIMPLE_BUTTON:
     case TEXT_BUTTON:
       _dButtonScale = _over ? 1.1f : 1.0f;
       if (_clicked) _buttonScale = 1.0f;
-      if (_typ == TEXT_BUTTON && _over && (_holded || TMouse::current().leftDown)) {
+      if (_typ == TEXT_BUTTON && _over && (_holded || _mouseDown)) {
         _buttonScale = 1.0f;
       }
       break;

@@ -72,7 +72,7 @@ class TButton : public TGuiObject {
   int stateCell() const;
 
  protected:
-  void updateMe(int x, int y) override;
+  void updateMe(const TMouse& mouse, int x, int y) override;
 
  private:
   void loadCells(int count);

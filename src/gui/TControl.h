@@ -16,10 +16,10 @@ class TControl : public TGuiObject {
 
   void dodajObiekt(const std::shared_ptr<TGuiObject>& control);
   void draw(float x, float y) override;
-  void updateObiekty(float x, float y);
+  void updateObiekty(const TMouse& mouse, float x, float y);
   // Hidden children are drawn too: they decide for themselves.
   void rysujObiekty(float x, float y);
 
  protected:
-  void updateMe(int x, int y) override;
+  void updateMe(const TMouse& mouse, int x, int y) override;
 };

@@ -1,5 +1,7 @@
 #include "gui/TGui.h"
 
+#include "gui/GuiContext.h"
+#include "gui/GuiSounds.h"
 #include "gui/GuiUtil.h"
 #include "gui/TBelka.h"
 #include "gui/TButton.h"
@@ -13,21 +15,8 @@
 #include "platform/platform.h"
 #include "platform/strings.h"
 
-namespace {
-std::shared_ptr<IGuiSounds>& guiSounds() {
-  static std::shared_ptr<IGuiSounds> sounds = std::make_shared<NullGuiSounds>();
-  return sounds;
-}
-}  // namespace
-
-void TGui::setSounds(std::shared_ptr<IGuiSounds> sounds) {
-  guiSounds() = sounds ? std::move(sounds) : std::make_shared<NullGuiSounds>();
-}
-
-IGuiSounds& TGui::sounds() { return *guiSounds(); }
-
-std::shared_ptr<TGui> loadGui(const std::string& path) {
-  auto gui = std::make_shared<TGui>();
+std::shared_ptr<TGui> loadGui(const std::string& path, GuiContext& context) {
+  auto gui = std::make_shared<TGui>(context);
   if (platform::FileType(platform::ResolvePath(path)) == 1) {
     gui->Load(path);
   } else {
@@ -80,19 +69,19 @@ void TGui::dodajObiekt(const GuiDeclaration& d) {
   } else if (type == "TEXT") {
     control = TText::createFromList(d.name, d.entries, this);
   } else if (type == "WINDOW") {
-    control = TWindow::CreateFromList(d.name, d.entries, this);
+    control = TWindow::CreateFromList(d.name, d.entries, *this);
   } else if (type == "TEXTENTRY") {
     control = TTextEntry::createFromList(d.name, d.entries, this);
   } else if (type == "FONT") {
-    if (auto font = TRGMFont::createFromList(d.name, d.entries, this)) _fonts.push_back(font);
+    if (auto font = TRGMFont::createFromList(d.name, d.entries)) _fonts.push_back(font);
   } else if (type == "THEME") {
-    TTheme::createFromList(d.name, d.entries, this);
+    TTheme::createFromList(d.name, d.entries, *this);
   }
   if (control) addItem(control);
 }
 
 void TGui::dodajObiektZlozony(const GuiDeclaration& d) {
-  if (auto bar = TBelka::createFromList(d.name, d.entries, d.nested, this)) addItem(bar);
+  if (auto bar = TBelka::createFromList(d.name, d.entries, d.nested, *this)) addItem(bar);
 }
 
 void TGui::clear() {
@@ -129,7 +118,7 @@ void TGui::update() {
   // A reload below replaces the list; finish this frame on the controls it started with.
   const auto controls = _listaObiektow;
   for (const auto& control : controls) {
-    control->update(0, 0);
+    control->update(context_.mouse(), 0, 0);
     if (auto* selector = dynamic_cast<TGuiSelector*>(control.get())) {
       if (!selector->_clickedOp.empty()) _clicked = selector->_clickedOp;
       if (!selector->_overOp.empty()) _over = selector->_overOp;
@@ -139,7 +128,7 @@ void TGui::update() {
       if (control->_over) _over = control->_id;
     }
   }
-  if (!_clicked.empty()) sounds().playClick();
+  if (!_clicked.empty()) context_.guiSounds().playClick();
   if (platform::KeyDown(platform::key::LCONTROL) && platform::KeyHit('L')) reload();
 }
 

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "gui/GuiDeclaration.h"
-#include "gui/GuiSounds.h"
 #include "gui/TGuiObject.h"
 
+class GuiContext;
 class TRGMFont;
 class TTheme;
 
@@ -23,6 +23,10 @@ class TGui {
   std::string _url;
   std::string _myPath;
   std::string remPath;
+
+  explicit TGui(GuiContext& context) : context_(context) {}
+  // The mouse, click sound and shared themes this GUI runs with.
+  GuiContext& context() const { return context_; }
 
   // Replaces the controls with those of the file; fonts and themes declared before stay.
   // Relative paths inside the file are relative to the file's folder.
@@ -42,17 +46,15 @@ class TGui {
   void update();
   void draw();
 
-  // The click sound goes through this; the sound catalogue installs itself here.
-  static void setSounds(std::shared_ptr<IGuiSounds> sounds);
-  static IGuiSounds& sounds();
-
   // The declarations of a .gui text, in order.
   static std::vector<GuiDeclaration> stworzListyTokenow(const std::string& text);
 
  private:
   void dodajObiekt(const GuiDeclaration& declaration);
   void dodajObiektZlozony(const GuiDeclaration& declaration);
+
+  GuiContext& context_;
 };
 
 // A new GUI loaded from the file; empty, after an error, when the file does not exist.
-std::shared_ptr<TGui> loadGui(const std::string& path);
+std::shared_ptr<TGui> loadGui(const std::string& path, GuiContext& context);

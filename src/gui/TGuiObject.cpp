@@ -1,6 +1,6 @@
 #include "gui/TGuiObject.h"
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "gui/GuiUtil.h"
 #include "gui/TMouse.h"
 #include "platform/platform.h"
@@ -27,16 +27,15 @@ void TGuiObject::clear() {
   _clicked = 0;
 }
 
-bool TGuiObject::underPointer(float x, float y) const {
+bool TGuiObject::underPointer(const TMouse& mouse, float x, float y) const {
   if (!dim) return false;
-  const TMouse& mouse = TMouse::current();
   return dim->x1 + x <= mouse.x && mouse.x <= dim->x2 + x && dim->y1 + y <= mouse.y &&
          mouse.y <= dim->y2 + y;
 }
 
-void TGuiObject::update(float x, float y) {
-  if (_v && _a && underPointer(x, y)) {
-    const TMouse& mouse = TMouse::current();
+void TGuiObject::update(const TMouse& mouse, float x, float y) {
+  _mouseDown = mouse.leftDown;
+  if (_v && _a && underPointer(mouse, x, y)) {
     _over = 1;
     _clicked = mouse.leftPressed ? 1 : 0;
     _holded = mouse.leftHolded ? 1 : 0;
@@ -48,11 +47,11 @@ void TGuiObject::update(float x, float y) {
     _clicked = 1;
     _over = 1;
   }
-  updateClass(int(x), int(y));
+  updateClass(mouse, int(x), int(y));
   updateParams();
 }
 
-void TGuiObject::updateClass(int x, int y) { updateMe(x, y); }
+void TGuiObject::updateClass(const TMouse& mouse, int x, int y) { updateMe(mouse, x, y); }
 
 void TGuiObject::updateParams() {
   _scale = guiEase(_scale, _dScale, wzr * delta);

@@ -5,6 +5,8 @@
 #include "gui/TDim.h"
 #include "gui/TRGB.h"
 
+class TMouse;
+
 // Class tags of the controls.
 enum GuiClass {
   GUI_BUTTON = 0,
@@ -35,15 +37,16 @@ class TGuiObject {
   int _holded = 0;
   float wzr = 0.03f;
   int _key = 0;
+  int _mouseDown = 0;  // the left button as sampled by the last update
 
   virtual ~TGuiObject() = default;
 
   virtual void move(float dx, float dy);
   virtual void setPosition(float x, float y);
   virtual void clear();
-  // x, y: the parent's offset, 0 at the top level.
-  virtual void update(float x, float y);
-  virtual void updateClass(int x, int y);
+  // mouse: the frame's sampler; x, y: the parent's offset, 0 at the top level.
+  virtual void update(const TMouse& mouse, float x, float y);
+  virtual void updateClass(const TMouse& mouse, int x, int y);
   virtual void updateParams();
   virtual void wygasAlpha() { _dAlpha = 0; }
   virtual void wygasScale() { _dScale = 0; }
@@ -57,8 +60,8 @@ class TGuiObject {
 
  protected:
   // The control's own per-frame work, after the pointer test.
-  virtual void updateMe(int, int) {}
-  bool underPointer(float x, float y) const;
+  virtual void updateMe(const TMouse&, int, int) {}
+  bool underPointer(const TMouse& mouse, float x, float y) const;
 };
 
 // A control that chooses among named options (menu bar, text list): the GUI reports the

@@ -1,30 +1,6 @@
 #include "gui/TMouse.h"
 
-#include <algorithm>
-
 #include "platform/strings.h"
-
-namespace {
-// Live mice, newest last; the newest is the one the GUI reads.
-std::vector<TMouse*>& liveMice() {
-  static std::vector<TMouse*> mice;
-  return mice;
-}
-}  // namespace
-
-TMouse::TMouse() { liveMice().push_back(this); }
-
-TMouse::~TMouse() {
-  auto& mice = liveMice();
-  mice.erase(std::remove(mice.begin(), mice.end(), this), mice.end());
-}
-
-TMouse& TMouse::current() {
-  if (liveMice().empty()) {
-    static TMouse idle;  // registers itself; read only while no other mouse lives
-  }
-  return *liveMice().back();
-}
 
 void TMouse::update() {
   leftPressed = platform::MouseHit(1);

@@ -26,14 +26,9 @@ class TMouse {
   int _leftHolded = 0;
   int _leftHoldedTime = 0;
 
-  // The newest live TMouse becomes the one the GUI reads.
-  TMouse();
-  ~TMouse();
+  TMouse() = default;
   TMouse(const TMouse&) = delete;
   TMouse& operator=(const TMouse&) = delete;
-
-  // The mouse the GUI reads: the program's TMouse, or an idle one when none exists.
-  static TMouse& current();
 
   void update();
   void draw();

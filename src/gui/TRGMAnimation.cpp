@@ -125,7 +125,7 @@ void TRGMAnimation::playAnim(const std::shared_ptr<TRGMAnim>& anim) {
   _wykonano = 0;
 }
 
-void TRGMAnimation::updateMe(int, int) {
+void TRGMAnimation::updateMe(const TMouse&, int, int) {
   if (!aktAnim) return;
   const int now = MilliSecs();
   if (now <= _animTime) return;

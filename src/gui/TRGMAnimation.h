@@ -43,5 +43,5 @@ class TRGMAnimation : public TGuiObject {
   std::shared_ptr<TRGMAnim> findAnim(const std::string& name) const;
 
  protected:
-  void updateMe(int x, int y) override;
+  void updateMe(const TMouse& mouse, int x, int y) override;
 };

@@ -4,13 +4,8 @@
 #include "gui/TGui.h"
 #include "platform/strings.h"
 
-std::vector<std::shared_ptr<TRGMFont>>& TRGMFont::globalFonts() {
-  static std::vector<std::shared_ptr<TRGMFont>> fonts;
-  return fonts;
-}
-
 std::shared_ptr<TRGMFont> TRGMFont::createFromList(const std::string& name,
-                                                   const GuiEntries& entries, TGui* gui) {
+                                                   const GuiEntries& entries) {
   std::string url = guiEntry(entries, "URL");
   const std::string sizeText = guiEntry(entries, "SIZE");
   const int size = sizeText.empty() ? 12 : int(std::strtof(sizeText.c_str(), nullptr));
@@ -25,13 +20,12 @@ std::shared_ptr<TRGMFont> TRGMFont::createFromList(const std::string& name,
   auto font = std::make_shared<TRGMFont>();
   font->_font = platform::LoadImageFont(url, size, 4);
   font->_id = name;
-  if (!gui) globalFonts().push_back(font);
   return font;
 }
 
 std::shared_ptr<TRGMFont> TRGMFont::getByID(const std::string& id, const TGui* gui) {
-  const auto& fonts = gui ? gui->_fonts : globalFonts();
-  for (const auto& font : fonts) {
+  if (!gui) return nullptr;
+  for (const auto& font : gui->_fonts) {
     if (platform::SameText(font->_id, id)) return font;
   }
   return nullptr;

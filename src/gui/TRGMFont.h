@@ -15,10 +15,9 @@ class TRGMFont {
   std::string _id;
 
   // The FONT builder: SIZE (default 12) and URL. Null, after an error, without a usable URL.
-  // Without a GUI the font joins the global font list.
+  // The GUI that declares the font keeps it.
   static std::shared_ptr<TRGMFont> createFromList(const std::string& name,
-                                                  const GuiEntries& entries, TGui* gui);
-  // First font with this id (case-insensitive) of the GUI, or of the global list.
+                                                  const GuiEntries& entries);
+  // First font with this id (case-insensitive) of the GUI; null without a GUI.
   static std::shared_ptr<TRGMFont> getByID(const std::string& id, const TGui* gui);
-  static std::vector<std::shared_ptr<TRGMFont>>& globalFonts();
 };

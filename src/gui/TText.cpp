@@ -1,5 +1,6 @@
 #include "gui/TText.h"
 
+#include <utility>
 #include <vector>
 
 #include "gui/GuiCaption.h"
@@ -70,9 +71,10 @@ float TText::layoutText(const std::string& text, float x, float y, float boxWidt
       word += c;
       continue;
     }
-    const std::string candidate = lineEmpty ? word : line + " " + word;
+    std::string candidate = lineEmpty ? word : line;
+    if (!lineEmpty) candidate.append(" ").append(word);
     if (lineEmpty || float(TextWidth(candidate)) <= boxWidth) {
-      line = candidate;
+      line = std::move(candidate);
     } else {
       endLine(false);
       line = word;

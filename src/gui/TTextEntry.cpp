@@ -61,7 +61,7 @@ void TTextEntry::type(int character) {
   }
 }
 
-void TTextEntry::updateMe(int, int) {
+void TTextEntry::updateMe(const TMouse&, int, int) {
   // An inactive entry leaves typed characters to whoever reads them.
   if (_a) {
     if (const int character = GetChar()) type(character);
@@ -82,7 +82,7 @@ std::string TTextEntry::shownText() const {
     return text;
   };
   for (size_t from = 0; from + 1 < letters.size(); ++from) {
-    const std::string shown = ".." + tail(from);
+    std::string shown = ".." + tail(from);
     if (float(TextWidth(shown)) <= dim->w) return shown;
   }
   return ".." + tail(letters.empty() ? 0 : letters.size() - 1);

@@ -33,7 +33,7 @@ class TTextEntry : public TGuiObject {
   std::string shownText() const;
 
  protected:
-  void updateMe(int x, int y) override;
+  void updateMe(const TMouse& mouse, int x, int y) override;
 
  private:
   void type(int character);

@@ -1,8 +1,10 @@
 #include "gui/TTheme.h"
 
 #include "datafile/TRCMFile.h"
+#include "gui/GuiContext.h"
 #include "gui/GuiUtil.h"
 #include "gui/TGui.h"
+#include "gui/TThemeList.h"
 #include "platform/files.h"
 #include "platform/strings.h"
 
@@ -16,7 +18,7 @@ const char* const kRectKeys[9] = {"LU", "U", "RU", "R", "RD", "D", "LD", "L", "M
 
 Image loadPiece(TRCMFile& file, const std::string& key) {
   const std::string path = file.getString(key, 0);
-  return path.empty() ? nullptr : LoadImage(path, -1);
+  return path.empty() ? nullptr : LoadImage(path, ImageFlags::Default);
 }
 
 // Right pieces end at the right edge, bottom pieces at the bottom edge.
@@ -37,16 +39,6 @@ std::shared_ptr<TRGB> readRGB(TRCMFile& file, const std::string& key) {
                    int(file.getFloat(key, 2)));
 }
 }  // namespace
-
-std::vector<std::shared_ptr<TTheme>>& TTheme::globalThemes() {
-  static std::vector<std::shared_ptr<TTheme>> themes;
-  return themes;
-}
-
-std::shared_ptr<TTheme>& TTheme::defaultTheme() {
-  static std::shared_ptr<TTheme> theme;
-  return theme;
-}
 
 std::shared_ptr<TTheme> TTheme::loadTheme(const std::string& path) {
   auto theme = std::make_shared<TTheme>();
@@ -79,7 +71,7 @@ void TTheme::loadBelkaGFX(TRCMFile& file) {
 }
 
 std::shared_ptr<TTheme> TTheme::createFromList(const std::string& name, const GuiEntries& entries,
-                                               TGui* gui) {
+                                               TGui& gui) {
   const std::string url = guiEntry(entries, "URL");
   if (url.empty()) {
     guiError("No path for theme file!");
@@ -87,30 +79,24 @@ std::shared_ptr<TTheme> TTheme::createFromList(const std::string& name, const Gu
   }
   auto theme = loadTheme(url);
   theme->id = Upper(name);
-  globalThemes().push_back(theme);
-  if (gui) {
-    gui->_themes.push_back(theme);
-    gui->_theme = theme;
-  }
+  gui.context().themes().add(theme);
+  gui._themes.push_back(theme);
+  gui._theme = theme;
   return theme;
 }
 
-std::shared_ptr<TTheme> TTheme::loadDefault(const std::string& path, const std::string& id) {
+std::shared_ptr<TTheme> TTheme::loadDefault(const std::string& path, const std::string& id,
+                                            TThemeList& themes) {
   auto theme = loadTheme(path);
   theme->id = Upper(id);
-  globalThemes().push_back(theme);
-  defaultTheme() = theme;
+  themes.add(theme);
+  themes.setDefault(theme);
   return theme;
 }
 
-std::shared_ptr<TTheme> TTheme::find(const std::string& id, const TGui* gui) {
-  if (gui) {
-    for (const auto& theme : gui->_themes) {
-      if (SameText(theme->id, id)) return theme;
-    }
-  }
-  for (const auto& theme : globalThemes()) {
+std::shared_ptr<TTheme> TTheme::find(const std::string& id, TGui& gui) {
+  for (const auto& theme : gui._themes) {
     if (SameText(theme->id, id)) return theme;
   }
-  return nullptr;
+  return gui.context().themes().find(id);
 }

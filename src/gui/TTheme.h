@@ -9,6 +9,7 @@
 
 class TGui;
 class TRCMFile;
+class TThemeList;
 
 // The pictures of windows, sliders and menu bars, named by a theme file in the group/entry
 // format; paths in it are relative to the theme file.
@@ -31,16 +32,15 @@ class TTheme {
   std::string remPath;
 
   static std::shared_ptr<TTheme> loadTheme(const std::string& path);
-  // The THEME builder: loads URL, names it, adds it to the GUI's and the global themes and
+  // The THEME builder: loads URL, names it, adds it to the GUI's and the shared themes and
   // makes it the GUI's current theme.
   static std::shared_ptr<TTheme> createFromList(const std::string& name, const GuiEntries& entries,
-                                                TGui* gui);
-  // Loads a theme for every screen: it joins the global list and becomes the default.
-  static std::shared_ptr<TTheme> loadDefault(const std::string& path, const std::string& id);
-  // By id: the GUI's themes first, then the global list; null when none matches.
-  static std::shared_ptr<TTheme> find(const std::string& id, const TGui* gui);
-  static std::vector<std::shared_ptr<TTheme>>& globalThemes();
-  static std::shared_ptr<TTheme>& defaultTheme();
+                                                TGui& gui);
+  // Loads a theme for every screen: it joins the shared list and becomes the default.
+  static std::shared_ptr<TTheme> loadDefault(const std::string& path, const std::string& id,
+                                             TThemeList& themes);
+  // By id: the GUI's themes first, then the shared list; null when none matches.
+  static std::shared_ptr<TTheme> find(const std::string& id, TGui& gui);
 
   void loadWindowGFX(TRCMFile& file);
   void loadBelkaGFX(TRCMFile& file);

@@ -2,15 +2,17 @@
 
 #include <vector>
 
+#include "gui/GuiContext.h"
 #include "gui/GuiUtil.h"
 #include "gui/TGui.h"
 #include "gui/TTheme.h"
+#include "gui/TThemeList.h"
 #include "platform/strings.h"
 
 using namespace platform;
 
 std::shared_ptr<TWindow> TWindow::CreateFromList(const std::string& name, const GuiEntries& entries,
-                                                 TGui* gui) {
+                                                 TGui& gui) {
   auto w = std::make_shared<TWindow>();
   w->_id = name;
   std::vector<float> pos = guiNumbers(guiEntry(entries, "POSITION"));
@@ -25,8 +27,8 @@ std::shared_ptr<TWindow> TWindow::CreateFromList(const std::string& name, const 
     if (key == "ACTIVE") w->_a = guiTrue(e._value) ? 1 : 0;
   }
   if (!themeId.empty()) w->theme = TTheme::find(themeId, gui);
-  if (!w->theme && gui) w->theme = gui->_theme;
-  if (!w->theme) w->theme = TTheme::defaultTheme();
+  if (!w->theme) w->theme = gui._theme;
+  if (!w->theme) w->theme = gui.context().themes().defaultTheme();
   if (!w->theme) guiError("No theme for window object!");
   w->obliczSkale();
   return w;

@@ -19,7 +19,7 @@ class TWindow : public TControl {
 
   // The WINDOW builder: POSITION "x y w h", THEME, VISIBLE, ACTIVE.
   static std::shared_ptr<TWindow> CreateFromList(const std::string& name, const GuiEntries& entries,
-                                                 TGui* gui);
+                                                 TGui& gui);
   void obliczSkale();
   void draw(float x, float y) override;
 };

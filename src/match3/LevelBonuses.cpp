@@ -12,8 +12,8 @@ void TLevel::createRandomBonus() {
   if (const auto& kind = availableBonuses[n - 1]) createBonus(kind->id);
 }
 
-void TLevel::createBonus(int id) {
-  const auto kind = catalog().getBonus(id);
+void TLevel::createBonus(int bonusId) {
+  const auto kind = catalog().getBonus(bonusId);
   if (!kind) return;
   TileList candidates;
   _forEachCell([&](const std::shared_ptr<TTile>& cell, int, int) {
@@ -29,8 +29,8 @@ void TLevel::createBonus(int id) {
 void TLevel::useBomb(int row, int col, int power) {
   for (int i = row - power; i <= row + power; ++i) {
     for (int j = col - power; j <= col + power; ++j) {
-      const double distance = std::sqrt(static_cast<double>((row - i) * (row - i) +
-                                                            (col - j) * (col - j)));
+      const double distance =
+          std::sqrt(static_cast<double>((row - i) * (row - i) + (col - j) * (col - j)));
       bombTile(i, j, static_cast<int>(distance * 200.0));
     }
   }

@@ -1,23 +1,12 @@
 // The board's rules: frame order, gravity, settled-tile tests, matching, erasing, the
 // possible-move search, shuffle, winning, sparkle and plate light-up.
-#include <cstdio>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "effects/ParticleConstructors.h"
 #include "match3/TLevel.h"
 #include "platform/platform.h"
 
 namespace {
-
-IBoardListener& nullListener() {
-  static TNullBoardListener none;
-  return none;
-}
-
-IBoardSounds& nullSounds() {
-  static TNullBoardSounds none;
-  return none;
-}
 
 // A cell an arriving tile may enter.
 bool freeFor(const TTile* cell) { return cell && cell->available && !cell->td && !cell->_zajete; }
@@ -40,10 +29,6 @@ TLevel::~TLevel() {
     for (auto& cell : line)
       if (cell) cell->_flyingTile = nullptr;
 }
-
-IBoardListener& TLevel::events() const { return listener ? *listener : nullListener(); }
-
-IBoardSounds& TLevel::sfx() const { return sounds ? *sounds : nullSounds(); }
 
 int TLevel::rowOf(const TTile& tile) { return static_cast<int>(tile.r); }
 
@@ -131,8 +116,7 @@ int TLevel::_updateTilePosition2(int row, int col) {
   if (!cell || row + 1 >= rows || !mayLeave(*cell)) return 0;
   for (const int side : {col + 1, col - 1}) {
     auto target = tileAt(row + 1, side);
-    if (!target || !czyMoznaSieWpierdolicBokiem(row + 1, side) || !freeFor(target.get()))
-      continue;
+    if (!target || !czyMoznaSieWpierdolicBokiem(row + 1, side) || !freeFor(target.get())) continue;
     moveTile(cell, target, 0);
     target->_zajete = 1;
     cell->_zajete = 0;
@@ -172,8 +156,8 @@ int TLevel::czyMoznaSieWpierdolicBokiem1(int row, int col) const {
 
 // ---- Matching ------------------------------------------------------------------------------
 
-int TLevel::_checkTileMatch(const TTile* cell, int id) const {
-  return (cell && cell->available && cell->td && cell->td->id == id) ? 1 : 0;
+int TLevel::_checkTileMatch(const TTile* cell, int tileId) const {
+  return (cell && cell->available && cell->td && cell->td->id == tileId) ? 1 : 0;
 }
 
 namespace {
@@ -447,11 +431,21 @@ void TLevel::_startDrawing() {
   _forEachCell([&](const std::shared_ptr<TTile>& cell, int row, int col) {
     int delay = 0;
     switch (pattern) {
-      case 1: delay = (row + 1) * 50; break;
-      case 2: delay = (row + 1) * (col + 1) * 7; break;
-      case 3: delay = (rows - row - 2) * 50; break;
-      case 4: delay = (col + 1) * 50; break;
-      default: delay = (cols - row - 2) * 50; break;
+      case 1:
+        delay = (row + 1) * 50;
+        break;
+      case 2:
+        delay = (row + 1) * (col + 1) * 7;
+        break;
+      case 3:
+        delay = (rows - row - 2) * 50;
+        break;
+      case 4:
+        delay = (col + 1) * 50;
+        break;
+      default:
+        delay = (cols - row - 2) * 50;
+        break;
     }
     if (variant == 1)
       cell->startDrawing1(delay);
@@ -485,15 +479,15 @@ void TLevel::finishFlights() {
 
 // ---- Queries -------------------------------------------------------------------------------
 
-std::shared_ptr<TTile> TLevel::getTileWithBonus(int id) const {
+std::shared_ptr<TTile> TLevel::getTileWithBonus(int bonusId) const {
   std::shared_ptr<TTile> found;
   _forEachCell([&](const std::shared_ptr<TTile>& cell, int, int) {
-    if (!found && cell->td && cell->td->id == id) found = cell;
+    if (!found && cell->td && cell->td->id == bonusId) found = cell;
   });
   return found;
 }
 
-int TLevel::isBonus(int id) const { return getTileWithBonus(id) ? 1 : 0; }
+int TLevel::isBonus(int bonusId) const { return getTileWithBonus(bonusId) ? 1 : 0; }
 
 std::shared_ptr<TTile> TLevel::findTileByTileData(const std::shared_ptr<TTileData>& kind) const {
   std::shared_ptr<TTile> found;

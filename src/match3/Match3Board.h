@@ -11,6 +11,8 @@ class Match3Board : public IMainGameBoard {
  public:
   TMatch3Game match3;
 
+  explicit Match3Board(const TMouse& mouse) : match3(mouse) {}
+
   void setLevel(const std::shared_ptr<TLevel>& level) override;
   void update() override { match3.update(); }
   void draw() override { match3.draw(); }

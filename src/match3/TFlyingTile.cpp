@@ -1,13 +1,13 @@
 #include "match3/TFlyingTile.h"
 
 #include <algorithm>
-#include <cstdio>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "effects/ParticleConstructors.h"
 #include "match3/TLevel.h"
 #include "match3/TTile.h"
 #include "match3/TTileData.h"
+#include "platform/Log.h"
 #include "platform/platform.h"
 
 std::shared_ptr<TFlyingTile> createFlyingTile(const std::shared_ptr<TTile>& from,
@@ -160,7 +160,7 @@ void TFlyingTile::_resolveSwap(int b1, int b2) {
   List a = (level && !b1) ? level->checkMatch(fly1->dTile) : List{};
   List b = (level && !b2) ? level->checkMatch(fly2->dTile) : List{};
   const size_t n = a.size() + b.size();
-  std::printf("SPASOWANYCH : %zu\n", n);
+  platform::Logf("SPASOWANYCH : %zu", n);
   if (n > 3) {
     const int praise = platform::Rand(5, 8);
     if (auto text = addTextParticleQuick(praise, getX(), getY(), 0)) text->perSpeed = 0.02f;
@@ -180,8 +180,7 @@ void TFlyingTile::_resolveSwap(int b1, int b2) {
 
 const TTile* TFlyingTile::_anchor() const {
   for (const TTile* cell : {fly1 ? fly1->tile.get() : nullptr, fly2 ? fly2->tile.get() : nullptr,
-                            fly1 ? fly1->dTile.get() : nullptr,
-                            fly2 ? fly2->dTile.get() : nullptr})
+                            fly1 ? fly1->dTile.get() : nullptr, fly2 ? fly2->dTile.get() : nullptr})
     if (cell) return cell;
   return nullptr;
 }

@@ -21,9 +21,9 @@ class TFlyingTile {
   std::shared_ptr<TFlyingTile> fly1;
   std::shared_ptr<TFlyingTile> fly2;
   TLevel* level = nullptr;
-  std::shared_ptr<TTile> tile;              // source cell
-  std::shared_ptr<TTileData> tileData;      // the kind carried
-  std::shared_ptr<TTile> dTile;             // destination cell
+  std::shared_ptr<TTile> tile;          // source cell
+  std::shared_ptr<TTileData> tileData;  // the kind carried
+  std::shared_ptr<TTile> dTile;         // destination cell
   float speed = 0.2f;
   float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   float x = 0, y = 0;

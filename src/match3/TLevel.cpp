@@ -1,13 +1,40 @@
 #include "match3/TLevel.h"
 
+#include "gui/TMouse.h"
 #include "platform/platform.h"
+
+namespace {
+// What an unconnected board reports to, plays through and points with: nothing.
+TNullBoardListener& nullListener() {
+  static TNullBoardListener none;
+  return none;
+}
+
+TNullBoardSounds& nullSounds() {
+  static TNullBoardSounds none;
+  return none;
+}
+
+const TMouse& idlePointer() {
+  static const TMouse idle;
+  return idle;
+}
+}  // namespace
 
 TLevel::TLevel(std::shared_ptr<const TTileCatalog> catalog, TBoardGeometry geometry)
     : gameField(kMaxGrid, std::vector<std::shared_ptr<TTile>>(kMaxGrid)),
       blinkTime(platform::MilliSecs() + platform::Rand(5000, 8000)),
       rozjasnTime(platform::MilliSecs() + 10000),
       catalog_(catalog ? std::move(catalog) : std::make_shared<const TTileCatalog>()),
-      geometry_(geometry) {}
+      geometry_(geometry),
+      listener_(&nullListener()),
+      sounds_(&nullSounds()),
+      pointer_(&idlePointer()) {}
+
+void TLevel::connect(IBoardListener& listener, IBoardSounds& sounds) {
+  listener_ = &listener;
+  sounds_ = &sounds;
+}
 
 std::shared_ptr<TTile> TLevel::tileAt(int row, int col) const {
   if (row < 0 || col < 0 || row >= rows || col >= cols) return nullptr;

@@ -17,6 +17,8 @@
 // One board: a grid of cells indexed [row][column], rows growing downward, with the kinds that
 // may appear, the creator cells, the background, the music and the clock. The level owns its
 // cells; catalogue entries belong to the catalogue.
+class TMouse;
+
 class TLevel : public TLevelData {
  public:
   static constexpr int kMaxGrid = 52;
@@ -25,7 +27,7 @@ class TLevel : public TLevelData {
   explicit TLevel(std::shared_ptr<const TTileCatalog> catalog, TBoardGeometry geometry = {});
   TLevel(const TLevel&) = delete;  // cells point back at their level
   TLevel& operator=(const TLevel&) = delete;
-  ~TLevel();
+  ~TLevel() override;
 
   // The level's own number and type; TLevelData::id and TLevelData::typ stay empty.
   int id = 0;
@@ -100,11 +102,14 @@ class TLevel : public TLevelData {
   // ---- Play ----------------------------------------------------------------------------
   using TileList = std::vector<std::shared_ptr<TTile>>;
 
-  // Where the board reports and what it plays; both may stay null (nothing is reported).
-  IBoardListener* listener = nullptr;
-  IBoardSounds* sounds = nullptr;
-  IBoardListener& events() const;
-  IBoardSounds& sfx() const;
+  // Where the board reports and what it plays through; until connected it reports nowhere
+  // and plays nothing. Both must outlive the level or be replaced first.
+  void connect(IBoardListener& listener, IBoardSounds& sounds);
+  // The mouse sampler the tiles read for their hover; none (an idle pointer) until set.
+  void setPointer(const TMouse& mouse) { pointer_ = &mouse; }
+  IBoardListener& events() const { return *listener_; }
+  IBoardSounds& sfx() const { return *sounds_; }
+  const TMouse& pointer() const { return *pointer_; }
 
   // The live flights of this board, updated each frame and drawn after the tiles.
   TFlyingList flyingTiles;
@@ -199,6 +204,9 @@ class TLevel : public TLevelData {
 
   std::shared_ptr<const TTileCatalog> catalog_;
   TBoardGeometry geometry_;
+  IBoardListener* listener_;
+  IBoardSounds* sounds_;
+  const TMouse* pointer_;
 };
 
 // Builds a level from a level file. A missing file gives an empty 0 x 0 level.

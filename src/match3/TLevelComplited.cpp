@@ -3,13 +3,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "platform/strings.h"
-
-platform::Image& TLevelComplited::picture() {
-  static platform::Image banner;
-  return banner;
-}
 
 void TLevelComplited::reset() { state.clear(); }
 
@@ -44,5 +39,5 @@ void TLevelComplited::draw() const {
   platform::SetColor(255, 255, 255);
   platform::SetAlpha(a);
   platform::SetScale(s, s);
-  platform::DrawImage(picture(), x, y, 0);
+  platform::DrawImage(picture, x, y, 0);
 }

@@ -16,8 +16,7 @@ class TLevelComplited {
   float y = 0.0f;
   float speed = 0.0f;
 
-  // One picture for every banner; the main game loads it once.
-  static platform::Image& picture();
+  platform::Image picture;  // centred
 
   void reset();
   void start();

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "datafile/AssetNames.h"
 #include "match3/TBoardGeometry.h"
 #include "match3/TLevel.h"
 #include "match3/TTileCatalog.h"
@@ -21,7 +22,7 @@ class TLevelManager {
   std::array<std::vector<std::shared_ptr<TZestaw>>, kFreeFolders> zestawyFree;
 
   void setup();
-  void _setupQuestSets(const std::string& path = "data/zestawy-quest.dat");
+  void _setupQuestSets(const std::string& path = assets::DATA_QUEST_SETS);
   void _setupSetLevels(TZestaw& set);
   void _setupLevelsData();
   void _setupFreeSets();

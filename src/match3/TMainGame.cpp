@@ -3,19 +3,23 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/Frame.h"
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "datafile/AssetNames.h"
 #include "effects/ParticleConstructors.h"
 #include "effects/TFlyText.h"
 #include "effects/TSnow.h"
+#include "gui/ScreenContext.h"
 #include "gui/TBMFont.h"
 #include "gui/TGui.h"
+#include "match3/IMainGameOverlays.h"
+#include "match3/IMainGameProfile.h"
+#include "match3/IMainGameSounds.h"
+#include "match3/IMainGameTutorial.h"
 #include "match3/Match3Board.h"
 #include "match3/TLevel.h"
+#include "platform/Log.h"
 #include "platform/files.h"
 #include "platform/strings.h"
-#include "player/TGlobalSnd.h"
 
 using namespace platform;
 
@@ -59,13 +63,17 @@ class TMainGame::BoardEvents : public IBoardListener {
     if (game_.tileMatch) game_.tileMatch->resetFull();
   }
   TParticleList* pointsParticles() override { return game_.pointsParticles.get(); }
-  bool tutorialHintShown() const override { return game_.tutorial && game_.tutorial->hintShown(); }
+  bool tutorialHintShown() const override { return game_.services_.tutorial().hintShown(); }
 
  private:
   TMainGame& game_;
 };
 
-TMainGame::TMainGame() : boardEvents_(std::make_unique<BoardEvents>(*this)) {
+TMainGame::TMainGame(ScreenContext& screen, MainGameContext& services)
+    : TEkran(screen),
+      screen_(screen),
+      services_(services),
+      boardEvents_(std::make_unique<BoardEvents>(*this)) {
   id = "Main Game";
   setChainParticles(chainParticles);
   setTextParticles(textParticles);
@@ -81,22 +89,23 @@ void TMainGame::setup() {
 }
 
 void TMainGame::_setupGUI() {
-  Gui = loadGui(assets::GUI_MAIN_GAME);
-  top = LoadImage(assets::TOP_BAR, -1);
-  TLevelComplited::picture() = LoadImage(assets::LEVEL_COMPLETED, 6);
-  MidHandleImage(TLevelComplited::picture());
+  Gui = loadGui(assets::GUI_MAIN_GAME, screen_);
+  top = LoadImage(assets::TOP_BAR, ImageFlags::Default);
   levelComplited = std::make_shared<TLevelComplited>();
+  levelComplited->picture =
+      LoadImage(assets::LEVEL_COMPLETED, ImageFlags::Filtered | ImageFlags::Mipmapped);
+  MidHandleImage(levelComplited->picture);
   font = TBMFont::Create(assets::FONT_DIR, assets::FONT_WHITESMALL);
   clickImg = LoadAnimImage(assets::SELECT_MARKER, assets::SELECT_CELL, assets::SELECT_CELL, 0,
-                           assets::SELECT_FRAMES, 6);
+                           assets::SELECT_FRAMES, ImageFlags::Filtered | ImageFlags::Mipmapped);
   MidHandleImage(clickImg);
   maxFrame = 21.0f;
   tileMatch = std::make_shared<TTileMatch>();
-  TTileMatch::setup();
+  tileMatch->setup();
 }
 
 void TMainGame::_setupMatch3() {
-  if (!match3) match3 = std::make_shared<Match3Board>();
+  if (!match3) match3 = std::make_shared<Match3Board>(screen_.mouse());
 }
 
 // ---- Called by the screen flow --------------------------------------------------------------
@@ -105,8 +114,7 @@ void TMainGame::setLevel(const std::shared_ptr<TLevel>& newLevel) {
   level = newLevel;
   if (!level) return;
   if (!match3) _setupMatch3();
-  level->listener = &boardListener();
-  level->sounds = boardSounds;
+  level->connect(boardListener(), services_.boardSounds());
   match3->setLevel(level);
   level->loadBackGround();
   match3->startDrawing();
@@ -158,7 +166,7 @@ void TMainGame::prepare() {
 
 std::string TMainGame::mainLoop() {
   if (!level || !match3) {
-    std::printf("MAIN-GAME : no level to play\n");
+    platform::Log("MAIN-GAME : no level to play");
     return "MAIN-MENU";
   }
   prepare();
@@ -172,8 +180,7 @@ std::string TMainGame::mainLoop() {
     if (fade == 1.0f && dFade == 1.0f) toExit = 1;
   } while (!toExit);
   finish();
-  std::printf("%s\n", summaryLine().c_str());
-  std::fflush(stdout);
+  platform::Log(summaryLine());
   return wynik;
 }
 
@@ -200,7 +207,7 @@ void TMainGame::update() {
   _updateCzas();
   _updateSelect();
   _updateEnviroment();
-  if (tutorial && !SameText(state, "WIN") && !SameText(state, "WIN-INFO")) tutorial->update();
+  if (!SameText(state, "WIN") && !SameText(state, "WIN-INFO")) services_.tutorial().update();
   _updateTileMatch();
 }
 
@@ -300,13 +307,13 @@ void TMainGame::_STATE_Begin() {
   time = now + kTickMs;
   state = "NORMAL";
   match3->startDrawing();
-  if (sounds) sounds->playBegin();
+  services_.sounds().playBegin();
 }
 
 void TMainGame::_STATE_Win() {
   if (tileMatch) tileMatch->resetFull();
   if (MilliSecs() <= pomCzas) return;
-  if (overlays) overlays->winScreen();
+  services_.overlays().winScreen(*this);
   state = "WIN-INFO";
 }
 
@@ -345,8 +352,7 @@ void TMainGame::WIN() {
 
 void TMainGame::LOSE() {
   if (tileMatch) tileMatch->reset();
-  // Until the lose screen exists a lost level goes back to the main menu and starts again.
-  state = overlays ? overlays->loseScreen() : "MAIN-MENU-RESTART";
+  state = services_.overlays().loseScreen(*this);
 }
 
 // ---- Input ----------------------------------------------------------------------------------
@@ -357,14 +363,13 @@ void TMainGame::_controlGUI() {
 }
 
 void TMainGame::goMENU() {
-  if (profile) profile->save();
-  // Until the in-game menu exists its button leads straight to the main menu.
-  const std::string choice = Upper(overlays ? overlays->inGameMenu() : "MAIN-MENU");
+  services_.profile().save();
+  const std::string choice = Upper(services_.overlays().inGameMenu(*this));
   if (choice == "RESTART") state = "RESTART";
   if (choice == "MAIN-MENU") state = "MAIN-MENU";
 }
 
-bool TMainGame::cheatsOn() const { return FileType("cheats.txt") != 0; }
+bool TMainGame::cheatsOn() const { return FileType(assets::CHEATS_SWITCH) != 0; }
 
 void TMainGame::_controlKEYBOARD() {
   if (KeyHit('W') && cheatsOn()) WIN();
@@ -379,22 +384,17 @@ void TMainGame::_controlKEYBOARD() {
 
 std::string TMainGame::getTimeString() const { return formatClock(level ? level->czas : 0); }
 
-int TMainGame::isBonus(int id) const { return match3 && match3->isBonus(id) ? 1 : 0; }
+int TMainGame::isBonus(int bonusId) const { return match3 && match3->isBonus(bonusId) ? 1 : 0; }
 
 void TMainGame::setMatch(int row1, int col1, int row2, int col2, const std::string& direction) {
   if (tileMatch && level) tileMatch->setMatch(*level, row1, col1, row2, col2, direction);
 }
 
-int TMainGame::mode() const { return profile ? profile->mode() : 0; }
+int TMainGame::mode() const { return services_.profile().mode(); }
 
-int TMainGame::levelNumber() const {
-  if (profile) return profile->nrLeveluQuest();
-  return level ? level->id : 0;
-}
+int TMainGame::levelNumber() const { return services_.profile().nrLeveluQuest(); }
 
-void TMainGame::playMusic(const std::string& name) {
-  if (sounds) sounds->playMyMusic(name);
-}
+void TMainGame::playMusic(const std::string& name) { services_.sounds().playMyMusic(name); }
 
 // ---- Drawing --------------------------------------------------------------------------------
 
@@ -409,7 +409,7 @@ void TMainGame::draw() {
   drawParticles(textParticles.get());
   drawFlyTexts();
   _drawSpec();
-  if (tutorial) tutorial->draw();
+  services_.tutorial().draw();
   _drawFade();
   _drawMouse();
 }

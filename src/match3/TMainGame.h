@@ -2,21 +2,19 @@
 #include <memory>
 #include <string>
 
-#include "app/TEkran.h"
+#include "core/TEkran.h"
 #include "effects/TParticle.h"
 #include "match3/IBoardListener.h"
 #include "match3/IBoardSounds.h"
 #include "match3/IMainGameBoard.h"
-#include "match3/IMainGameOverlays.h"
-#include "match3/IMainGameProfile.h"
-#include "match3/IMainGameTutorial.h"
+#include "match3/MainGameContext.h"
 #include "match3/TLevelComplited.h"
 #include "match3/TTileMatch.h"
 #include "platform/platform.h"
 
+class ScreenContext;
 class TBMFont;
 class TLevel;
-class TGlobalSnd;
 
 // The screen where a level is played: the opening with its ready and go pictures, the level
 // clock, the counters in the top bar, the win banner and the loss, the in-game menu and the
@@ -49,16 +47,9 @@ class TMainGame : public TEkran {
   int time = 0;
   std::shared_ptr<TTileMatch> tileMatch;
 
-  // Who the screen talks to; each may be left unset. Without a profile the level is timed and
-  // shows its own number; without overlays the screen behaves as described at _STATE_Win,
-  // LOSE and goMENU.
-  IMainGameProfile* profile = nullptr;
-  IMainGameOverlays* overlays = nullptr;
-  IMainGameTutorial* tutorial = nullptr;
-  TGlobalSnd* sounds = nullptr;
-  IBoardSounds* boardSounds = nullptr;  // what the board plays through
-
-  TMainGame();
+  // screen: the frame, mouse and GUI services; services: the profile, the screens over the
+  // game, the tutorial and the sounds. Both outlive the screen.
+  TMainGame(ScreenContext& screen, MainGameContext& services);
   ~TMainGame() override;
 
   void setup() override;
@@ -109,7 +100,7 @@ class TMainGame : public TEkran {
   // Where the board reports its points, stars, events and hint requests: this screen.
   IBoardListener& boardListener() { return *boardEvents_; }
 
-  // What the profile says, or the defaults without one: timed, the level's own number.
+  // What the profile says: 0 timed, anything else relaxed; the number shown in the bar.
   int mode() const;
   int levelNumber() const;
 
@@ -118,6 +109,8 @@ class TMainGame : public TEkran {
 
  private:
   class BoardEvents;
+  ScreenContext& screen_;
+  MainGameContext& services_;
   std::unique_ptr<IBoardListener> boardEvents_;
   bool cheatsOn() const;
   void playMusic(const std::string& name);

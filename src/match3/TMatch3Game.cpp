@@ -12,9 +12,10 @@ namespace {
 constexpr int kDragPixels = 8;
 }
 
-TMouse& TMatch3Game::_mouse() const { return mouse ? *mouse : TMouse::current(); }
-
-void TMatch3Game::setLevel(const std::shared_ptr<TLevel>& newLevel) { level = newLevel; }
+void TMatch3Game::setLevel(const std::shared_ptr<TLevel>& newLevel) {
+  level = newLevel;
+  if (level) level->setPointer(mouse_);
+}
 
 void TMatch3Game::draw() {
   if (level) level->draw();
@@ -38,8 +39,7 @@ void TMatch3Game::update() {
     over = nullptr;
     _over = nullptr;
   }
-  if (m.leftHolded && over &&
-      (static_cast<float>(m.x) != mx || static_cast<float>(m.y) != my)) {
+  if (m.leftHolded && over && (static_cast<float>(m.x) != mx || static_cast<float>(m.y) != my)) {
     over = _over;
     checkMove2();
   }

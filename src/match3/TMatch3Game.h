@@ -10,9 +10,9 @@ class TMouse;
 // 8 pixels swaps, a press on the selected tile deselects it (and fires a selected bonus).
 // Runs the board's frame from inside its own update. Owned by the main game screen.
 //
-// Driving it, once per frame after the shared mouse sampler (TMouse::update) has run:
-//   level->listener = <the main game, an IBoardListener>;  level->sounds = <IBoardSounds>;
-//   match3.setLevel(level);            // when a level is shown
+// Driving it, once per frame after its mouse sampler (TMouse::update) has run:
+//   level->connect(<the main game, an IBoardListener>, <IBoardSounds>);
+//   match3.setLevel(level);            // when a level is shown; its tiles read our mouse
 //   match3.update();                   // the board's whole frame, then the mouse
 //   match3.draw();                     // background, plates, frame, tiles, flights
 // The selected tile (for the selection marker) is match3.clicked.
@@ -25,8 +25,7 @@ class TMatch3Game {
   float mx = 0, my = 0;
   std::shared_ptr<TTile> lastOver;
   std::shared_ptr<TTile> _over;
-  // The mouse sampler read each frame; the program's TMouse when null.
-  TMouse* mouse = nullptr;
+  explicit TMatch3Game(const TMouse& mouse) : mouse_(mouse) {}
 
   // One frame: the board's update, then the mouse.
   void update();
@@ -44,5 +43,6 @@ class TMatch3Game {
   void move();
 
  private:
-  TMouse& _mouse() const;
+  const TMouse& _mouse() const { return mouse_; }
+  const TMouse& mouse_;  // the sampler read each frame
 };

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "effects/ParticleConstructors.h"
 #include "gui/TMouse.h"
 #include "gui/TRGB.h"
@@ -108,21 +108,21 @@ void TTile::chainMeDown() {
 }
 
 std::array<TTile::Point, 9> TTile::get3on3dimsTab() const {
-  const float w = getTileWidth();
+  const float width = getTileWidth();
   std::array<Point, 9> points;
   for (int k = 1; k <= 3; ++k)
     for (int g = 1; g <= 3; ++g)
-      points[(k - 1) * 3 + (g - 1)] = {x - w / 2 + 8.0f * g, y - w / 2 + 8.0f * k};
+      points[(k - 1) * 3 + (g - 1)] = {x - width / 2 + 8.0f * g, y - width / 2 + 8.0f * k};
   return points;
 }
 
 std::array<TTile::Point, 9> TTile::get3on3golddimsTab() const {
-  static constexpr float kOffsets[9][2] = {{6, 6},   {18, 6},  {29, 6},  {6, 17}, {17, 17},
-                                           {28, 17}, {6, 28},  {17, 28}, {28, 28}};
-  const float w = getTileWidth();
+  static constexpr float kOffsets[9][2] = {{6, 6},   {18, 6}, {29, 6},  {6, 17}, {17, 17},
+                                           {28, 17}, {6, 28}, {17, 28}, {28, 28}};
+  const float width = getTileWidth();
   std::array<Point, 9> points;
   for (int n = 0; n < 9; ++n)
-    points[n] = {x + 4 - w / 2 + kOffsets[n][0], y + 4 - w / 2 + kOffsets[n][1]};
+    points[n] = {x + 4 - width / 2 + kOffsets[n][0], y + 4 - width / 2 + kOffsets[n][1]};
   return points;
 }
 
@@ -276,8 +276,8 @@ int TTile::onFly() const {
 
 int TTile::_updateOver() {
   _isOver = 0;
-  if (_flyingTile || _lancuch != 0 || !td || !state.empty()) return 0;
-  const TMouse& mouse = TMouse::current();
+  if (_flyingTile || _lancuch != 0 || !td || !state.empty() || !_parent) return 0;
+  const TMouse& mouse = _parent->pointer();
   if (!mouse.inRect(static_cast<float>(static_cast<int>(x1) + 1),
                     static_cast<float>(static_cast<int>(y1) + 1),
                     static_cast<float>(static_cast<int>(w) - 2),
@@ -399,12 +399,30 @@ void TTile::_updateDestroy() {
 
 void TTile::_fireBonus() {
   switch (td->id) {
-    case 101: case 105: case 111: useBomb(); break;
-    case 102: case 106: case 112: useCrossFire(); break;
-    case 103: case 109: useCrossFireVertical(); break;
-    case 104: case 110: useCrossFireHorizontal(); break;
-    case 107: case 108: useVanish(); break;
-    default: break;
+    case 101:
+    case 105:
+    case 111:
+      useBomb();
+      break;
+    case 102:
+    case 106:
+    case 112:
+      useCrossFire();
+      break;
+    case 103:
+    case 109:
+      useCrossFireVertical();
+      break;
+    case 104:
+    case 110:
+      useCrossFireHorizontal();
+      break;
+    case 107:
+    case 108:
+      useVanish();
+      break;
+    default:
+      break;
   }
 }
 
@@ -467,8 +485,8 @@ void TTile::_burnSparks(int chance) const {
   auto one = [&](const TRGB& colour) {
     if (chance > 1 && platform::Rand(1, chance) != 1) return;
     const float a = static_cast<float>(platform::Rand(0, 360));
-    const float d = static_cast<float>(
-        platform::Rand(static_cast<int>(q / 1.5), static_cast<int>(q * 1.5)));
+    const float d =
+        static_cast<float>(platform::Rand(static_cast<int>(q / 1.5), static_cast<int>(q * 1.5)));
     const int n = platform::Rand(2, 4);
     addSpark(n, static_cast<int>(platform::Cos(a) * d + constX),
              static_cast<int>(platform::Sin(a) * d + constY), 0, colour, platform::LIGHTBLEND,

@@ -1,17 +1,18 @@
 #include "match3/TTileCatalog.h"
 
 #include <algorithm>
-#include <iostream>
 #include <sstream>
 
 #include "datafile/TRCMFile.h"
 #include "gui/TRGB.h"
 #include "match3/FileValues.h"
+#include "platform/Log.h"
 #include "platform/files.h"
 
 namespace {
 
-constexpr int kTileFlags = platform::FILTEREDIMAGE | platform::MIPMAPPEDIMAGE;  // 6
+constexpr platform::ImageFlags kTileFlags =
+    platform::ImageFlags::Filtered | platform::ImageFlags::Mipmapped;
 constexpr int kCell = 42;  // strips are cut in 42 x 42 cells at every size index
 constexpr int kBlinkFrames = 9;
 const char* const kSizeKeys[4] = {"::img64x64", "::img50x50", "::img42x42", "::img32x32"};
@@ -181,7 +182,7 @@ std::shared_ptr<TTileBack> TTileCatalog::getTileBackByMatches(int m) const {
 
 std::shared_ptr<TBackGround> TTileCatalog::getBackground(int id) const {
   for (const auto& background : backgrounds_) {
-    std::cout << "BG.id = " << background->id << "   id : " << id << "\n";
+    platform::Logf("BG.id = %d   id : %d", background->id, id);
     if (background->id == id) return background;
   }
   return nullptr;

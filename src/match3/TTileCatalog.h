@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "datafile/AssetNames.h"
 #include "match3/TBackGround.h"
 #include "match3/TRamka.h"
 #include "match3/TTileBack.h"
@@ -16,12 +17,12 @@ class TTileCatalog {
  public:
   static constexpr int kFramePieces = 20;
 
-  void loadTiles(const std::string& path = "data/tiles.dat");
-  void loadBonusy(const std::string& path = "data/bonusy.dat");
-  void loadTileBacks(const std::string& path = "data/tileBacks.dat");
-  void loadBackgrounds(const std::string& path = "data/backgrounds.dat");
-  void loadRamki(const std::string& path = "data/ramka.dat");
-  void loadSizes(const std::string& path = "data/sizes.txt");
+  void loadTiles(const std::string& path = assets::DATA_TILES);
+  void loadBonusy(const std::string& path = assets::DATA_BONUSES);
+  void loadTileBacks(const std::string& path = assets::DATA_TILE_BACKS);
+  void loadBackgrounds(const std::string& path = assets::DATA_BACKGROUNDS);
+  void loadRamki(const std::string& path = assets::DATA_FRAME);
+  void loadSizes(const std::string& path = assets::DATA_SIZES);
   // All six, from the working directory's data folder.
   void loadAll();
 

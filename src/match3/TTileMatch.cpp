@@ -1,15 +1,11 @@
 #include "match3/TTileMatch.h"
 
-#include "app/Globals.h"
+#include "core/Globals.h"
+#include "datafile/AssetNames.h"
 #include "match3/TLevel.h"
 #include "match3/TTile.h"
 
 namespace {
-
-platform::Image& arrowPicture() {
-  static platform::Image picture;
-  return picture;
-}
 
 float approach(float value, float target, float step) {
   if (value < target) return std::min(value + step, target);
@@ -20,11 +16,9 @@ float approach(float value, float target, float step) {
 }  // namespace
 
 void TTileMatch::setup() {
-  arrowPicture() = platform::LoadImage("gfx/effects/match2.png");
-  if (arrowPicture()) platform::MidHandleImage(arrowPicture());
+  arrow = platform::LoadImage(assets::HINT_ARROW);
+  if (arrow) platform::MidHandleImage(arrow);
 }
-
-const platform::Image& TTileMatch::arrow() { return arrowPicture(); }
 
 void TTileMatch::reset() {
   start = 1;
@@ -83,10 +77,9 @@ void TTileMatch::draw() const {
   const float k = Sin(90.0f + 90.0f * per);
   const float w = tile1->_parent ? tile1->_parent->geometry().tileWidth : 42.0f;
   const float h = tile1->_parent ? tile1->_parent->geometry().tileHeight : 42.0f;
-  const Image& picture = arrow();
   auto arrowAt = [&](float x, float y, float rotation) {
     SetRotation(rotation);
-    if (picture) DrawImage(picture, x, y);
+    if (arrow) DrawImage(arrow, x, y);
   };
   if (kier == "PRAWO") {
     arrowAt(tile1->x + k * w / 2, tile1->y - h / 4, 90);

@@ -22,9 +22,10 @@ class TTileMatch {
   float frame = 0;
   float per = 0, dPer = 0;
 
-  // The arrow picture, shared by every hint.
-  static void setup();
-  static const platform::Image& arrow();
+  platform::Image arrow;  // centred
+
+  // Takes the arrow picture from the picture cache.
+  void setup();
 
   void reset();
   void resetFull();

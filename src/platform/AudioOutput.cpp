@@ -2,8 +2,9 @@
 
 #include <SDL.h>
 
-#include <cstdio>
 #include <fstream>
+
+#include "platform/Log.h"
 
 namespace platform {
 
@@ -54,7 +55,8 @@ bool AudioOutput::ensureDevice(int nowMillis) {
 }
 
 void AudioOutput::reportMissing() {
-  if (!reportedMissing_) std::printf("No sound device (%s); playing on silently\n", SDL_GetError());
+  if (!reportedMissing_)
+    platform::Logf("No sound device (%s); playing on silently", SDL_GetError());
   reportedMissing_ = true;
 }
 
@@ -65,7 +67,7 @@ void AudioOutput::closeDevice() {
 
 void AudioOutput::deviceLost(uint32_t deviceId) {
   if (deviceId != device_) return;
-  std::printf("The sound device was lost; trying to reopen it\n");
+  platform::Log("The sound device was lost; trying to reopen it");
   closeDevice();
   triedOnce_ = false;
   lastSilentMillis_ = -1;
@@ -102,7 +104,7 @@ bool AudioOutput::writeRecording() {
   if (wavPath_.empty()) return false;
   std::ofstream out(wavPath_, std::ios::binary | std::ios::trunc);
   if (!out) {
-    std::printf("Cannot write %s\n", wavPath_.c_str());
+    platform::Logf("Cannot write %s", wavPath_.c_str());
     return false;
   }
   const auto dataBytes = uint32_t(recording_.size() * 2);

@@ -2,11 +2,11 @@
 
 #include <SDL.h>
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "platform/ImageFontData.h"
 #include "platform/ImageLoader.h"
+#include "platform/Log.h"
 
 namespace platform {
 
@@ -58,6 +58,7 @@ void Backend::startHeadless() {
   input.reset();
   mixer.stopAll();
   collisions.reset(0);
+  images.clear();
   frames_ = 0;
   closeRequested_ = false;
   alwaysRender_ = false;
@@ -102,7 +103,7 @@ void Backend::flip(int sync) {
   const int shown = frames_ + 1;
   const auto shot = config.shots.find(shown);
   if (shot != config.shots.end() && !saveScreenshot(shot->second))
-    std::printf("Cannot take the screenshot of frame %d\n", shown);
+    platform::Logf("Cannot take the screenshot of frame %d", shown);
   if (!renderer.isHeadless() && renderer.isOpen()) {
     const bool fullScreen = renderer.isFullScreen();
     renderer.setVSync(sync > 0 || (sync < 0 && fullScreen));
@@ -114,9 +115,9 @@ void Backend::flip(int sync) {
   recorder.setFrame(frames_);
   clock.advanceFrame();
   if (config.headless)
-    audio.mixUntil(clock.virtualUnits() * kSampleRate / (1000 * Clock::kFrameRate));
+    audio.mixUntil(clock.virtualUnits() * kSampleRate / (int64_t{1000} * Clock::kFrameRate));
   if (config.frameLimit >= 0 && frames_ > config.frameLimit + kFrameLimitGrace) {
-    std::printf("The run ignored its frame limit of %d; stopping\n", config.frameLimit);
+    platform::Logf("The run ignored its frame limit of %d; stopping", config.frameLimit);
     std::exit(2);
   }
 }
@@ -168,8 +169,7 @@ bool Backend::appTerminate() {
 }
 
 void Backend::notify(const std::string& text) {
-  std::printf("%s\n", text.c_str());
-  std::fflush(stdout);
+  platform::Log(text);
   if (!config.headless)
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(),
                              renderer.window());

@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/CollisionLayers.h"
 #include "platform/GraphicsState.h"
+#include "platform/ImageCache.h"
 #include "platform/Input.h"
 #include "platform/InputRecorder.h"
 #include "platform/InputScript.h"
@@ -49,6 +50,7 @@ class Backend {
   GraphicsState state;
   RunConfig config;
   Renderer renderer;
+  ImageCache images;
   Input input;
   Mixer mixer;
   AudioOutput audio{mixer};

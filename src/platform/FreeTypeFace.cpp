@@ -3,8 +3,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
-#include <cstdio>
-
+#include "platform/Log.h"
 #include "platform/files.h"
 
 namespace platform {
@@ -32,7 +31,7 @@ struct FreeTypeFace::Library {
 std::shared_ptr<FreeTypeFace> FreeTypeFace::open(const std::string& path, int pixelSize) {
   auto bytes = LoadBytes(path);
   if (!bytes || bytes->empty()) {
-    std::printf("Cannot load font %s: file not found\n", path.c_str());
+    platform::Logf("Cannot load font %s: file not found", path.c_str());
     return nullptr;
   }
   auto face = std::make_shared<FreeTypeFace>();
@@ -42,12 +41,12 @@ std::shared_ptr<FreeTypeFace> FreeTypeFace::open(const std::string& path, int pi
   if (!face->library_->handle ||
       FT_New_Memory_Face(face->library_->handle, face->bytes_.data(), FT_Long(face->bytes_.size()),
                          0, &handle) != 0) {
-    std::printf("Cannot load font %s: not a font file\n", path.c_str());
+    platform::Logf("Cannot load font %s: not a font file", path.c_str());
     return nullptr;
   }
   face->face_ = handle;
   if (FT_Set_Pixel_Sizes(handle, 0, FT_UInt(pixelSize)) != 0) {
-    std::printf("Cannot load font %s at size %d\n", path.c_str(), pixelSize);
+    platform::Logf("Cannot load font %s at size %d", path.c_str(), pixelSize);
     return nullptr;
   }
   face->ascent_ = int((handle->size->metrics.ascender + 63) >> 6);

@@ -19,16 +19,16 @@ GlyphAtlas::Slot GlyphAtlas::add(int width, int height, const std::vector<uint8_
     rowHeight_ = 0;
   }
   if (pages_.empty() || cursorY_ + height + kPadding > kPageSize) {
-    pages_.push_back(CreateImage(kPageSize, kPageSize, 1, FILTEREDIMAGE));
+    pages_.push_back(CreateImage(kPageSize, kPageSize, 1, ImageFlags::Filtered));
     cursorX_ = cursorY_ = rowHeight_ = 0;
   }
   const Image& page = pages_.back();
-  PixmapData& pixels = *page->frames[0];
+  PixmapData& pixels = *page->picture->frames[0];
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x)
       pixels.pixels[size_t(cursorY_ + y) * size_t(kPageSize) + size_t(cursorX_ + x)] =
           (uint32_t(coverage[size_t(y) * size_t(width) + size_t(x)]) << 24) | 0x00FFFFFFu;
-  page->textures[0].invalidate();
+  page->picture->textures[0].invalidate();
   slot = Slot{page, cursorX_, cursorY_, width, height};
   cursorX_ += width + kPadding;
   rowHeight_ = std::max(rowHeight_, height);

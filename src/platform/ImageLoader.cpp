@@ -10,6 +10,7 @@
 // libjpeg needs FILE and size_t declared first.
 #include <jpeglib.h>
 
+#include "platform/Log.h"
 #include "platform/files.h"
 
 namespace platform {
@@ -49,15 +50,23 @@ std::optional<ImageLoader::Picture> ImageLoader::decode(const std::vector<uint8_
 }
 
 std::optional<ImageLoader::Picture> ImageLoader::load(const std::string& path) {
+  std::string error;
+  auto picture = read(path, error);
+  if (!picture) logFailure(path, error);
+  return picture;
+}
+
+std::optional<ImageLoader::Picture> ImageLoader::read(const std::string& path, std::string& error) {
   auto bytes = LoadBytes(path);
   if (!bytes) {
-    std::printf("Cannot load picture %s: file not found\n", path.c_str());
+    error = "file not found";
     return std::nullopt;
   }
-  std::string error;
-  auto picture = decode(*bytes, error);
-  if (!picture) std::printf("Cannot load picture %s: %s\n", path.c_str(), error.c_str());
-  return picture;
+  return decode(*bytes, error);
+}
+
+void ImageLoader::logFailure(const std::string& path, const std::string& error) {
+  Logf("Cannot load picture %s: %s", path.c_str(), error.c_str());
 }
 
 std::optional<ImageLoader::Picture> ImageLoader::decodePNG(const std::vector<uint8_t>& bytes,
@@ -198,7 +207,7 @@ bool ImageLoader::savePNG(const PixmapData& pixmap, const std::string& path) {
     data = rgb.data();
   }
   if (!png_image_write_to_file(&image, path.c_str(), 0, data, 0, nullptr)) {
-    std::printf("Cannot save picture %s: %s\n", path.c_str(), image.message);
+    Logf("Cannot save picture %s: %s", path.c_str(), image.message);
     return false;
   }
   return true;

@@ -24,6 +24,10 @@ class ImageLoader {
   static std::optional<Picture> decode(const std::vector<uint8_t>& bytes, std::string& error);
   // Loads a file (case-insensitive path); logs a line on failure.
   static std::optional<Picture> load(const std::string& path);
+  // Loads a file without logging; `error` says why it failed.
+  static std::optional<Picture> read(const std::string& path, std::string& error);
+  // The line a failed load prints.
+  static void logFailure(const std::string& path, const std::string& error);
   static bool savePNG(const PixmapData& pixmap, const std::string& path);
   // Pure black becomes transparent; its colour comes from non-black neighbours.
   static void applyMask(PixmapData& pixmap);

@@ -1,6 +1,6 @@
 #include "platform/InputRecorder.h"
 
-#include <cstdio>
+#include "platform/Log.h"
 
 namespace platform {
 
@@ -8,7 +8,7 @@ bool InputRecorder::open(const std::string& path) {
   close();
   out_.open(path, std::ios::binary | std::ios::trunc);
   if (!out_) {
-    std::printf("Cannot record input into %s\n", path.c_str());
+    platform::Logf("Cannot record input into %s", path.c_str());
     return false;
   }
   out_ << "# frame event arguments; events of frame N come after the N-th frame was shown\n";

@@ -1,11 +1,11 @@
 #include "platform/InputScript.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
 #include "platform/Input.h"
+#include "platform/Log.h"
 #include "platform/strings.h"
 
 namespace platform {
@@ -105,7 +105,7 @@ InputScript InputScript::parse(const std::string& text, std::vector<std::string>
 InputScript InputScript::load(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    std::printf("Cannot read the input script %s\n", path.c_str());
+    platform::Logf("Cannot read the input script %s", path.c_str());
     return {};
   }
   std::stringstream text;
@@ -113,7 +113,7 @@ InputScript InputScript::load(const std::string& path) {
   std::vector<std::string> errors;
   InputScript script = parse(text.str(), errors);
   for (const std::string& error : errors)
-    std::printf("Input script %s, %s\n", path.c_str(), error.c_str());
+    platform::Logf("Input script %s, %s", path.c_str(), error.c_str());
   return script;
 }
 

@@ -4,39 +4,30 @@
 #include <cstdio>
 
 #include "platform/Backend.h"
+#include "platform/ImageCache.h"
 #include "platform/ImageData.h"
 #include "platform/ImageLoader.h"
+#include "platform/Log.h"
 #include "platform/platform.h"
 
 namespace platform {
 
-Image MakeImage(std::vector<Pixmap> frames, int flags) {
-  if (frames.empty() || !frames.front()) return nullptr;
+Image MakeImage(const std::shared_ptr<PictureData>& picture, ImageFlags flags) {
+  if (!picture || picture->frames.empty() || !picture->frames.front()) return nullptr;
   auto image = std::make_shared<ImageData>();
-  image->width = frames.front()->width;
-  image->height = frames.front()->height;
-  image->flags = NormaliseImageFlags(flags);
-  image->frames = std::move(frames);
-  image->textures.resize(image->frames.size());
+  image->width = picture->frames.front()->width;
+  image->height = picture->frames.front()->height;
+  image->flags = flags;
+  image->picture = picture;
   return image;
 }
 
+Image MakeImage(std::vector<Pixmap> frames, ImageFlags flags) {
+  if (frames.empty() || !frames.front()) return nullptr;
+  return MakeImage(std::make_shared<PictureData>(std::move(frames)), flags);
+}
+
 namespace {
-
-std::optional<ImageLoader::Picture> loadPicture(const std::string& path, int flags) {
-  auto picture = ImageLoader::load(path);
-  if (picture && (NormaliseImageFlags(flags) & MASKEDIMAGE) && !picture->hasAlpha)
-    ImageLoader::applyMask(*picture->pixels);
-  return picture;
-}
-
-Pixmap cut(const PixmapData& sheet, int x, int y, int width, int height) {
-  auto cell = std::make_shared<PixmapData>(width, height);
-  for (int row = 0; row < height; ++row)
-    std::copy_n(sheet.pixels.begin() + ptrdiff_t(size_t(y + row) * size_t(sheet.width) + size_t(x)),
-                width, cell->pixels.begin() + ptrdiff_t(size_t(row) * size_t(width)));
-  return cell;
-}
 
 bool inside(const Pixmap& pixmap, int x, int y) {
   return pixmap && x >= 0 && y >= 0 && x < pixmap->width && y < pixmap->height;
@@ -44,39 +35,35 @@ bool inside(const Pixmap& pixmap, int x, int y) {
 
 }  // namespace
 
-Image LoadImage(const std::string& path, int flags) {
-  auto picture = loadPicture(path, flags);
-  return picture ? MakeImage({picture->pixels}, flags) : nullptr;
+Image LoadImage(const std::string& path, ImageFlags flags) {
+  return MakeImage(Backend::get().images.load(path, flags).whole(), flags);
 }
 
 Image LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, int firstCell,
-                    int cellCount, int flags) {
+                    int cellCount, ImageFlags flags) {
   if (cellWidth <= 0 || cellHeight <= 0 || firstCell < 0 || cellCount <= 0) {
-    std::printf("Cannot load picture %s: bad cell layout %d x %d, %d from %d\n", path.c_str(),
-                cellWidth, cellHeight, cellCount, firstCell);
+    Logf("Cannot load picture %s: bad cell layout %d x %d, %d from %d", path.c_str(), cellWidth,
+         cellHeight, cellCount, firstCell);
     return nullptr;
   }
-  auto picture = loadPicture(path, flags);
-  if (!picture) return nullptr;
-  const PixmapData& sheet = *picture->pixels;
-  const int columns = sheet.width / cellWidth, rows = sheet.height / cellHeight;
-  if (int64_t(firstCell) + cellCount > int64_t(columns) * rows) {
-    std::printf("Cannot load picture %s: %d cells of %d x %d do not fit in %d x %d\n", path.c_str(),
-                firstCell + cellCount, cellWidth, cellHeight, sheet.width, sheet.height);
+  ImageCache::Entry& entry = Backend::get().images.load(path, flags);
+  if (!entry.whole()) return nullptr;
+  auto cells = entry.cells({cellWidth, cellHeight, firstCell, cellCount});
+  if (!cells) {
+    const PixmapData& sheet = *entry.whole()->frames.front();
+    Logf("Cannot load picture %s: %d cells of %d x %d do not fit in %d x %d", path.c_str(),
+         firstCell + cellCount, cellWidth, cellHeight, sheet.width, sheet.height);
     return nullptr;
   }
-  std::vector<Pixmap> frames;
-  for (int cell = firstCell; cell < firstCell + cellCount; ++cell)
-    frames.push_back(cut(sheet, (cell % columns) * cellWidth, (cell / columns) * cellHeight,
-                         cellWidth, cellHeight));
-  return MakeImage(std::move(frames), flags);
+  return MakeImage(cells, flags);
 }
 
-Image CreateImage(int width, int height, int frames, int flags) {
+Image CreateImage(int width, int height, int frames, ImageFlags flags) {
   if (width <= 0 || height <= 0 || frames <= 0 || width > ImageLoader::kMaxSide ||
       height > ImageLoader::kMaxSide)
     return nullptr;
   std::vector<Pixmap> pixmaps;
+  pixmaps.reserve(static_cast<size_t>(frames));
   for (int i = 0; i < frames; ++i) pixmaps.push_back(std::make_shared<PixmapData>(width, height));
   return MakeImage(std::move(pixmaps), flags);
 }
@@ -84,7 +71,8 @@ Image CreateImage(int width, int height, int frames, int flags) {
 Image CopyImage(const Image& image) {
   if (!image) return nullptr;
   std::vector<Pixmap> frames;
-  for (const Pixmap& frame : image->frames) frames.push_back(std::make_shared<PixmapData>(*frame));
+  for (const Pixmap& frame : image->frames())
+    frames.push_back(std::make_shared<PixmapData>(*frame));
   Image copy = MakeImage(std::move(frames), image->flags);
   copy->handleX = image->handleX;
   copy->handleY = image->handleY;
@@ -93,7 +81,7 @@ Image CopyImage(const Image& image) {
 
 int ImageWidth(const Image& image) { return image ? image->width : 0; }
 int ImageHeight(const Image& image) { return image ? image->height : 0; }
-int ImageFrames(const Image& image) { return image ? int(image->frames.size()) : 0; }
+int ImageFrames(const Image& image) { return image ? int(image->frames().size()) : 0; }
 
 void SetImageHandle(const Image& image, float hx, float hy) {
   if (!image) return;
@@ -110,11 +98,17 @@ float ImageYHandle(const Image& image) { return image ? image->handleY : 0; }
 
 Pixmap LockImage(const Image& image, int frame) {
   if (!image || !image->validFrame(frame)) return nullptr;
-  return image->frames[size_t(frame)];
+  // Frames shared with the cache or other images are copied before anyone can write to them.
+  if (image->picture.use_count() > 1) {
+    std::vector<Pixmap> frames;
+    for (const Pixmap& f : image->frames()) frames.push_back(std::make_shared<PixmapData>(*f));
+    image->picture = std::make_shared<PictureData>(std::move(frames));
+  }
+  return image->frames()[size_t(frame)];
 }
 
 void UnlockImage(const Image& image, int frame) {
-  if (image && image->validFrame(frame)) image->textures[size_t(frame)].invalidate();
+  if (image && image->validFrame(frame)) image->picture->textures[size_t(frame)].invalidate();
 }
 
 Pixmap CreatePixmap(int width, int height, int) {
@@ -150,7 +144,7 @@ void ClearPixels(const Pixmap& pixmap, uint32_t argb) {
 uint32_t* PixmapPixels(const Pixmap& pixmap) { return pixmap ? pixmap->pixels.data() : nullptr; }
 
 // A pixmap has its own alpha, so masking black does not apply.
-Image LoadImageFromPixmap(const Pixmap& pixmap, int flags) {
+Image LoadImageFromPixmap(const Pixmap& pixmap, ImageFlags flags) {
   if (!pixmap || pixmap->width <= 0 || pixmap->height <= 0) return nullptr;
   return MakeImage({std::make_shared<PixmapData>(*pixmap)}, flags);
 }
@@ -171,7 +165,8 @@ std::vector<int> CollideImage(const Image& image, float x, float y, int frame, u
   Backend& b = Backend::get();
   const Placement placement = b.state.place(x, y, float(image->width), float(image->height),
                                             image->handleX, image->handleY);
-  return b.collisions.collide(*image->frames[size_t(frame)], placement, collideMask, writeMask, id);
+  return b.collisions.collide(*image->frames()[size_t(frame)], placement, collideMask, writeMask,
+                              id);
 }
 
 }  // namespace platform

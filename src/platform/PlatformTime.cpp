@@ -12,7 +12,7 @@ void Delay(int millis) {
   b.clock.delay(millis);
   // Headless sound follows the virtual clock, a delay included.
   if (b.headless())
-    b.audio.mixUntil(b.clock.virtualUnits() * kSampleRate / (1000 * Clock::kFrameRate));
+    b.audio.mixUntil(b.clock.virtualUnits() * kSampleRate / (int64_t{1000} * Clock::kFrameRate));
 }
 void SeedRnd(int seed) { Backend::get().random.seed(seed); }
 int Rand(int low, int high) { return Backend::get().random.range(low, high); }

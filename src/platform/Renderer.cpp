@@ -1,13 +1,14 @@
 #include "platform/Renderer.h"
 
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
-#include <SDL_syswm.h>
-#include <X11/Xlib.h>
-
 #include "platform/ImageData.h"
+#include "platform/Log.h"
 
 namespace platform {
 
@@ -94,7 +95,7 @@ bool Renderer::createRenderer(bool software) {
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
   }
   if (!renderer_) {
-    std::printf("Cannot create a renderer: %s\n", SDL_GetError());
+    platform::Logf("Cannot create a renderer: %s", SDL_GetError());
     return false;
   }
   SDL_RenderSetLogicalSize(renderer_, width_, height_);
@@ -128,7 +129,7 @@ bool Renderer::openWindow(const std::string& title, int width, int height, bool 
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   SDL_SetHint(SDL_HINT_APP_NAME, title.c_str());
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    std::printf("Cannot start the video system: %s\n", SDL_GetError());
+    platform::Logf("Cannot start the video system: %s", SDL_GetError());
     return false;
   }
   width_ = width;
@@ -137,13 +138,13 @@ bool Renderer::openWindow(const std::string& title, int width, int height, bool 
   window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
                              height, flags);
   if (!window_ && fullScreen) {
-    std::printf("Cannot open a full-screen window (%s); trying a window\n", SDL_GetError());
+    platform::Logf("Cannot open a full-screen window (%s); trying a window", SDL_GetError());
     fullScreen = false;
     window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
                                height, SDL_WINDOW_ALLOW_HIGHDPI);
   }
   if (!window_) {
-    std::printf("Cannot open a window: %s\n", SDL_GetError());
+    platform::Logf("Cannot open a window: %s", SDL_GetError());
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return false;
   }
@@ -158,7 +159,7 @@ bool Renderer::openWindow(const std::string& title, int width, int height, bool 
 
 bool Renderer::confirmFullScreen() {
   if (coversDisplay(window_)) return true;
-  std::printf("The full-screen window does not cover the display; using a window\n");
+  platform::Log("The full-screen window does not cover the display; using a window");
   SDL_SetWindowFullscreen(window_, 0);
   restoreWindowed();
   return false;
@@ -177,7 +178,7 @@ bool Renderer::openHeadless(int width, int height) {
   // No alpha in the screen: it is what a monitor would show.
   surface_ = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888);
   if (!surface_) {
-    std::printf("Cannot create the offscreen screen: %s\n", SDL_GetError());
+    platform::Logf("Cannot create the offscreen screen: %s", SDL_GetError());
     return false;
   }
   SDL_FillRect(surface_, nullptr, 0);
@@ -290,8 +291,8 @@ void Renderer::drawTexture(const DrawCommand& command) {
   ImageData& image = *command.image;
   if (!image.validFrame(command.frame)) return;
   const bool masked = command.blend == MASKBLEND;
-  SDL_Texture* texture = image.textures[size_t(command.frame)].get(
-      renderer_, generation_, *image.frames[size_t(command.frame)], masked, image.filtered());
+  SDL_Texture* texture = image.picture->textures[size_t(command.frame)].get(
+      renderer_, generation_, *image.frames()[size_t(command.frame)], masked, image.filtered());
   if (!texture) return;
   SDL_SetTextureBlendMode(texture, sdlBlend(command.blend, true));
   SDL_SetTextureColorMod(texture, command.color.r, command.color.g, command.color.b);

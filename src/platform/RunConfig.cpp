@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <sstream>
 
+#include "platform/Log.h"
+
 namespace platform {
 
 namespace {
@@ -59,19 +61,19 @@ RunConfig RunConfig::fromEnvironment() {
   const std::string seed = env("GLIMMERFIR_SEED");
   if (!seed.empty()) {
     config.seed = parseInt(seed);
-    if (!config.seed) std::printf("GLIMMERFIR_SEED is not a number: %s\n", seed.c_str());
+    if (!config.seed) platform::Logf("GLIMMERFIR_SEED is not a number: %s", seed.c_str());
   }
   config.inputScript = env("GLIMMERFIR_INPUT");
   std::vector<std::string> errors;
   config.shots = parseShots(env("GLIMMERFIR_SHOTS"), errors);
-  for (const std::string& error : errors) std::printf("GLIMMERFIR_SHOTS: %s\n", error.c_str());
+  for (const std::string& error : errors) platform::Logf("GLIMMERFIR_SHOTS: %s", error.c_str());
   const std::string frames = env("GLIMMERFIR_FRAMES");
   if (!frames.empty()) {
     const auto limit = parseInt(frames);
     if (limit && *limit >= 0)
       config.frameLimit = *limit;
     else
-      std::printf("GLIMMERFIR_FRAMES is not a frame count: %s\n", frames.c_str());
+      platform::Logf("GLIMMERFIR_FRAMES is not a frame count: %s", frames.c_str());
   }
   const std::string wav = env("GLIMMERFIR_WAV");
   if (!wav.empty()) config.wavPath = absolute(wav);

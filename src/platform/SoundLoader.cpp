@@ -4,9 +4,9 @@
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
+#include "platform/Log.h"
 #include "platform/files.h"
 
 namespace platform {
@@ -48,13 +48,13 @@ long memTell(void* source) { return long(static_cast<MemoryFile*>(source)->pos);
 Sound SoundLoader::load(const std::string& path, bool loop) {
   auto bytes = LoadBytes(path);
   if (!bytes) {
-    std::printf("Cannot load sound %s: file not found\n", path.c_str());
+    platform::Logf("Cannot load sound %s: file not found", path.c_str());
     return nullptr;
   }
   std::string error;
   auto samples = decode(*bytes, error);
   if (!samples) {
-    std::printf("Cannot load sound %s: %s\n", path.c_str(), error.c_str());
+    platform::Logf("Cannot load sound %s: %s", path.c_str(), error.c_str());
     return nullptr;
   }
   auto sound = std::make_shared<SoundData>();

@@ -84,7 +84,8 @@ std::optional<std::string> Resolve(const std::string& path, bool partial) {
   return current;
 }
 
-std::string ResolveForWrite(const std::string& path) { return *Resolve(path, true); }
+// A partial resolve always gives a path; value_or only keeps the access checked.
+std::string ResolveForWrite(const std::string& path) { return Resolve(path, true).value_or(path); }
 
 bool WriteAll(int fd, const std::vector<uint8_t>& bytes) {
   size_t done = 0;

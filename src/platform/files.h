@@ -30,8 +30,8 @@ class Stream {
  public:
   explicit Stream(std::vector<uint8_t> bytes);
   int ReadByte();
-  int ReadShort();  // little-endian, unsigned
-  int ReadInt();    // little-endian
+  int ReadShort();                    // little-endian, unsigned
+  int ReadInt();                      // little-endian
   std::string ReadString(int count);  // the raw bytes; fewer at the end
   bool Eof() const;
   size_t Pos() const;

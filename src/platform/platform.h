@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ImageFlags.h"
+
 namespace platform {
 
 // ---- Constants ------------------------------------------------------------------------------
@@ -19,11 +21,6 @@ constexpr int SOLIDBLEND = 2;  // no blending
 constexpr int ALPHABLEND = 3;  // src * a + dst * (1 - a)
 constexpr int LIGHTBLEND = 4;  // src * a + dst
 constexpr int SHADEBLEND = 5;  // dst * src
-
-// Image flags; -1 means MASKEDIMAGE | FILTEREDIMAGE.
-constexpr int MASKEDIMAGE = 1;
-constexpr int FILTEREDIMAGE = 2;
-constexpr int MIPMAPPEDIMAGE = 4;
 
 // Sound flags.
 constexpr int SOUND_LOOP = 1;
@@ -43,7 +40,7 @@ constexpr int BACKSPACE = 8, TAB = 9, ENTER = 13, SHIFT = 16, CONTROL = 17, ALT 
 
 // ---- Handles --------------------------------------------------------------------------------
 
-struct ImageData;   // frames, handle, CPU pixels, GPU textures
+struct ImageData;   // one user's handle on shared frames (CPU pixels, GPU textures)
 struct PixmapData;  // 32-bit ARGB pixels
 struct ImageFontData;
 struct SoundData;
@@ -113,11 +110,14 @@ int TextHeight(const std::string& text);
 // ---- Images ---------------------------------------------------------------------------------
 
 // PNG, JPEG (and BMP). Null and a log line when the file is missing or does not decode.
-// Loading needs no open window.
-Image LoadImage(const std::string& path, int flags = -1);
+// Loading needs no open window. A file is decoded once per set of flags: every later load of
+// it, and every sheet cut from it, shares those pixels and their textures. Each call still
+// gives its own image, with its own handle; writing to a locked frame gives that image
+// private pixels first, so other users never see the change.
+Image LoadImage(const std::string& path, ImageFlags flags = ImageFlags::Default);
 Image LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, int firstCell,
-                    int cellCount, int flags = -1);
-Image CreateImage(int width, int height, int frames = 1, int flags = -1);
+                    int cellCount, ImageFlags flags = ImageFlags::Default);
+Image CreateImage(int width, int height, int frames = 1, ImageFlags flags = ImageFlags::Default);
 Image CopyImage(const Image& image);
 int ImageWidth(const Image& image);
 int ImageHeight(const Image& image);
@@ -127,7 +127,8 @@ void MidHandleImage(const Image& image);
 float ImageXHandle(const Image& image);
 float ImageYHandle(const Image& image);
 
-// The pixels of one frame, shared with the image: write, then UnlockImage to upload.
+// The pixels of one frame, shared with the image: write, then UnlockImage to upload. A frame
+// shared with other images is copied for this one first.
 Pixmap LockImage(const Image& image, int frame = 0);
 void UnlockImage(const Image& image, int frame = 0);
 
@@ -140,15 +141,15 @@ uint32_t ReadPixel(const Pixmap& pixmap, int x, int y);  // ARGB; 0 outside
 void WritePixel(const Pixmap& pixmap, int x, int y, uint32_t argb);
 void ClearPixels(const Pixmap& pixmap, uint32_t argb);
 uint32_t* PixmapPixels(const Pixmap& pixmap);  // row-major ARGB, width * height
-Image LoadImageFromPixmap(const Pixmap& pixmap, int flags = -1);
+Image LoadImageFromPixmap(const Pixmap& pixmap, ImageFlags flags = ImageFlags::Default);
 // Copies a rectangle of the back buffer (renders the frame so far first when headless).
 Pixmap GrabPixmap(int x, int y, int width, int height);
 bool SavePixmapPNG(const Pixmap& pixmap, const std::string& path);
 
 // Pixel-accurate overlap tests in 32 collision layers.
 void ResetCollisions(uint32_t mask = 0);
-std::vector<int> CollideImage(const Image& image, float x, float y, int frame,
-                              uint32_t collideMask, uint32_t writeMask, int id);
+std::vector<int> CollideImage(const Image& image, float x, float y, int frame, uint32_t collideMask,
+                              uint32_t writeMask, int id);
 
 // ---- Input ----------------------------------------------------------------------------------
 
@@ -156,8 +157,8 @@ int KeyHit(int key);
 int KeyDown(int key);
 int GetChar();  // next typed character (Unicode code point), 0 when none
 void FlushKeys();
-int MouseX();  // in the 800 x 600 space, clamped to 0-799
-int MouseY();  // clamped to 0-599
+int MouseX();              // in the 800 x 600 space, clamped to 0-799
+int MouseY();              // clamped to 0-599
 int MouseHit(int button);  // 1 left, 2 right, 3 middle
 int MouseDown(int button);
 void FlushMouse();
@@ -176,7 +177,7 @@ void StopChannel(const Channel& channel);
 int MilliSecs();
 void Delay(int millis);
 void SeedRnd(int seed);
-int Rand(int low, int high);            // both bounds included; reversed bounds swapped
+int Rand(int low, int high);               // both bounds included; reversed bounds swapped
 float Rnd(float low = 0, float high = 1);  // low <= x < high
 float Sin(float degrees);
 float Cos(float degrees);
@@ -186,7 +187,7 @@ float ATan2(float y, float x);  // degrees
 
 bool IsHeadless();
 // Starts the headless back end in-process, as GLIMMERFIR_HEADLESS does, and resets its clock,
-// frame counter, input, random seed and graphics state.
+// frame counter, input, random seed and graphics state, and forgets the cached pictures.
 void InitHeadless();
 int FrameCount();  // frames shown by Flip since start
 // Headless: draw calls are rasterised only on frames that need pixels (a screenshot, a grab).

@@ -1,12 +1,11 @@
 #include "player/TGlobalSnd.h"
 
 #include <algorithm>
-#include <cstdio>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "datafile/TRCMFile.h"
+#include "platform/Log.h"
 #include "platform/strings.h"
-#include "player/TOptions.h"
 
 namespace {
 constexpr float kCrossFadeRate = 0.05f;  // per frame: a full cross-fade takes 20 frames
@@ -14,17 +13,14 @@ constexpr float kCrossFadeRate = 0.05f;  // per frame: a full cross-fade takes 2
 std::string numbered(const std::string& base, int low, int high) {
   return base + std::to_string(platform::Rand(low, high));
 }
-
-void logLine(const char* line) {
-  std::printf("%s\n", line);
-}
 }  // namespace
 
-TGlobalSnd::TGlobalSnd() { id = "Global Sound"; }
+TGlobalSnd::TGlobalSnd(FrameContext& frame) : TEkran(frame) { id = "Global Sound"; }
 
-int TGlobalSnd::soundStep() const { return options ? options->soundVol : 10; }
-
-int TGlobalSnd::musicStep() const { return options ? options->musicVol : 10; }
+void TGlobalSnd::setVolumeSteps(int music, int sound) {
+  musicStep_ = music;
+  soundStep_ = sound;
+}
 
 // ---- Loading ----------------------------------------------------------------------------------
 
@@ -70,7 +66,7 @@ void TGlobalSnd::_setupMusic() {
 // ---- Named effects ------------------------------------------------------------------------------
 
 void TGlobalSnd::click() {
-  logLine("MY SOUND");
+  platform::Log("MY SOUND");
   playMySound("click");
 }
 
@@ -128,7 +124,7 @@ void TGlobalSnd::stopMusic() {
   if (platform::ChannelPlaying(oldMusicCHN)) platform::StopChannel(oldMusicCHN);
 }
 
-// Effects read their volume from the options at every play.
+// Effects read their volume step at every play.
 void TGlobalSnd::setSoundVol(float) {}
 
 void TGlobalSnd::setMusicVol(float v) {
@@ -163,14 +159,14 @@ TSoundDataPtr TGlobalSnd::getSoundData(const std::string& name) const {
 
 int TGlobalSnd::mustPlayNewMusic() {
   if (!newMusicCHN) {
-    logLine("NEW MUSIC CHN = NULL");
+    platform::Log("NEW MUSIC CHN = NULL");
     return 1;
   }
   if (!platform::ChannelPlaying(newMusicCHN)) {
-    logLine("NOT PLAYING NEW MUSIC CHN");
+    platform::Log("NOT PLAYING NEW MUSIC CHN");
     return 1;
   }
-  logLine("NOT MUST PLAY NEW MUSIC");
+  platform::Log("NOT MUST PLAY NEW MUSIC");
   return 0;
 }
 

@@ -3,18 +3,18 @@
 #include <string>
 #include <vector>
 
-#include "app/TEkran.h"
+#include "core/TEkran.h"
+#include "datafile/AssetNames.h"
 #include "gui/GuiSounds.h"
+#include "match3/IMainGameSounds.h"
 #include "platform/platform.h"
 #include "player/TMusicData.h"
 #include "player/TSoundData.h"
 
-class TOptions;
-
 // The one sound and music catalogue: every effect and music is played by name through it.
 // Effects overlap up to six instances each; music plays on one channel and changes with a
 // cross-fade of 20 frames. Volumes are the options' steps 0-10, used as step / 10.
-class TGlobalSnd : public TEkran, public IGuiSounds {
+class TGlobalSnd : public TEkran, public IGuiSounds, public IMainGameSounds {
  public:
   std::vector<TMusicDataPtr> musics;
   std::vector<TSoundDataPtr> sounds;
@@ -28,11 +28,12 @@ class TGlobalSnd : public TEkran, public IGuiSounds {
   int noMusic = 0;
 
   // Where the catalogue is read from, relative to the asset folder.
-  std::string catalogueFile = "data/globalSnd.dat";
-  // The volume steps come from here; without options both count as full (step 10).
-  const TOptions* options = nullptr;
+  std::string catalogueFile = assets::DATA_SOUNDS;
 
-  TGlobalSnd();
+  explicit TGlobalSnd(FrameContext& frame);
+
+  // The options' volume steps 0-10, read at every play; both are full (10) until set.
+  void setVolumeSteps(int music, int sound);
 
   // Loading.
   void setup() override;
@@ -47,13 +48,13 @@ class TGlobalSnd : public TEkran, public IGuiSounds {
   virtual void overSound();
   virtual void playBonus();
   virtual void playChain();
-  virtual void playBegin();
+  void playBegin() override;
   virtual void bomb();
   virtual void crossFire(int i);
 
   virtual void playMySound(const std::string& name);
   virtual void playMySound(const TSoundDataPtr& sound);
-  virtual void playMyMusic(const std::string& name);
+  void playMyMusic(const std::string& name) override;
   virtual void playMyMusic(const TMusicDataPtr& music);
   virtual void stopMusic();
   virtual void setSoundVol(float v);
@@ -69,7 +70,10 @@ class TGlobalSnd : public TEkran, public IGuiSounds {
   void update() override;
 
  private:
-  int soundStep() const;
-  int musicStep() const;
+  int soundStep() const { return soundStep_; }
+  int musicStep() const { return musicStep_; }
   TMusicDataPtr readMusic(class TRCMFile& file, int n) const;
+
+  int musicStep_ = 10;
+  int soundStep_ = 10;
 };

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 
-#include "app/Frame.h"
-#include "app/Globals.h"
+#include "core/Globals.h"
+#include "datafile/AssetNames.h"
 #include "datafile/TRCMFile.h"
+#include "gui/ScreenContext.h"
 #include "gui/TGui.h"
 #include "gui/TMouse.h"
 #include "platform/files.h"
@@ -22,10 +23,11 @@ void readSetting(TRCMFile& file, const char* path, int& value) {
 }
 }  // namespace
 
-TOptions::TOptions() {
+TOptions::TOptions(ScreenContext& screen, TGlobalSnd& sounds)
+    : TEkran(screen), screen_(screen), sounds_(sounds) {
   id = "Options";
-  bulb[0] = platform::LoadImage("gfx/gui/options/bulb_off.png");
-  bulb[1] = platform::LoadImage("gfx/gui/options/bulb_on.png");
+  bulb[0] = platform::LoadImage(assets::OPTIONS_BULB_OFF);
+  bulb[1] = platform::LoadImage(assets::OPTIONS_BULB_ON);
   for (const platform::Image& image : bulb) platform::MidHandleImage(image);
 }
 
@@ -67,22 +69,23 @@ void TOptions::switchScreen() {
 }
 
 void TOptions::passVolumes() {
-  if (!sounds) return;
-  sounds->setMusicVol(musicVolFloat());
-  sounds->setSoundVol(soundVolFloat());
+  sounds_.setVolumeSteps(musicVol, soundVol);
+  sounds_.setMusicVol(musicVolFloat());
+  sounds_.setSoundVol(soundVolFloat());
 }
 
 // ---- The dialog ---------------------------------------------------------------------------------
 
 void TOptions::setup() {
-  Gui = loadGui("gfx/gui/options/options.gui");
+  Gui = loadGui(assets::GUI_OPTIONS, screen_);
   // The panel is backdrop: a press on it (or on a lamp above it) is no button press.
   if (auto panel = Gui->getItem("panel")) panel->_a = 0;
 }
 
-void TOptions::mainLoop(TEkran* screen) {
+void TOptions::mainLoop(TEkran* screen, std::function<void()> behind) {
   if (!Gui) setup();
   ekran = screen;
+  updateBehind_ = std::move(behind);
   alpha = 0.0f;
   dAlpha = 1.0f;
   do {
@@ -92,6 +95,7 @@ void TOptions::mainLoop(TEkran* screen) {
     platform::Flip(-1);
     _controlGUI();
   } while (alpha != 0.0f || dAlpha != 0.0f);
+  updateBehind_ = nullptr;
   saveOptions();
 }
 
@@ -102,8 +106,10 @@ void TOptions::_controlGUI() {
     const char* id;
     int* step;
     int change;
-  } steps[] = {{"plus1", &musicVol, 1}, {"minus1", &musicVol, -1},
-               {"plus2", &soundVol, 1}, {"minus2", &soundVol, -1}};
+  } steps[] = {{"plus1", &musicVol, 1},
+               {"minus1", &musicVol, -1},
+               {"plus2", &soundVol, 1},
+               {"minus2", &soundVol, -1}};
   for (const auto& s : steps) {
     if (!Gui->clickedItem(s.id)) continue;
     *s.step += s.change;
@@ -115,7 +121,7 @@ void TOptions::update() {
   updateCommon();
   _updateGUIOperations();
   _updateAlpha();
-  if (updateBehind) updateBehind();
+  if (updateBehind_) updateBehind_();
   _updateGui();
 }
 
@@ -127,18 +133,19 @@ void TOptions::_updateGUIOperations() {
 }
 
 void TOptions::pressLamps() {
-  const TMouse& mouse = TMouse::current();
+  const TMouse& mouse = screen_.mouse();
   if (!mouse.leftPressed || !bulb[1]) return;
   const float w = float(platform::ImageWidth(bulb[1])), h = float(platform::ImageHeight(bulb[1]));
   for (int row = 0; row < 2; ++row) {
     for (int i = 1; i <= 10; ++i) {
       if (!mouse.inRect(lampX(i) - w / 2, lampY(row) - h / 2, w, h)) continue;
       (row == 0 ? musicVol : soundVol) = i;
-      if (sounds) {
-        if (row == 0) sounds->setMusicVol(musicVolFloat());
-        else sounds->setSoundVol(soundVolFloat());
-        sounds->click();
-      }
+      sounds_.setVolumeSteps(musicVol, soundVol);
+      if (row == 0)
+        sounds_.setMusicVol(musicVolFloat());
+      else
+        sounds_.setSoundVol(soundVolFloat());
+      sounds_.click();
     }
   }
 }
@@ -164,6 +171,7 @@ void TOptions::_drawBars() {
   platform::SetAlpha(alpha);
   for (int row = 0; row < 2; ++row) {
     const int step = row == 0 ? musicVol : soundVol;
-    for (int i = 1; i <= 10; ++i) platform::DrawImage(bulb[i <= step ? 1 : 0], lampX(i), lampY(row));
+    for (int i = 1; i <= 10; ++i)
+      platform::DrawImage(bulb[i <= step ? 1 : 0], lampX(i), lampY(row));
   }
 }

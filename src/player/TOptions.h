@@ -3,9 +3,10 @@
 #include <functional>
 #include <string>
 
-#include "app/TEkran.h"
+#include "core/TEkran.h"
 #include "platform/platform.h"
 
+class ScreenContext;
 class TGlobalSnd;
 
 // The machine's settings (full screen or window, music and sound volume steps 0-10), their
@@ -17,10 +18,9 @@ class TOptions : public TEkran {
   int soundVol = 5;
   int musicVol = 5;
 
-  // The catalogue the volumes go to (not owned).
-  TGlobalSnd* sounds = nullptr;
-
-  TOptions();
+  // screen: the frame and GUI services; sounds: the catalogue the volumes go to. Both
+  // outlive the options.
+  TOptions(ScreenContext& screen, TGlobalSnd& sounds);
 
   virtual void saveOptions();
   virtual void loadOptions();
@@ -31,18 +31,15 @@ class TOptions : public TEkran {
   virtual void _drawBars();
   virtual void _updateGUIOperations();
   // Runs the dialog over `screen` (drawn behind it, not updated) until it has faded out;
-  // then the settings are saved.
-  virtual void mainLoop(TEkran* screen);
+  // then the settings are saved. `behind` is what keeps moving behind the dialog meanwhile
+  // (the snow and the main menu's animations), if anything.
+  virtual void mainLoop(TEkran* screen, std::function<void()> behind = {});
   virtual void checkSoundStuff();
   virtual void switchScreen();
 
   void setup() override;
   void update() override;
   void draw() override;
-
-  // What keeps moving behind the dialog (the snow and the main menu's animations); set by
-  // the screen that opens it.
-  std::function<void()> updateBehind;
 
   // Centre of lamp i (1-10) of the music (row 0) or sound (row 1) scale.
   static float lampX(int i) { return 361.0f + 18.0f * float(i); }
@@ -51,8 +48,13 @@ class TOptions : public TEkran {
   // dataFolder + "/Data/settings.dat".
   static std::string settingsFile();
 
- private:
+  // Hands the volume steps to the sound catalogue.
   void passVolumes();
+
+ private:
+  std::function<void()> updateBehind_;
+  ScreenContext& screen_;
+  TGlobalSnd& sounds_;
   void _controlGUI();
   void pressLamps();
 };

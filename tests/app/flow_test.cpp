@@ -5,7 +5,7 @@
 
 #include "app/App.h"
 #include "app/Control.h"
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "platform/platform.h"
 #include "platform/strings.h"
 
@@ -49,8 +49,7 @@ TEST_F(FlowTest, MainLoopRunsUntilEndInOrder) {
   Control::mainLoop();
   const std::string log = testing::internal::GetCapturedStdout();
   EXPECT_EQ(ran, (std::vector<std::string>{"menu", "new", "tree", "game"}));
-  EXPECT_EQ(log,
-            "WHERE : MAIN-MENU\nWHERE : NEW-QUEST\nWHERE : TREE-SCREEN\nWHERE : MAIN-GAME\n");
+  EXPECT_EQ(log, "WHERE : MAIN-MENU\nWHERE : NEW-QUEST\nWHERE : TREE-SCREEN\nWHERE : MAIN-GAME\n");
 }
 
 TEST_F(FlowTest, AStateWithoutAScreenLeadsBackToTheMenuInsteadOfSpinning) {

@@ -3,8 +3,7 @@
 #include <string>
 
 #include "app/App.h"
-#include "app/Frame.h"
-#include "app/TEkran.h"
+#include "core/TEkran.h"
 #include "platform/platform.h"
 
 namespace {
@@ -12,6 +11,7 @@ namespace {
 // A screen whose loop only runs the common update, for a given number of frames.
 class LoopingScreen : public TEkran {
  public:
+  LoopingScreen() : TEkran(App::get()) {}
   void update() override { updateCommon(); }
   int run(int frames) {
     int shown = 0;
@@ -46,8 +46,8 @@ TEST_F(QuitDeathTest, LeftAltF4EndsTheProgramFromInsideAScreen) {
 }
 
 TEST_F(QuitDeathTest, AWindowCloseEndsTheProgram) {
-  EXPECT_EXIT(runWithInput([] { platform::InjectCloseRequest(); }),
-              ::testing::ExitedWithCode(0), "");
+  EXPECT_EXIT(runWithInput([] { platform::InjectCloseRequest(); }), ::testing::ExitedWithCode(0),
+              "");
 }
 
 TEST(Quit, RightAltF4DoesNothing) {

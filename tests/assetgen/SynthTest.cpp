@@ -30,7 +30,8 @@ TEST(SynthLoudness, MatchesTheReferenceLevelsOfASine) {
   // A full-scale 1 kHz sine in both channels reads 0 LUFS, in one channel -3 LUFS.
   const Case cases[] = {{1.0, 1.0, 0.0}, {0.1, 0.1, -20.0}, {1.0, 0.0, -3.01}};
   for (const Case& c : cases)
-    EXPECT_NEAR(loudnessLufs(sine(3.0, 1000, c.left, c.right)), c.lufs, 0.1) << c.left << " " << c.right;
+    EXPECT_NEAR(loudnessLufs(sine(3.0, 1000, c.left, c.right)), c.lufs, 0.1)
+        << c.left << " " << c.right;
 }
 
 TEST(SynthLoudness, NormalisingReachesTheTargetWithoutPassingTheCeiling) {
@@ -50,11 +51,13 @@ TEST(SynthLoop, FoldingPutsWhatRingsPastTheEndAtTheStart) {
   ASSERT_EQ(wrapped.frames(), toFrames(loop));
   const size_t n = toFrames(loop);
   for (size_t i = 0; i < n; i += 97)
-    EXPECT_FLOAT_EQ(wrapped.left[i], rendered.left[i] + rendered.left[i + n] +
-                                         (i + 2 * n < rendered.frames() ? rendered.left[i + 2 * n] : 0.0f));
+    EXPECT_FLOAT_EQ(wrapped.left[i],
+                    rendered.left[i] + rendered.left[i + n] +
+                        (i + 2 * n < rendered.frames() ? rendered.left[i + 2 * n] : 0.0f));
   // So the end runs on into the start without a click: no bigger a step than inside.
   float inside = 0.0f;
-  for (size_t i = 1; i < n; ++i) inside = std::max(inside, std::fabs(wrapped.left[i] - wrapped.left[i - 1]));
+  for (size_t i = 1; i < n; ++i)
+    inside = std::max(inside, std::fabs(wrapped.left[i] - wrapped.left[i - 1]));
   EXPECT_LE(std::fabs(wrapped.left[n - 1] - wrapped.left[0]), inside);
 }
 
@@ -79,12 +82,12 @@ TEST(Arranger, BrokenTunesAreRefusedWithAReason) {
     const char* chords;
   };
   const Case cases[] = {
-      {"H4:1 C4:3", "C:4"},    // not a note
-      {"C4:0 C4:4", "C:4"},    // no length
-      {"C4:4", "Cxyz:4"},      // unknown chord
-      {"C4:4", "C"},           // chord without length
-      {"C4:3", "C:4"},         // melody shorter than the chords
-      {"C4:2", "C:2"},         // half a bar
+      {"H4:1 C4:3", "C:4"},  // not a note
+      {"C4:0 C4:4", "C:4"},  // no length
+      {"C4:4", "Cxyz:4"},    // unknown chord
+      {"C4:4", "C"},         // chord without length
+      {"C4:3", "C:4"},       // melody shorter than the chords
+      {"C4:2", "C:2"},       // half a bar
   };
   for (const Case& c : cases) {
     Song song{"broken", 120, 4, 0.0, 0, c.melody, c.chords, {{&timbre::celesta()}}};
@@ -96,7 +99,13 @@ TEST(Arranger, BrokenTunesAreRefusedWithAReason) {
 }
 
 TEST(Arranger, ASongBecomesALoopOfItsRoundsAtTheMusicLevel) {
-  Song song{"short", 120, 4, 1.0, 0, "G4:1 | C5:1 E5 G5 E5 | C5:3", "C:4 G7:2 C:2",
+  Song song{"short",
+            120,
+            4,
+            1.0,
+            0,
+            "G4:1 | C5:1 E5 G5 E5 | C5:3",
+            "C:4 G7:2 C:2",
             {{&timbre::celesta(), 1}, {&timbre::glockenspiel(), 1, true, true}}};
   std::string error;
   Track t = arrange(song, error);

@@ -2,6 +2,7 @@
 // can both use, with a kind that fits its file.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 #include <string>
 
@@ -15,8 +16,7 @@ using assets::AssetKind;
 bool endsWithOneOf(const std::string& path, std::initializer_list<const char*> extensions) {
   for (const char* e : extensions) {
     std::string ext = e;
-    if (path.size() > ext.size() &&
-        platform::SameText(path.substr(path.size() - ext.size()), ext))
+    if (path.size() > ext.size() && platform::SameText(path.substr(path.size() - ext.size()), ext))
       return true;
   }
   return false;
@@ -58,23 +58,25 @@ TEST(AssetNames, EveryEntryIsAUniqueRelativePathOfAFittingKind) {
 }
 
 TEST(AssetNames, ParticleTableMatchesItsSlots) {
+  using platform::ImageFlags;
+  constexpr ImageFlags kBoth = ImageFlags::Filtered | ImageFlags::Mipmapped;
   struct Slot {
     int index;
     const char* path;  // null: empty slot
-    int flags;
+    ImageFlags flags;
   };
-  for (const Slot& s : {Slot{0, "gfx/particles/eng_go.png", 6},
-                        Slot{1, "gfx/particles/eng_ready.png", 6},
-                        Slot{10, "gfx/particles/eng_times_up.png", 6},
-                        Slot{11, "gfx/particles/plus_10.png", 2},
-                        Slot{14, "gfx/particles/plus_3.png", 2}, Slot{15, nullptr, 0},
-                        Slot{17, nullptr, 0}, Slot{18, "gfx/particles/dym.png", 6},
-                        Slot{21, "gfx/particles/oczko.png", 6},
-                        Slot{22, "gfx/particles/plate_purple_1.png", 6},
-                        Slot{30, "gfx/particles/plate_purple_9.png", 6},
-                        Slot{31, "gfx/particles/plate_gold_1.png", 6},
-                        Slot{39, "gfx/particles/plate_gold_9.png", 6}, Slot{40, nullptr, 0},
-                        Slot{49, nullptr, 0}}) {
+  for (const Slot& s :
+       {Slot{0, "gfx/particles/eng_go.png", kBoth}, Slot{1, "gfx/particles/eng_ready.png", kBoth},
+        Slot{10, "gfx/particles/eng_times_up.png", kBoth},
+        Slot{11, "gfx/particles/plus_10.png", ImageFlags::Filtered},
+        Slot{14, "gfx/particles/plus_3.png", ImageFlags::Filtered},
+        Slot{15, nullptr, ImageFlags::None}, Slot{17, nullptr, ImageFlags::None},
+        Slot{18, "gfx/particles/dym.png", kBoth}, Slot{21, "gfx/particles/oczko.png", kBoth},
+        Slot{22, "gfx/particles/plate_purple_1.png", kBoth},
+        Slot{30, "gfx/particles/plate_purple_9.png", kBoth},
+        Slot{31, "gfx/particles/plate_gold_1.png", kBoth},
+        Slot{39, "gfx/particles/plate_gold_9.png", kBoth}, Slot{40, nullptr, ImageFlags::None},
+        Slot{49, nullptr, ImageFlags::None}}) {
     SCOPED_TRACE(s.index);
     if (s.path)
       EXPECT_STREQ(assets::PARTICLE_PICTURES[s.index], s.path);
@@ -84,7 +86,43 @@ TEST(AssetNames, ParticleTableMatchesItsSlots) {
   }
   // Every used slot is loaded with flags, every empty one with none.
   for (int i = 0; i < assets::PARTICLE_SLOTS; ++i)
-    EXPECT_EQ(assets::PARTICLE_PICTURES[i] != nullptr, assets::PARTICLE_FLAGS[i] != 0) << i;
+    EXPECT_EQ(assets::PARTICLE_PICTURES[i] != nullptr,
+              assets::PARTICLE_FLAGS[i] != ImageFlags::None)
+        << i;
+}
+
+// The names the code loads directly must be in the table the asset check walks, with the
+// kind the loader needs; the optional and debugging names must not be, or the check would
+// fail on a folder that rightly lacks them.
+TEST(AssetNames, TheCheckSeesEveryNameTheCodeLoads) {
+  auto kindOf = [](const std::string& path) -> std::optional<AssetKind> {
+    for (const auto& spec : assets::codeAssets())
+      if (platform::SameText(spec.path, path)) return spec.kind;
+    return std::nullopt;
+  };
+  const struct {
+    const char* path;
+    AssetKind kind;
+  } listed[] = {
+      {assets::PIXEL, AssetKind::Image},
+      {assets::HINT_ARROW, AssetKind::Image},
+      {assets::OPTIONS_BULB_OFF, AssetKind::Image},
+      {assets::OPTIONS_BULB_ON, AssetKind::Image},
+      {assets::GUI_OPTIONS, AssetKind::Data},
+      {assets::TEXT_POPUP, AssetKind::Data},
+      {assets::TTF_TITLE, AssetKind::Font},
+      {assets::DATA_ICICLES, AssetKind::Data},
+      {assets::DATA_SOUNDS, AssetKind::Data},
+      {assets::DATA_QUEST_SETS, AssetKind::Data},
+      {assets::DATA_SIZES, AssetKind::Data},
+      {assets::LEVEL_COMPLETED, AssetKind::Image},
+  };
+  for (const auto& n : listed) {
+    SCOPED_TRACE(n.path);
+    EXPECT_EQ(kindOf(n.path), n.kind);
+  }
+  for (const char* unlisted : {assets::CHEATS_SWITCH, assets::DEBUG_DUMP_DATA})
+    EXPECT_EQ(kindOf(unlisted), std::nullopt) << unlisted;
 }
 
 }  // namespace

@@ -287,7 +287,7 @@ size_t Depth(const TRCMGroupPtr& root) {
 }
 
 TEST(TRCMFileBadInput, NulBytesAndHugeLinesLoad) {
-  Loaded nul(std::string("a {\n\tk\0 = \"v\0w\"\n\t\0\0\0\n}\n", 24));
+  Loaded nul(std::string("a {\n\tk\0 = \"v\0w\"\n\t\0\0\0\n}\n\0", 24));
   EXPECT_EQ(nul.file.getString("a::k"), std::string("v\0w", 3));
 
   const std::string big(1 << 20, 'x');

@@ -30,10 +30,10 @@ TEST(QuestEndToEnd, EnterOnTheTitleCardPlaysTheQuestLevelByLevel) {
   const std::string out = run.run("", 840, "30 key 13\n250 keydown 87\n252 keyup 87\n");
   EXPECT_EQ(run.exitCode(), 0) << out;
   size_t at = 0;
-  for (const char* line : {"WHERE : MAIN-MENU", "WHERE : NEW-QUEST", "WHERE : TREE-SCREEN",
-                           "WHERE : MAIN-GAME", "LEVEL END : WIN-INFO",
-                           "WHERE : GET-NEXT-QUEST-LEVEL", "WHERE : TREE-SCREEN",
-                           "WHERE : MAIN-GAME"})
+  for (const char* line :
+       {"WHERE : MAIN-MENU", "WHERE : NEW-QUEST", "WHERE : TREE-SCREEN", "WHERE : MAIN-GAME",
+        "LEVEL END : WIN-INFO", "WHERE : GET-NEXT-QUEST-LEVEL", "WHERE : TREE-SCREEN",
+        "WHERE : MAIN-GAME"})
     at = findAfter(out, line, at);
 
   const auto first = platform::LoadPixmap(run.path("first.png"));
@@ -49,7 +49,7 @@ TEST(QuestEndToEnd, EnterOnTheTitleCardPlaysTheQuestLevelByLevel) {
   int loudest = 0;
   for (int16_t sample : wav.samples) loudest = std::max(loudest, std::abs(int(sample)));
   EXPECT_LT(loudest, 32767);
-  const size_t oneSecond = 44100 * 2;
+  const size_t oneSecond = size_t{44100} * 2;
   for (size_t start = 0; start + oneSecond <= wav.samples.size(); start += oneSecond)
     EXPECT_GT(soundtest::rmsDb(wav.samples, start, start + oneSecond), -50.0)
         << "silent second at " << start / oneSecond;

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "effects/ParticleConstructors.h"
 #include "effects/TFlyText.h"
 #include "effects/TParticle.h"
@@ -39,7 +39,7 @@ class EffectsTest : public ::testing::Test {
   static platform::Image whiteDot(int size = 4) {
     platform::Pixmap pix = platform::CreatePixmap(size, size);
     platform::ClearPixels(pix, 0xFFFFFFFFu);
-    platform::Image img = platform::LoadImageFromPixmap(pix, 0);
+    platform::Image img = platform::LoadImageFromPixmap(pix, platform::ImageFlags::None);
     platform::MidHandleImage(img);
     return img;
   }

@@ -172,6 +172,7 @@ TEST_F(ParticlesTest, WalkVisitsEveryRemainingParticleOnce) {
   probes[4]->child = late;  // added during the walk: visited in the same walk
   updateParticles(&list);
   std::vector<int> visits;
+  visits.reserve(probes.size());
   for (const auto& p : probes) visits.push_back(p->visits);
   EXPECT_EQ(visits, (std::vector<int>{1, 1, 0, 1, 1, 1, 1, 1}));
   EXPECT_EQ(late->visits, 1);
@@ -190,7 +191,9 @@ TEST_F(ParticlesTest, TextPictureWobblesThenFadesOut) {
     ++frames;
     widest = std::max(widest, std::fabs(text->sx - 1));
     // Until the picture is a fifth visible it does not wobble.
-    if (text->a <= 0.2f) EXPECT_EQ(text->per, 0.0f);
+    if (text->a <= 0.2f) {
+      EXPECT_EQ(text->per, 0.0f);
+    }
   }
   // Alpha passes 0.2 in frame 7, the first of 100 frames of wobble at 0.01.
   EXPECT_NEAR(frames, 6 + 100, 1);

@@ -9,11 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "gui/TGui.h"
 #include "gui/TMouse.h"
 #include "platform/platform.h"
 #include "support/TempDir.h"
+#include "support/TestScreenContext.h"
 
 namespace guitest {
 
@@ -55,18 +56,16 @@ class GuiFixture : public ::testing::Test {
   void SetUp() override {
     platform::InitHeadless();
     platform::Graphics(800, 600, 0, 60, 0);
-    mouse = std::make_unique<TMouse>();
+    context = std::make_unique<testsupport::TestScreenContext>();
+    mouse = &context->pointer;
     delta = 1.0f;
   }
-  void TearDown() override {
-    TGui::setSounds(nullptr);
-    platform::SetAlwaysRender(false);
-  }
+  void TearDown() override { platform::SetAlwaysRender(false); }
 
   // Writes the .gui text into the temporary folder and loads it.
   std::shared_ptr<TGui> loadText(const std::string& text, const std::string& name = "t.gui") {
     testsupport::WriteFile(dir / name, text);
-    return loadGui(dir / name);
+    return loadGui(dir / name, *context);
   }
   // One frame as a screen runs it: sample the mouse, update the GUI, show the frame.
   void frame(TGui& gui) {
@@ -89,7 +88,8 @@ class GuiFixture : public ::testing::Test {
   void release() { platform::InjectMouseButton(1, false); }
 
   testsupport::TempDir dir;
-  std::unique_ptr<TMouse> mouse;
+  std::unique_ptr<testsupport::TestScreenContext> context;
+  TMouse* mouse = nullptr;  // the context's sampler
 };
 
 }  // namespace guitest

@@ -13,6 +13,10 @@
 
 namespace {
 
+// The flags the font gives its pages.
+constexpr platform::ImageFlags kPageFlags =
+    platform::ImageFlags::Masked | platform::ImageFlags::Filtered;
+
 // Glyph metrics of the test font. Advances are chosen so that widths tell the rules apart:
 // B has an odd advance, the spacing between letters is 1, A-V kern by -2.
 constexpr int kSpacing = 1, kLineGap = 2, kFontSize = 20;
@@ -43,7 +47,7 @@ void load(TBMFont& font, const FntBuilder& b) {
 platform::Image whitePage(int w, int h) {
   platform::Pixmap pix = platform::CreatePixmap(w, h);
   platform::ClearPixels(pix, 0xFFFFFFFFu);
-  return platform::LoadImageFromPixmap(pix, 3);
+  return platform::LoadImageFromPixmap(pix, kPageFlags);
 }
 
 struct RecordingFont : TBMFont {
@@ -300,7 +304,7 @@ TEST_F(BMFontPixelTest, TextureIsCentredOnEachGlyphsAdvanceBox) {
   platform::Pixmap tex = platform::CreatePixmap(16, 16);
   for (int y = 0; y < 16; ++y)
     for (int x = 0; x < 16; ++x) platform::WritePixel(tex, x, y, x < 8 ? 0xFFC00000u : 0xFF0000C0u);
-  font.ApplyTexture(platform::LoadImageFromPixmap(tex, 3));
+  font.ApplyTexture(platform::LoadImageFromPixmap(tex, kPageFlags));
   ASSERT_EQ(font.Image, font.CustomImage);
   platform::Pixmap out = platform::LockImage(font.CustomImage[0], 0);
   // Glyph A: texture x = 16 / 2 + xoffset 1 + column - advance 10 / 2 = column + 4.
@@ -343,16 +347,16 @@ TEST_F(BMFontTest, LoadsPagesFromItsFolderAndDecodesPackedChannels) {
   std::fwrite(bytes.data(), 1, bytes.size(), file);
   std::fclose(file);
 
-  auto font = TBMFont::Create(dir.string() + "/", "packed.fnt");
-  ASSERT_EQ(font->BMFImage.size(), 4u);
+  auto packed = TBMFont::Create(dir.string() + "/", "packed.fnt");
+  ASSERT_EQ(packed->BMFImage.size(), 4u);
   std::vector<uint32_t> alphas;
-  for (const auto& img : font->BMFImage) {
+  for (const auto& img : packed->BMFImage) {
     ASSERT_NE(img, nullptr);
     alphas.push_back(platform::ReadPixel(platform::LockImage(img, 0), 1, 1));
   }
   // Blue, green, red and alpha become the alpha of four white images.
   EXPECT_EQ(alphas, (std::vector<uint32_t>{0x10FFFFFFu, 0x20FFFFFFu, 0x30FFFFFFu, 0x40FFFFFFu}));
-  EXPECT_EQ(font->ImageW, (std::vector<int>{4, 4, 4, 4}));
+  EXPECT_EQ(packed->ImageW, (std::vector<int>{4, 4, 4, 4}));
   std::filesystem::remove_all(dir);
 }
 

@@ -5,6 +5,7 @@
 
 #include "gui/GuiFixture.h"
 #include "gui/TButton.h"
+#include "gui/TMouse.h"
 
 namespace {
 
@@ -126,9 +127,11 @@ TEST_F(ButtonTest, CellsAreCutAlongTheDirectionAndCentredOnThePosition) {
   const Case cases[] = {
       {"BLEND_BUTTON", 2, true}, {"FSTEP_BUTTON", 4, false}, {"FSTEP_BLEND_BUTTON", 4, true}};
   for (const auto& c : cases) {
-    guitest::writeSheet(dir / "s.png", 40, 20, c.cells, c.sideBySide);
-    gui = loadText(std::string("BUTTON b { TYP = ") + c.kind +
-                   " GFX = s.png POSITION = \"50 60\" " + (c.sideBySide ? "" : "DIR = V") + " }");
+    // A file per case: a run decodes each picture once.
+    const std::string sheet = std::string(c.kind) + ".png";
+    guitest::writeSheet(dir / sheet, 40, 20, c.cells, c.sideBySide);
+    gui = loadText(std::string("BUTTON b { TYP = ") + c.kind + " GFX = " + sheet +
+                   " POSITION = \"50 60\" " + (c.sideBySide ? "" : "DIR = V") + " }");
     auto b = gui->getItemAs<TButton>("b");
     ASSERT_TRUE(b && b->_image) << c.kind;
     EXPECT_EQ(platform::ImageFrames(b->_image), c.cells) << c.kind;
@@ -188,7 +191,8 @@ TEST(ButtonWave, LetterScaleRisesThenFallsAcrossItsTurn) {
     b._over = 1;
     b._chrN = c.chrN;
     delta = 0.0f;  // the wave stays where it is
-    b.updateClass(0, 0);
+    const TMouse idle;
+    b.updateClass(idle, 0, 0);
     EXPECT_NEAR(b._textScale[0], c.scale, 1e-4) << c.chrN;
   }
   delta = 1.0f;

@@ -23,12 +23,8 @@ class GalleryTest : public guitest::GuiFixture {
     std::filesystem::copy_file(std::string(GLIMMERFIR_TEST_DATA) + "/gui/gallery.gui",
                                dir / "gallery.gui");
     testing::internal::CaptureStdout();
-    gui = loadGui(dir / "gallery.gui");
+    gui = loadGui(dir / "gallery.gui", *context);
     errors = testing::internal::GetCapturedStdout();
-  }
-  void TearDown() override {
-    TTheme::globalThemes().clear();
-    GuiFixture::TearDown();
   }
   // The screen as a screen draws it: its night-blue clear colour and the GUI.
   void show(const std::string& shotName) {
@@ -105,7 +101,7 @@ TEST_F(GalleryTest, ScriptedPointerShowsOverAndPressedCells) {
   EXPECT_EQ(platform::ScreenPixel(400, 215), sheetPixel(sheet, 1, 90, 26));
   moveTo(160, 215);
   frames(*gui, 22);
-  for (int c : {'N', 'o', 'e', 'l'}) platform::InjectChar(c);
+  for (const unsigned char c : std::string("Noel")) platform::InjectChar(c);
   frames(*gui, 4);
   EXPECT_EQ(gui->getItemAs<TTextEntry>("name")->getTxt(), "Noel");
   show("gallery-fblend-over");

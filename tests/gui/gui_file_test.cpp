@@ -81,7 +81,7 @@ TEST(GuiTokens, OnlyBarBodiesNestDeclarations) {
 
 TEST_F(GuiFixture, AMissingFileIsReportedAndGivesAnEmptyGui) {
   testing::internal::CaptureStdout();
-  auto gui = loadGui(dir / "nothing.gui");
+  auto gui = loadGui(dir / "nothing.gui", *context);
   const std::string out = testing::internal::GetCapturedStdout();
   EXPECT_TRUE(gui->_listaObiektow.empty());
   EXPECT_NE(out.find(" >> BLAD! << : Plik : " + dir.path() + "/nothing.gui nie istenieje!"),
@@ -194,7 +194,7 @@ TEST_F(GuiFixture, AShortcutKeyClicksEvenAHiddenControlButNeverAnInactiveOne) {
 
 TEST_F(GuiFixture, EveryClickPlaysTheClickSoundOnce) {
   auto sounds = std::make_shared<guitest::RecordingSounds>();
-  TGui::setSounds(sounds);
+  context->clickSound = sounds.get();
   guitest::writeSheet(dir / "b.png", 40, 20, 1);
   auto gui = loadText("BUTTON b { GFX = b.png POSITION = \"100 100\" }");
   moveTo(100, 100);

@@ -99,13 +99,4 @@ TEST_F(MouseTest, CursorsAnimateAndTheLastWithAnIdWins) {
   EXPECT_LE(changes, 10);
 }
 
-TEST(MouseRegistry, TheNewestLiveMouseIsTheOneTheGuiReads) {
-  TMouse a;
-  {
-    TMouse b;
-    EXPECT_EQ(&TMouse::current(), &b);
-  }
-  EXPECT_EQ(&TMouse::current(), &a);
-}
-
 }  // namespace

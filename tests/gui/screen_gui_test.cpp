@@ -1,38 +1,26 @@
 #include <gtest/gtest.h>
 
-#include "app/App.h"
-#include "app/Frame.h"
-#include "app/TEkran.h"
+#include "core/TEkran.h"
 #include "gui/GuiFixture.h"
 
 namespace {
 
-class ScreenGuiTest : public guitest::GuiFixture {
- protected:
-  void SetUp() override {
-    GuiFixture::SetUp();
-    App::create();
-  }
-  void TearDown() override {
-    App::destroy();
-    GuiFixture::TearDown();
-  }
-};
+using ScreenGuiTest = guitest::GuiFixture;
 
-TEST_F(ScreenGuiTest, TheScreensAlphaReachesEveryControlAndTheAppMouseDrivesTheGui) {
+TEST_F(ScreenGuiTest, TheScreensAlphaReachesEveryControlAndItsContextsMouseDrivesTheGui) {
   guitest::writeSheet(dir / "b.png", 40, 20, 1);
-  TEkran screen;
+  TEkran screen(*context);
   screen.Gui = loadText("BUTTON ok { GFX = b.png POSITION = \"100 100\" }\nTEXT t { TXT = a }");
   screen.alpha = 0.4f;
   moveTo(100, 100);
   press();
-  updateCommon();  // samples the program's mouse
+  screen.updateCommon();  // samples the mouse of the context the screen was built with
   screen._updateGui();
   for (const auto& control : screen.Gui->_listaObiektow) {
     EXPECT_FLOAT_EQ(control->_alpha, 0.4f);
     EXPECT_FLOAT_EQ(control->_dAlpha, 0.4f);
   }
-  EXPECT_EQ(&TMouse::current(), &App::get().mouse());
+  EXPECT_EQ(context->pointer.leftPressed, 1);
   EXPECT_EQ(screen.Gui->clickedItem("ok"), 1);
   render(*screen.Gui);
   screen._drawMouse();  // no pointer picture: the platform's pointer shows

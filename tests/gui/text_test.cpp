@@ -43,14 +43,15 @@ TEST(TextLayout, LinesBreakGreedilyAndAlignInTheBox) {
   struct Case {
     int align;
     // Where a line of width w starts; justified lines also end at the box's right edge.
-    float (*left)(float x, float box, float w, bool last);
+    float (*left)(float boxX, float boxW, float w, bool last);
   };
   const Case cases[] = {
-      {ALIGN_LEFT, [](float x, float, float, bool) { return x; }},
-      {ALIGN_RIGHT, [](float x, float box, float w, bool) { return float(int(x + box - w)); }},
+      {ALIGN_LEFT, [](float boxX, float, float, bool) { return boxX; }},
+      {ALIGN_RIGHT,
+       [](float boxX, float boxW, float w, bool) { return float(int(boxX + boxW - w)); }},
       {ALIGN_CENTER,
-       [](float x, float box, float w, bool) { return float(int(x + box / 2 - w / 2)); }},
-      {ALIGN_JUSTIFY, [](float x, float, float, bool) { return x; }},
+       [](float boxX, float boxW, float w, bool) { return float(int(boxX + boxW / 2 - w / 2)); }},
+      {ALIGN_JUSTIFY, [](float boxX, float, float, bool) { return boxX; }},
   };
   for (const auto& c : cases) {
     std::vector<TextPiece> pieces;
@@ -68,7 +69,7 @@ TEST(TextLayout, LinesBreakGreedilyAndAlignInTheBox) {
       EXPECT_EQ(lines[i].pieces.front().y, y + float(i) * (platform::TextHeight("A") + 3));
       if (!last) {  // the next word would not have fitted
         const std::string next = joined(lines[i + 1]).substr(0, joined(lines[i + 1]).find(' '));
-        EXPECT_GT(platform::TextWidth(text + " " + next), box) << text;
+        EXPECT_GT(platform::TextWidth(std::string(text).append(" ").append(next)), box) << text;
       }
       EXPECT_EQ(lines[i].left(), c.left(x, box, width, last)) << c.align << ": " << text;
       if (c.align == ALIGN_JUSTIFY && !last) {

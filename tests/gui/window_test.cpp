@@ -33,11 +33,6 @@ class WindowTest : public GuiFixture {
                            "\t\tleftdown = \"ld.png\"\n\t\tleft = \"l.png\"\n"
                            "\t\tsrodek = \"c.png\"\n\t}\n}\n");
   }
-  void TearDown() override {
-    TTheme::globalThemes().clear();
-    TTheme::defaultTheme() = nullptr;
-    GuiFixture::TearDown();
-  }
 };
 
 TEST_F(WindowTest, NinePiecesFillTheWindowEdgeToEdge) {
@@ -82,10 +77,10 @@ TEST_F(WindowTest, ThemesAreFoundInTheGuiThenGloballyThenTheCurrentThenTheDefaul
   EXPECT_EQ(gui->getItemAs<TWindow>("byGlobalId")->theme, global);
   EXPECT_EQ(gui->getItemAs<TWindow>("unknownId")->theme, gui->_theme);
   EXPECT_EQ(gui->getItemAs<TWindow>("noId")->theme, gui->_theme);
-  auto fallback = TTheme::loadDefault(dir / "theme/t.txt", "temat1");
+  auto fallback = TTheme::loadDefault(dir / "theme/t.txt", "temat1", context->themes());
   auto plain = loadText("WINDOW w { POSITION = \"0 0 50 50\" }", "c.gui");
   EXPECT_EQ(plain->getItemAs<TWindow>("w")->theme, fallback);
-  EXPECT_EQ(TTheme::find("TEMAT1", nullptr), fallback);
+  EXPECT_EQ(context->themes().find("TEMAT1"), fallback);
 }
 
 TEST_F(WindowTest, AWindowWithoutAThemeIsReportedAndDrawsNothingNotEvenItsChildren) {

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 
@@ -34,8 +34,9 @@ std::string bonusFile() {
   std::ostringstream out;
   out << "bonusy {\n i = 6\n";
   for (int i = 1; i <= 6; ++i)
-    out << " bonus" << i << " {\n  id = " << bonuses[i - 1][0] << "\n  frames = 1\n  moc = "
-        << bonuses[i - 1][1] << "\n  img42x42 = \"gfx/tile42.png\"\n }\n";
+    out << " bonus" << i << " {\n  id = " << bonuses[i - 1][0]
+        << "\n  frames = 1\n  moc = " << bonuses[i - 1][1]
+        << "\n  img42x42 = \"gfx/tile42.png\"\n }\n";
   out << "}\n";
   return out.str();
 }
@@ -53,26 +54,41 @@ std::string tileBackFile() {
 
 int kindFor(char ch) {
   switch (ch) {
-    case 'b': return 101;
-    case 'x': return 102;
-    case 'v': return 103;
-    case 'h': return 104;
-    case 'w': return 107;
-    case 'n': return 120;
-    default: return (ch >= '1' && ch <= '9') ? ch - '0' : 0;
+    case 'b':
+      return 101;
+    case 'x':
+      return 102;
+    case 'v':
+      return 103;
+    case 'h':
+      return 104;
+    case 'w':
+      return 107;
+    case 'n':
+      return 120;
+    default:
+      return (ch >= '1' && ch <= '9') ? ch - '0' : 0;
   }
 }
 
 char charFor(int id) {
   switch (id) {
-    case 0: return '.';
-    case 101: return 'b';
-    case 102: return 'x';
-    case 103: return 'v';
-    case 104: return 'h';
-    case 107: return 'w';
-    case 120: return 'n';
-    default: return (id >= 1 && id <= 9) ? static_cast<char>('0' + id) : '?';
+    case 0:
+      return '.';
+    case 101:
+      return 'b';
+    case 102:
+      return 'x';
+    case 103:
+      return 'v';
+    case 104:
+      return 'h';
+    case 107:
+      return 'w';
+    case 120:
+      return 'n';
+    default:
+      return (id >= 1 && id <= 9) ? static_cast<char>('0' + id) : '?';
   }
 }
 
@@ -111,12 +127,10 @@ void BoardFixture::SetUp() {
   catalog->loadBonusy("bonusy.dat");
   catalog->loadTileBacks("tileBacks.dat");
   ::testing::internal::GetCapturedStdout();
-  mouse = std::make_unique<TMouse>();
 }
 
 void BoardFixture::TearDown() {
   level.reset();
-  mouse.reset();
   platform::ChangeDir(oldDir_);
 }
 
@@ -143,8 +157,8 @@ std::shared_ptr<TLevel> BoardFixture::makeBoard(const std::vector<std::string>& 
   }
   if (!winnable) level->gameField[0][0]->tileBack = catalog->getTileBack(3);
   level->countMaths(200, 120);
-  level->listener = &listener;
-  level->sounds = &sounds;
+  level->connect(listener, sounds);
+  level->setPointer(*mouse);
   return level;
 }
 

@@ -96,7 +96,8 @@ class BoardFixture : public ::testing::Test {
   std::shared_ptr<TLevel> level;
   RecordingListener listener;
   RecordingSounds sounds;
-  std::unique_ptr<TMouse> mouse;
+  // The sampler the boards' tiles and controllers read; lives as long as the fixture.
+  std::unique_ptr<TMouse> mouse = std::make_unique<TMouse>();
   // When set, frame() runs the controller instead of the bare board.
   std::function<void()> runFrame;
 

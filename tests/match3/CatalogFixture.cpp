@@ -56,9 +56,7 @@ void CatalogFixture::SetUp() {
   });
 }
 
-void CatalogFixture::TearDown() {
-  platform::ChangeDir(oldDir_);
-}
+void CatalogFixture::TearDown() { platform::ChangeDir(oldDir_); }
 
 std::string CatalogFixture::data(const std::string& name) {
   return std::string(GLIMMERFIR_TEST_DATA) + "/match3/" + name;
@@ -67,7 +65,7 @@ std::string CatalogFixture::data(const std::string& name) {
 std::string CatalogFixture::temp(const std::string& name) const { return dir_ + "/" + name; }
 
 std::string CatalogFixture::writeTemp(const std::string& name, const std::string& text) const {
-  const std::string path = temp(name);
+  std::string path = temp(name);
   std::ofstream(path, std::ios::binary) << text;
   return path;
 }

@@ -33,7 +33,8 @@ int pointsReached(const std::function<int(int, int)>& delay) {
   int sum = 0;
   for (int row = 1; row < 8; ++row)
     for (int col = 1; col < 8; ++col)
-      if (!(row == 4 && col == 4) && delay(row - 4, col - 4) >= 0) sum += points[board[row][col] - '0'];
+      if (!(row == 4 && col == 4) && delay(row - 4, col - 4) >= 0)
+        sum += points[board[row][col] - '0'];
   return sum;
 }
 
@@ -71,7 +72,9 @@ TEST_P(BonusReachTest, ReachesItsCellsWithDelaysGrowingOutward) {
       EXPECT_EQ(tile->time, now + expected);
       EXPECT_EQ(tile->destroyType, c.destroyType);
       // Waiting cells keep their tile until their turn.
-      if (expected > 20) EXPECT_EQ(tile->alpha, 1.0f);
+      if (expected > 20) {
+        EXPECT_EQ(tile->alpha, 1.0f);
+      }
     }
   }
   // Every reached tile counted its points once, when the blast reached it.
@@ -83,17 +86,23 @@ int bombDelay(int dr, int dc) {
   return static_cast<int>(std::sqrt(static_cast<double>(dr * dr + dc * dc)) * 200.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, BonusReachTest,
-    ::testing::Values(
-        BonusCase{"bomb", 'b', "bomb", "DESTROY", bombDelay, 4},
-        BonusCase{"vertical", 'v', "crossFire2", "CROSS-FIRE",
-                  [](int dr, int dc) { return dc == 0 && std::abs(dr) <= 2 ? std::abs(dr) * 40 : -1; },
-                  1},
-        BonusCase{"horizontal", 'h', "crossFire2", "CROSS-FIRE",
-                  [](int dr, int dc) { return dr == 0 && std::abs(dc) <= 2 ? std::abs(dc) * 40 : -1; },
-                  2}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Kinds, BonusReachTest,
+                         ::testing::Values(BonusCase{"bomb", 'b', "bomb", "DESTROY", bombDelay, 4},
+                                           BonusCase{"vertical", 'v', "crossFire2", "CROSS-FIRE",
+                                                     [](int dr, int dc) {
+                                                       return dc == 0 && std::abs(dr) <= 2
+                                                                  ? std::abs(dr) * 40
+                                                                  : -1;
+                                                     },
+                                                     1},
+                                           BonusCase{"horizontal", 'h', "crossFire2", "CROSS-FIRE",
+                                                     [](int dr, int dc) {
+                                                       return dr == 0 && std::abs(dc) <= 2
+                                                                  ? std::abs(dc) * 40
+                                                                  : -1;
+                                                     },
+                                                     2}),
+                         [](const auto& instance) { return std::string(instance.param.name); });
 
 TEST_F(BoardFixture, BonusCaughtInABlastFiresInTurn) {
   auto board = fullBoard('b');

@@ -20,15 +20,15 @@ class DeterminismTest : public BoardFixture {
     listener = RecordingListener{};
     std::vector<std::string> rows(11, std::string(12, '#'));
     for (int row = 1; row < 10; ++row)
-      for (int col = 1; col < 11; ++col) rows[row][col] = static_cast<char>('1' + platform::Rand(0, 4));
+      for (int col = 1; col < 11; ++col)
+        rows[row][col] = static_cast<char>('1' + platform::Rand(0, 4));
     std::vector<std::string> plates(11, std::string(12, '1'));
     for (int col = 1; col < 11; ++col) plates[8][col] = '3';
     makeBoard(rows, plates);
     level->availableBonuses = {catalog->getBonus(101), catalog->getBonus(102)};
     for (int col = 1; col < 11; ++col) level->tileCreators.push_back(cell(1, col));
-    TMatch3Game game;
+    TMatch3Game game{*mouse};
     game.setLevel(level);
-    game.mouse = mouse.get();
     runFrame = [&] { game.update(); };
     int swaps = 0;
     for (int turn = 0; turn < 12; ++turn) {

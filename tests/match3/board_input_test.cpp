@@ -19,7 +19,6 @@ class BoardInputTest : public BoardFixture {
     BoardFixture::SetUp();
     makeBoard(kBoard);
     game.setLevel(level);
-    game.mouse = mouse.get();
     runFrame = [this] { game.update(); };
   }
 
@@ -36,7 +35,7 @@ class BoardInputTest : public BoardFixture {
     return cells;
   }
 
-  TMatch3Game game;
+  TMatch3Game game{*mouse};
 };
 
 struct DragCase {
@@ -46,10 +45,9 @@ struct DragCase {
 
 TEST_F(BoardInputTest, DragOfEightPixelsAlongTheLongerAxisSwapsInsideTheBorder) {
   const DragCase cases[] = {
-      {3, 3, 7, 0, -1, -1},  {3, 3, 8, 0, 3, 4},   {3, 3, -8, 0, 3, 2},
-      {3, 3, 0, 8, 4, 3},    {3, 3, 0, -8, 2, 3},  {3, 3, 9, 5, 3, 4},
-      {3, 3, 5, -9, 2, 3},   {3, 3, 8, 8, 4, 3},   {3, 3, -8, 8, 4, 3},
-      {3, 3, 0, -7, -1, -1}, {3, 1, -8, 0, -1, -1}, {3, 5, 8, 0, -1, -1},
+      {3, 3, 7, 0, -1, -1},  {3, 3, 8, 0, 3, 4},    {3, 3, -8, 0, 3, 2},   {3, 3, 0, 8, 4, 3},
+      {3, 3, 0, -8, 2, 3},   {3, 3, 9, 5, 3, 4},    {3, 3, 5, -9, 2, 3},   {3, 3, 8, 8, 4, 3},
+      {3, 3, -8, 8, 4, 3},   {3, 3, 0, -7, -1, -1}, {3, 1, -8, 0, -1, -1}, {3, 5, 8, 0, -1, -1},
       {1, 3, 0, -8, -1, -1}, {5, 3, 0, 8, -1, -1},
   };
   for (const DragCase& c : cases) {
@@ -87,9 +85,9 @@ TEST_F(BoardInputTest, DragOfEightPixelsAlongTheLongerAxisSwapsInsideTheBorder) 
 TEST_F(BoardInputTest, ClicksSelectDeselectFireAndSwap) {
   struct Case {
     const char* name;
-    char centre;      // kind put at (3, 3) before the clicks
-    int row, col;     // the second click
-    char neighbour;   // kind put at (3, 4) ('-' unchanged, '.' empty, 'c' chained)
+    char centre;         // kind put at (3, 3) before the clicks
+    int row, col;        // the second click
+    char neighbour;      // kind put at (3, 4) ('-' unchanged, '.' empty, 'c' chained)
     int selRow, selCol;  // selection after the second click, -1 none
     bool swap;
     const char* centreState;

@@ -27,11 +27,9 @@ class QuestPlayTest : public BoardFixture {
     level = manager->QUEST_loadLevel(1, 1);
     ::testing::internal::GetCapturedStdout();
     ASSERT_NE(level, nullptr);
-    level->listener = &listener;
-    level->sounds = &sounds;
+    level->connect(listener, sounds);
     level->loadBackGround();
     game.setLevel(level);
-    game.mouse = mouse.get();
     runFrame = [this] {
       game.update();
       updateParticles();
@@ -54,7 +52,7 @@ class QuestPlayTest : public BoardFixture {
   }
 
   std::unique_ptr<TLevelManager> manager;
-  TMatch3Game game;
+  TMatch3Game game{*mouse};
 };
 
 TEST_F(QuestPlayTest, HintedMovesMadeByDraggingScore) {
@@ -68,9 +66,9 @@ TEST_F(QuestPlayTest, HintedMovesMadeByDraggingScore) {
   platform::SetAlwaysRender(true);
   frame();
   const auto centre = level->tileAt(level->rows / 2, level->cols / 2);
-  EXPECT_NE(platform::ScreenPixel(static_cast<int>(centre->x), static_cast<int>(centre->y)) &
-                0xFFFFFFu,
-            0u);
+  EXPECT_NE(
+      platform::ScreenPixel(static_cast<int>(centre->x), static_cast<int>(centre->y)) & 0xFFFFFFu,
+      0u);
   platform::SetAlwaysRender(false);
 
   for (int move = 0; move < 4 && !level->win; ++move) {

@@ -10,8 +10,8 @@ struct SwapCase {
   const char* name;
   std::vector<std::string> board;
   int r1, c1, r2, c2;
-  int spasowanych;       // tiles the resolution counted
-  const char* sound;     // the erase sound, or "" for a prefix "particle1".."particle3"
+  int spasowanych;    // tiles the resolution counted
+  const char* sound;  // the erase sound, or "" for a prefix "particle1".."particle3"
   bool bonusCreated;
   int points;
   int erasedRow, erasedCol;  // a matched cell that must end empty
@@ -20,10 +20,7 @@ struct SwapCase {
 class SwapTest : public BoardFixture, public ::testing::WithParamInterface<SwapCase> {};
 
 TEST_F(BoardFixture, SwapWithoutLineFliesThereAndBack) {
-  makeBoard({"#######",
-             "#11213#",
-             "#34545#",
-             "#######"});
+  makeBoard({"#######", "#11213#", "#34545#", "#######"});
   const auto before = kinds();
   createSwap(cell(2, 1), cell(2, 2));
   bool sawUndo = false;
@@ -50,10 +47,7 @@ TEST_F(BoardFixture, SwapWithoutLineFliesThereAndBack) {
 }
 
 TEST_F(BoardFixture, SwappedBonusFiresAndNeverFliesBack) {
-  makeBoard({"#######",
-             "#1n213#",
-             "#34545#",
-             "#######"});
+  makeBoard({"#######", "#1n213#", "#34545#", "#######"});
   createSwap(cell(1, 2), cell(2, 2));
   frames(10);
   EXPECT_TRUE(level->flyingTiles.empty());
@@ -71,12 +65,10 @@ TEST_P(SwapTest, ResolvesTheLinesThroughBothCells) {
   ::testing::internal::CaptureStdout();
   frames(9);
   const std::string out = ::testing::internal::GetCapturedStdout();
-  EXPECT_NE(out.find("SPASOWANYCH : " + std::to_string(c.spasowanych)), std::string::npos)
-      << out;
+  EXPECT_NE(out.find("SPASOWANYCH : " + std::to_string(c.spasowanych)), std::string::npos) << out;
   if (std::string(c.sound).empty())
-    EXPECT_EQ(sounds.countPrefix("particle") - sounds.count("particle4") -
-                  sounds.count("particle5"),
-              1);
+    EXPECT_EQ(
+        sounds.countPrefix("particle") - sounds.count("particle4") - sounds.count("particle5"), 1);
   else
     EXPECT_EQ(sounds.count(c.sound), 1);
   EXPECT_EQ(sounds.count("bonus"), c.bonusCreated ? 1 : 0);
@@ -96,25 +88,49 @@ TEST_P(SwapTest, ResolvesTheLinesThroughBothCells) {
   EXPECT_EQ(cell(c.erasedRow, c.erasedCol)->td, nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, SwapTest,
-    ::testing::Values(
-        SwapCase{"three", {"#######", "#11213#", "#34545#", "#######"}, 1, 3, 1, 4, 3, "",
-                 false, 15, 1, 3},
-        SwapCase{"four", {"#######", "#11213#", "#45154#", "#######"}, 1, 3, 2, 3, 4,
-                 "particle4", true, 20, 1, 3},
-        // The corner of an L is listed, and counted, twice.
-        SwapCase{"ell",
-                 {"#######", "#23145#", "#34152#", "#41211#", "#######"},
-                 3, 2, 3, 3, 6, "", true, 30, 1, 3}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Lines, SwapTest,
+                         ::testing::Values(SwapCase{"three",
+                                                    {"#######", "#11213#", "#34545#", "#######"},
+                                                    1,
+                                                    3,
+                                                    1,
+                                                    4,
+                                                    3,
+                                                    "",
+                                                    false,
+                                                    15,
+                                                    1,
+                                                    3},
+                                           SwapCase{"four",
+                                                    {"#######", "#11213#", "#45154#", "#######"},
+                                                    1,
+                                                    3,
+                                                    2,
+                                                    3,
+                                                    4,
+                                                    "particle4",
+                                                    true,
+                                                    20,
+                                                    1,
+                                                    3},
+                                           // The corner of an L is listed, and counted, twice.
+                                           SwapCase{"ell",
+                                                    {"#######", "#23145#", "#34152#", "#41211#",
+                                                     "#######"},
+                                                    3,
+                                                    2,
+                                                    3,
+                                                    3,
+                                                    6,
+                                                    "",
+                                                    true,
+                                                    30,
+                                                    1,
+                                                    3}),
+                         [](const auto& instance) { return std::string(instance.param.name); });
 
 TEST_F(BoardFixture, FallingTileCompletesALineWhereItLands) {
-  makeBoard({"#####",
-             "#314#",
-             "#1.1#",
-             "#243#",
-             "#####"});
+  makeBoard({"#####", "#314#", "#1.1#", "#243#", "#####"});
   int landed = -1;
   for (int i = 1; i <= 10 && landed < 0; ++i) {
     frame();
@@ -150,10 +166,7 @@ TEST_F(BoardFixture, DiagonalSlidesOnlyIntoShaftsNothingCanFallInto) {
 }
 
 TEST_F(BoardFixture, ChainedTileInALineLosesOneChainLevel) {
-  makeBoard({"#######",
-             "#11213#",
-             "#34545#",
-             "#######"},
+  makeBoard({"#######", "#11213#", "#34545#", "#######"},
             {"1111111", "1211111", "1111111", "1111111"},
             {"0000000", "0200000", "0000000", "0000000"});
   createSwap(cell(1, 3), cell(1, 4));
@@ -173,10 +186,7 @@ TEST_F(BoardFixture, ChainedTileInALineLosesOneChainLevel) {
 
 TEST_F(BoardFixture, PlateLayersFallTwoOneZeroWithAStarEach) {
   // The line 1 1 2 1 leaves a move, so the board is never shuffled meanwhile.
-  makeBoard({"#######",
-             "#11213#",
-             "#######"},
-            {"1111111", "1111131", "1111111"}, {}, true);
+  makeBoard({"#######", "#11213#", "#######"}, {"1111111", "1111131", "1111111"}, {}, true);
   const auto plate = cell(1, 5);
   const auto kind = catalog->getTileData(2);
   struct Step {

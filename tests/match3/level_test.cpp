@@ -11,6 +11,7 @@ using LevelTest = CatalogFixture;
 
 std::vector<int> ids(const std::vector<std::shared_ptr<TTileData>>& kinds) {
   std::vector<int> out;
+  out.reserve(kinds.size());
   for (const auto& kind : kinds) out.push_back(kind ? kind->id : -1);
   return out;
 }
@@ -19,12 +20,14 @@ std::vector<int> ids(const std::vector<std::shared_ptr<TTileData>>& kinds) {
 template <typename Get>
 std::vector<int> rowOf(const TLevel& level, int row, Get get) {
   std::vector<int> out;
+  out.reserve(static_cast<size_t>(level.cols));
   for (int col = 0; col < level.cols; ++col) out.push_back(get(*level.tileAt(row, col)));
   return out;
 }
 
 std::vector<std::pair<int, int>> creatorCells(const TLevel& level) {
   std::vector<std::pair<int, int>> out;
+  out.reserve(level.tileCreators.size());
   for (const auto& tile : level.tileCreators)
     out.emplace_back(static_cast<int>(tile->r), static_cast<int>(tile->c));
   return out;
@@ -38,7 +41,8 @@ std::shared_ptr<TLevel> quietLoad(const std::string& path,
 }
 
 // A grid of plain cells, placed by the geometry step.
-std::shared_ptr<TLevel> plainLevel(int rows, int cols, std::shared_ptr<TTileCatalog> catalog) {
+std::shared_ptr<TLevel> plainLevel(int rows, int cols,
+                                   const std::shared_ptr<TTileCatalog>& catalog) {
   auto level = std::make_shared<TLevel>(catalog);
   level->rows = rows;
   level->cols = cols;

@@ -7,17 +7,21 @@
 #include <string>
 #include <vector>
 
-#include "app/App.h"
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "effects/TParticle.h"
 #include "gui/TGui.h"
+#include "match3/IMainGameOverlays.h"
+#include "match3/IMainGameProfile.h"
+#include "match3/IMainGameSounds.h"
+#include "match3/IMainGameTutorial.h"
+#include "match3/MainGameContext.h"
 #include "match3/TLevel.h"
 #include "match3/TMainGame.h"
 #include "match3/TTile.h"
 #include "platform/files.h"
 #include "platform/platform.h"
-#include "player/TGlobalSnd.h"
 #include "support/TempDir.h"
+#include "support/TestScreenContext.h"
 
 namespace {
 
@@ -60,16 +64,16 @@ class RecordingOverlays : public IMainGameOverlays {
   int menus = 0, loses = 0, wins = 0;
   int winAt = 0;
   std::function<void()> whileMenuOpen;
-  std::string inGameMenu() override {
+  std::string inGameMenu(TMainGame&) override {
     ++menus;
     if (whileMenuOpen) whileMenuOpen();
     return menuChoice;
   }
-  std::string loseScreen() override {
+  std::string loseScreen(TMainGame&) override {
     ++loses;
     return loseChoice;
   }
-  void winScreen() override {
+  void winScreen(TMainGame&) override {
     ++wins;
     winAt = platform::MilliSecs();
   }
@@ -84,7 +88,7 @@ class FixedProfile : public IMainGameProfile {
   void save() override { ++saves; }
 };
 
-class RecordingMusic : public TGlobalSnd {
+class RecordingMusic : public IMainGameSounds {
  public:
   std::vector<std::string> musicPlayed;
   int begins = 0;
@@ -105,21 +109,38 @@ class FlagWatcher : public IMainGameTutorial {
   TMainGame& game_;
 };
 
+// The screen's services: recorders the test reads, handed out by reference.
+class RecordingServices : public MainGameContext {
+ public:
+  RecordingServices(RecordingOverlays& overlays, FixedProfile& profile, RecordingMusic& music)
+      : overlays_(overlays), profile_(profile), music_(music) {}
+  IMainGameTutorial* tutorialHooks = &noTutorial_;
+
+  IMainGameProfile& profile() override { return profile_; }
+  IMainGameOverlays& overlays() override { return overlays_; }
+  IMainGameTutorial& tutorial() override { return *tutorialHooks; }
+  IMainGameSounds& sounds() override { return music_; }
+  IBoardSounds& boardSounds() override { return boardSounds_; }
+
+ private:
+  RecordingOverlays& overlays_;
+  FixedProfile& profile_;
+  RecordingMusic& music_;
+  TNoTutorial noTutorial_;
+  TNullBoardSounds boardSounds_;
+};
+
 class MainGameTest : public ::testing::Test {
  protected:
   void SetUp() override {
     oldDir_ = platform::CurrentDir();
     ASSERT_TRUE(platform::ChangeDir(GLIMMERFIR_ASSET_DIR));
     platform::InitHeadless();
-    App::create();
     platform::Graphics(800, 600, 0, 60, 0);
-    game = std::make_unique<TMainGame>();
+    game = std::make_unique<TMainGame>(screen, services);
     board = std::make_shared<RecordingBoard>();
     game->setBoard(board);
     game->setup();
-    game->overlays = &overlays;
-    game->profile = &profile;
-    game->sounds = &music;
     level = std::make_shared<TLevel>(nullptr);
     level->czas = 60;
     level->musicID = "level1";
@@ -129,7 +150,6 @@ class MainGameTest : public ::testing::Test {
   }
   void TearDown() override {
     game.reset();
-    App::destroy();
     platform::ChangeDir(oldDir_);
   }
 
@@ -165,6 +185,8 @@ class MainGameTest : public ::testing::Test {
   RecordingOverlays overlays;
   FixedProfile profile;
   RecordingMusic music;
+  testsupport::TestScreenContext screen;
+  RecordingServices services{overlays, profile, music};
   std::shared_ptr<TLevel> level;
 
  private:
@@ -285,7 +307,7 @@ TEST_F(MainGameTest, ALevelShownAgainContinuesItsCounters) {
 
 TEST_F(MainGameTest, EventFlagsLastOneFrame) {
   FlagWatcher watcher(*game);
-  game->tutorial = &watcher;
+  services.tutorialHooks = &watcher;
   playToNormal();
   watcher.seen.clear();
   int frames = 0;
@@ -400,7 +422,7 @@ TEST_F(MainGameTest, DeveloperKeysNeedTheCheatsFile) {
 
 TEST_F(MainGameTest, TheBoardReportsReachTheCountersAndTheHint) {
   IBoardListener& events = game->boardListener();
-  EXPECT_EQ(level->listener, &events);
+  EXPECT_EQ(&level->events(), &events);
   events.addPoints(30);
   events.addPoints(20);
   events.addStar();

@@ -34,9 +34,10 @@ TEST(GlyphAtlasTest, GlyphsNeverOverlapAndSpillOntoNewPages) {
   }
   EXPECT_GE(pages.size(), 2u);
   EXPECT_FALSE(atlas.add(0, 5, {}).page) << "a blank has no picture";
-  EXPECT_FALSE(
-      atlas.add(GlyphAtlas::kPageSize + 1, 4, std::vector<uint8_t>((GlyphAtlas::kPageSize + 1) * 4))
-          .page);
+  EXPECT_FALSE(atlas
+                   .add(GlyphAtlas::kPageSize + 1, 4,
+                        std::vector<uint8_t>(size_t{GlyphAtlas::kPageSize + 1} * 4))
+                   .page);
 }
 
 }  // namespace

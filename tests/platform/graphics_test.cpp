@@ -28,7 +28,7 @@ void expectNear(Rgb actual, Rgb expected, const std::string& where) {
 }
 
 // An image filled with one ARGB value.
-Image solidImage(int w, int h, uint32_t argb, int flags = 0) {
+Image solidImage(int w, int h, uint32_t argb, ImageFlags flags = ImageFlags::None) {
   Pixmap pixmap = CreatePixmap(w, h);
   ClearPixels(pixmap, argb);
   return LoadImageFromPixmap(pixmap, flags);
@@ -68,7 +68,7 @@ TEST_F(GraphicsTest, EachBlendModeCombinesWithTheBackgroundAsDefined) {
   for (int y = 0; y < 4; ++y)
     for (int x = 0; x < 4; ++x) WritePixel(halves, x, y, x < 2 ? 0xC0FF0000u : 0x40FF0000u);
   const Image red = solidImage(4, 4, 0xFFFF0000u);
-  const Image halfRed = LoadImageFromPixmap(halves, 0);
+  const Image halfRed = LoadImageFromPixmap(halves, ImageFlags::None);
 
   struct Case {
     const char* name;
@@ -120,7 +120,7 @@ TEST_F(GraphicsTest, NegativeScaleMirrorsAboutTheHandle) {
   Pixmap strip = CreatePixmap(4, 1);
   ClearPixels(strip, 0xFF0000FFu);
   WritePixel(strip, 0, 0, 0xFFFF0000u);
-  const Image image = LoadImageFromPixmap(strip, 0);
+  const Image image = LoadImageFromPixmap(strip, ImageFlags::None);
   SetScale(-1, 1);
   DrawImage(image, 300, 300);
   expectNear(rgbAt(299, 300), {255, 0, 0}, "first pixel next to the handle");
@@ -152,7 +152,7 @@ TEST_F(GraphicsTest, SubImageRectDrawsTheSourceRectangleStretched) {
   for (int y = 0; y < 4; ++y)
     for (int x = 0; x < 4; ++x)
       WritePixel(quarters, x, y, x >= 2 && y >= 2 ? 0xFF00FF00u : 0xFFFF0000u);
-  const Image image = LoadImageFromPixmap(quarters, 0);
+  const Image image = LoadImageFromPixmap(quarters, ImageFlags::None);
   DrawSubImageRect(image, 500, 500, 8, 8, 2, 2, 2, 2, 1, 1);  // handle in source pixels
   expectNear(rgbAt(496, 496), {0, 255, 0}, "top-left of the stretched quarter");
   expectNear(rgbAt(503, 503), {0, 255, 0}, "bottom-right of it");
@@ -175,7 +175,7 @@ TEST_F(GraphicsTest, ScreenshotsAndGrabsSeeWhatWasDrawnEvenWhenNotAlwaysRenderin
 
   testsupport::TempDir dir;
   ASSERT_TRUE(SaveScreenshot(dir / "shot.png"));
-  Image shot = LoadImage(dir / "shot.png", 0);
+  Image shot = LoadImage(dir / "shot.png", ImageFlags::None);
   ASSERT_TRUE(shot);
   EXPECT_EQ(ImageWidth(shot), 800);
   EXPECT_EQ(ReadPixel(LockImage(shot), 6, 6), 0xFF0AC81Eu);
@@ -192,7 +192,8 @@ TEST_F(GraphicsTest, ShotsListedInTheEnvironmentAreTakenAtTheirFrame) {
     Cls();
     Flip(-1);
   }
-  Image two = LoadImage(dir / "two.png", 0), three = LoadImage(dir / "three.png", 0);
+  Image two = LoadImage(dir / "two.png", ImageFlags::None),
+        three = LoadImage(dir / "three.png", ImageFlags::None);
   ASSERT_TRUE(two);
   ASSERT_TRUE(three);
   EXPECT_EQ(ReadPixel(LockImage(two), 0, 0), 0xFF640000u);

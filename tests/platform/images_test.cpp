@@ -16,7 +16,7 @@ using namespace platform;
 Image solidImage(int w, int h, uint32_t argb) {
   Pixmap pixmap = CreatePixmap(w, h);
   ClearPixels(pixmap, argb);
-  return LoadImageFromPixmap(pixmap, 0);
+  return LoadImageFromPixmap(pixmap, ImageFlags::None);
 }
 
 class ImagesTest : public ::testing::Test {
@@ -48,7 +48,7 @@ TEST_F(ImagesTest, MissingOrBrokenFilesGiveNull) {
 
 TEST_F(ImagesTest, JpegBackgroundsDecodeAndBrokenOnesGiveNull) {
   const std::string path = std::string(GLIMMERFIR_ASSET_DIR) + "/gfx/backgrounds/back1.jpg";
-  Image background = LoadImage(path, 0);
+  Image background = LoadImage(path, ImageFlags::None);
   ASSERT_TRUE(background) << path;
   EXPECT_EQ(ImageWidth(background), 800);
   EXPECT_EQ(ImageHeight(background), 600);
@@ -88,17 +88,20 @@ TEST_F(ImagesTest, MaskedImageTurnsPureBlackTransparentOnlyWithoutAnAlphaChannel
   WritePixel(rgb, 1, 0, 0xFFC86432u);
   WritePixel(rgb, 2, 0, 0xFF010000u);
   ASSERT_TRUE(SavePixmapPNG(rgb, dir / "rgb.png"));
-  Pixmap masked = LockImage(LoadImage(dir / "rgb.png", MASKEDIMAGE));
+  Pixmap masked = LockImage(LoadImage(dir / "rgb.png", ImageFlags::Masked));
   EXPECT_EQ(ReadPixel(masked, 0, 0), 0x00C86432u) << "transparent, neighbour's colour";
   EXPECT_EQ(ReadPixel(masked, 1, 0), 0xFFC86432u);
   EXPECT_EQ(ReadPixel(masked, 2, 0), 0xFF010000u) << "almost black stays";
-  EXPECT_EQ(ReadPixel(LockImage(LoadImage(dir / "rgb.png", -1)), 0, 0) >> 24, 0u) << "-1 masks";
-  EXPECT_EQ(ReadPixel(LockImage(LoadImage(dir / "rgb.png", FILTEREDIMAGE)), 0, 0), 0xFF000000u);
+  EXPECT_EQ(ReadPixel(LockImage(LoadImage(dir / "rgb.png", ImageFlags::Default)), 0, 0) >> 24, 0u)
+      << "the default masks";
+  EXPECT_EQ(ReadPixel(LockImage(LoadImage(dir / "rgb.png", ImageFlags::Filtered)), 0, 0),
+            0xFF000000u);
 
   Pixmap withAlpha = CopyPixmap(rgb);
   WritePixel(withAlpha, 1, 0, 0xFEC86432u);
   ASSERT_TRUE(SavePixmapPNG(withAlpha, dir / "rgba.png"));
-  EXPECT_EQ(ReadPixel(LockImage(LoadImage(dir / "rgba.png", MASKEDIMAGE)), 0, 0), 0xFF000000u)
+  EXPECT_EQ(ReadPixel(LockImage(LoadImage(dir / "rgba.png", ImageFlags::Masked)), 0, 0),
+            0xFF000000u)
       << "a picture with alpha keeps its black";
 }
 
@@ -108,7 +111,7 @@ TEST_F(ImagesTest, AnimImageCutsCellsLeftToRightThenTopToBottom) {
     for (int x = 0; x < 6; ++x)
       WritePixel(sheet, x, y, 0xFF000000u | uint32_t((y / 2) * 3 + x / 2 + 1));
   ASSERT_TRUE(SavePixmapPNG(sheet, dir / "sheet.png"));
-  Image anim = LoadAnimImage(dir / "sheet.png", 2, 2, 1, 4, 0);
+  Image anim = LoadAnimImage(dir / "sheet.png", 2, 2, 1, 4, ImageFlags::None);
   ASSERT_TRUE(anim);
   EXPECT_EQ(ImageFrames(anim), 4);
   EXPECT_EQ(ImageWidth(anim), 2);
@@ -118,7 +121,8 @@ TEST_F(ImagesTest, AnimImageCutsCellsLeftToRightThenTopToBottom) {
     EXPECT_EQ(ReadPixel(cell, 1, 1), 0xFF000000u | uint32_t(frame + 2)) << frame;
   }
   EXPECT_FALSE(LockImage(anim, 4));
-  EXPECT_FALSE(LoadAnimImage(dir / "sheet.png", 2, 2, 3, 4, 0)) << "more cells than the sheet has";
+  EXPECT_FALSE(LoadAnimImage(dir / "sheet.png", 2, 2, 3, 4, ImageFlags::None))
+      << "more cells than the sheet has";
 }
 
 TEST_F(ImagesTest, HandlesCopiesAndCreatedImages) {
@@ -165,7 +169,7 @@ TEST_F(CollisionTest, TransparentPixelsNeitherWriteNorHit) {
   for (int y = 3; y < 7; ++y)
     for (int x = 3; x < 7; ++x) WritePixel(ring, x, y, 0xFFFFFFFFu);
   WritePixel(ring, 0, 0, 0x7FFFFFFFu);  // just under one half
-  Image centre = LoadImageFromPixmap(ring, 0);
+  Image centre = LoadImageFromPixmap(ring, ImageFlags::None);
   CollideImage(centre, 100, 100, 0, 0, 1, 3);
   EXPECT_TRUE(dotAt(100, 100).empty()) << "corner just under half alpha";
   EXPECT_TRUE(dotAt(102, 102).empty());

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "app/App.h"
-#include "app/Frame.h"
 #include "app/Paths.h"
 #include "gui/TGui.h"
 #include "player/SoundFixture.h"
@@ -19,9 +18,9 @@ class AppSoundTest : public ::testing::Test {
     App::create();
     testsupport::WriteFile(dir / "pop.wav", soundtest::sineWav(22050, 660));
     testsupport::WriteFile(dir / "tune.wav", soundtest::sineWav(44100, 220));
-    testsupport::WriteFile(dir / "globalSnd.dat",
-                           soundtest::catalogueText(dir.path(), {{"click", "pop.wav"}},
-                                                    {{"tune", "tune.wav"}}));
+    testsupport::WriteFile(
+        dir / "globalSnd.dat",
+        soundtest::catalogueText(dir.path(), {{"click", "pop.wav"}}, {{"tune", "tune.wav"}}));
     TGlobalSnd& snd = App::get().globalSnd();
     snd.catalogueFile = dir / "globalSnd.dat";
     snd.setup();
@@ -32,7 +31,7 @@ class AppSoundTest : public ::testing::Test {
 };
 
 TEST_F(AppSoundTest, AGuiButtonPressPlaysTheCataloguesClick) {
-  TGui::sounds().playClick();
+  App::get().guiSounds().playClick();
   EXPECT_EQ(App::get().globalSnd().getSoundData("click")->playingCount(), 1);
 }
 
@@ -40,10 +39,10 @@ TEST_F(AppSoundTest, TheCommonFrameUpdateRunsTheMusicFade) {
   TGlobalSnd& snd = App::get().globalSnd();
   App::get().options().checkSoundStuff();
   snd.playMyMusic("tune");
-  for (int i = 0; i < 60; ++i) updateDeltaTime();  // settle the frame timer
+  for (int i = 0; i < 60; ++i) App::get().updateDeltaTime();  // settle the frame timer
   for (int i = 0; i < 10; ++i) {
     platform::Flip(-1);
-    updateCommon();
+    App::get().updateCommon();
   }
   EXPECT_NEAR(snd.newPer, 0.5f, 0.06f);
 }
@@ -56,8 +55,10 @@ TEST_F(AppSoundTest, SavingEverythingWritesTheSettings) {
   setupFolders();
   App::get().options().musicVol = 8;
   App::get().saveAll();
-  if (old) setenv("XDG_DATA_HOME", saved.c_str(), 1);
-  else unsetenv("XDG_DATA_HOME");
+  if (old)
+    setenv("XDG_DATA_HOME", saved.c_str(), 1);
+  else
+    unsetenv("XDG_DATA_HOME");
   EXPECT_NE(testsupport::ReadFile(TOptions::settingsFile()).find("musicVolume = 8"),
             std::string::npos);
 }

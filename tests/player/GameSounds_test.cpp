@@ -10,24 +10,25 @@
 #include <string>
 #include <vector>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "datafile/TRCMFile.h"
 #include "platform/files.h"
 #include "platform/platform.h"
+#include "player/SoundFixture.h"
 #include "player/TGlobalSnd.h"
 #include "player/TOptions.h"
-#include "player/SoundFixture.h"
 #include "support/TempDir.h"
+#include "support/TestScreenContext.h"
 
 namespace {
 
 // Every effect and music the game plays by name.
 const std::vector<std::string> kEffects{
-    "click",     "plates",      "put1",        "put2",        "menu",        "bonus1",
-    "bonus2",    "bonus3",      "lancuch1",    "lancuch2",    "begin1",      "begin2",
-    "bomb1",     "bomb2",       "bomb3",       "cross-long1", "cross-long2", "cross-long1d",
-    "cross-long2d", "wir1",     "wir2",        "particle1",   "particle2",   "particle3",
-    "particle4", "particle5",   "fly1",        "fly2",        "fly3",        "fly4"};
+    "click",        "plates",    "put1",     "put2",        "menu",        "bonus1",
+    "bonus2",       "bonus3",    "lancuch1", "lancuch2",    "begin1",      "begin2",
+    "bomb1",        "bomb2",     "bomb3",    "cross-long1", "cross-long2", "cross-long1d",
+    "cross-long2d", "wir1",      "wir2",     "particle1",   "particle2",   "particle3",
+    "particle4",    "particle5", "fly1",     "fly2",        "fly3",        "fly4"};
 const std::vector<std::string> kMusics{"main menu", "level-summary", "level1", "level2",
                                        "level3",    "level4",        "level5"};
 
@@ -41,16 +42,15 @@ class GameSoundsTest : public ::testing::Test {
   void TearDown() override { platform::ChangeDir(home); }
 
   void load(int musicCount) {
-    snd.options = &options;
-    options.sounds = &snd;
     snd.setup();
     for (int n = 1; n <= musicCount; ++n) snd.loadMusicPart(n);
-    snd.setMusicVol(options.musicVolFloat());
+    options.passVolumes();
   }
 
   std::string home;
-  TOptions options;
-  TGlobalSnd snd;
+  testsupport::TestScreenContext screen;
+  TGlobalSnd snd{screen};
+  TOptions options{screen, snd};
 };
 
 TEST_F(GameSoundsTest, TheCatalogueNamesAndLoadsEveryEffectAndMusicTheGamePlays) {
@@ -67,7 +67,8 @@ TEST_F(GameSoundsTest, TheCatalogueNamesAndLoadsEveryEffectAndMusicTheGamePlays)
   ASSERT_EQ(int(file.getFloat("globalSnd::musics")), int(kMusics.size()));
   for (size_t n = 0; n < kMusics.size(); ++n) {
     const std::string group = "globalSnd::music" + std::to_string(n + 1);
-    EXPECT_EQ(file.getString(group + "::id"), kMusics[n]) << "the loading screen loads them in this order";
+    EXPECT_EQ(file.getString(group + "::id"), kMusics[n])
+        << "the loading screen loads them in this order";
     EXPECT_EQ(platform::FileType(file.getString(group + "::url")), 1) << kMusics[n];
   }
 }
@@ -90,7 +91,8 @@ TEST_F(GameSoundsTest, NamedShortcutsPlayEveryVariantOfTheirNameAndNothingElse) 
       {"playChain", &TGlobalSnd::playChain, {"lancuch1", "lancuch2"}},
       {"playBegin", &TGlobalSnd::playBegin, {"begin1", "begin2"}},
       {"bomb", &TGlobalSnd::bomb, {"bomb1", "bomb2", "bomb3"}},
-      {"crossFire", [](TGlobalSnd& s) { s.crossFire(3); },
+      {"crossFire",
+       [](TGlobalSnd& s) { s.crossFire(3); },
        {"cross-long1", "cross-long2", "cross-long1d", "cross-long2d"}},
   };
   for (const Shortcut& shortcut : shortcuts) {
@@ -132,7 +134,7 @@ TEST_F(GameSoundsTest, AHeadlessRunOfEffectsAndMusicIsAudibleAndNeverClips) {
   for (int16_t s : wav.samples) loudest = std::max(loudest, std::abs(int(s)));
   EXPECT_LT(loudest, 32767) << "a sample at full scale means the mix clipped";
   EXPECT_GT(loudest, 3000) << "effects at step 5 peak well above this";
-  const size_t second = 44100 * 2;
+  const size_t second = size_t{44100} * 2;
   EXPECT_GT(soundtest::rmsDb(wav.samples, 0, wav.samples.size()), -40.0);
   EXPECT_GT(soundtest::rmsDb(wav.samples, wav.samples.size() - second, wav.samples.size()), -40.0)
       << "the last second still sounds";

@@ -14,12 +14,14 @@
 #include "player/TGlobalSnd.h"
 #include "player/TOptions.h"
 #include "support/TempDir.h"
+#include "support/TestScreenContext.h"
 
 namespace {
 
 // The dialog with a script of input events by frame.
 class ScriptedOptions : public TOptions {
  public:
+  using TOptions::TOptions;
   std::map<int, std::function<void()>> script;
   int frames = 0;
 
@@ -56,36 +58,41 @@ class OptionsDialogTest : public ::testing::Test {
     setupFolders();
     platform::Graphics(800, 600, 0, 60, 0);
     App::get().globalSnd().setup();
-    dialog = std::make_unique<ScriptedOptions>();
-    dialog->sounds = &App::get().globalSnd();
-    App::get().globalSnd().options = dialog.get();
+    dialog = std::make_unique<ScriptedOptions>(App::get(), App::get().globalSnd());
     dialog->setup();
   }
   void TearDown() override {
     dialog.reset();
     App::destroy();
     platform::ChangeDir(cwd);
-    if (hadXdg) setenv("XDG_DATA_HOME", oldXdg.c_str(), 1);
-    else unsetenv("XDG_DATA_HOME");
+    if (hadXdg)
+      setenv("XDG_DATA_HOME", oldXdg.c_str(), 1);
+    else
+      unsetenv("XDG_DATA_HOME");
   }
 
   testsupport::TempDir home;
   std::string cwd, oldXdg;
   bool hadXdg = false;
   std::unique_ptr<ScriptedOptions> dialog;
-  TEkran behind;
+  testsupport::TestScreenContext behindContext;
+  TEkran behind{behindContext};
 };
 
 TEST_F(OptionsDialogTest, TheSeventhMusicLampSetsSevenTenthsAndEscapeClosesAndSaves) {
   dialog->clickAt(25, TOptions::lampX(7), TOptions::lampY(0));
   int clicks = -1;
-  dialog->script[27] = [&] { clicks = App::get().globalSnd().getSoundData("click")->playingCount(); };
+  dialog->script[27] = [&] {
+    clicks = App::get().globalSnd().getSoundData("click")->playingCount();
+  };
   dialog->escapeAt(30);
-  dialog->mainLoop(&behind);
+  int behindFrames = 0;
+  dialog->mainLoop(&behind, [&] { ++behindFrames; });
   EXPECT_EQ(dialog->musicVol, 7);
   EXPECT_FLOAT_EQ(App::get().globalSnd().musicVol, 0.7f);
   EXPECT_EQ(clicks, 1) << "the lamp clicks (nothing else was pressed)";
   EXPECT_NEAR(dialog->frames, 50, 2) << "about 20 frames in and 20 out around the clicks";
+  EXPECT_EQ(behindFrames, dialog->frames) << "what moves behind the dialog runs every frame";
   EXPECT_NE(testsupport::ReadFile(TOptions::settingsFile()).find("musicVolume = 7"),
             std::string::npos);
 }
@@ -93,11 +100,11 @@ TEST_F(OptionsDialogTest, TheSeventhMusicLampSetsSevenTenthsAndEscapeClosesAndSa
 TEST_F(OptionsDialogTest, SoundLampsAndTheStepButtonsKeepToTheScale) {
   struct Case {
     const char* button;
-    int music, sound;          // before
+    int music, sound;  // before
     int expectMusic, expectSound;
   };
   const Case cases[] = {
-      {"minus1", 0, 5, 0, 5},  {"plus1", 9, 5, 10, 5},  {"plus1", 10, 5, 10, 5},
+      {"minus1", 0, 5, 0, 5},  {"plus1", 9, 5, 10, 5}, {"plus1", 10, 5, 10, 5},
       {"plus2", 5, 10, 5, 10}, {"minus2", 5, 1, 5, 0},
   };
   for (const Case& c : cases) {

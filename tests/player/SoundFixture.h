@@ -9,11 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "platform/platform.h"
 #include "player/TGlobalSnd.h"
 #include "player/TOptions.h"
 #include "support/TempDir.h"
+#include "support/TestScreenContext.h"
 
 namespace soundtest {
 
@@ -84,8 +85,8 @@ inline Wav readWav(const std::string& path) {
 inline double rmsDb(const std::vector<int16_t>& s, size_t from, size_t to) {
   double sum = 0;
   for (size_t i = from; i < to; ++i) sum += double(s[i]) * s[i];
-  return 10 * std::log10(sum / double(std::max<size_t>(1, to - from)) / (32768.0 * 32768.0) +
-                         1e-20);
+  return 10 *
+         std::log10(sum / double(std::max<size_t>(1, to - from)) / (32768.0 * 32768.0) + 1e-20);
 }
 
 struct Entry {
@@ -120,12 +121,10 @@ class CatalogueTest {
     const std::vector<Entry> musics{{"tune a", "tune.wav"}, {"Tune B", "tune.wav"}};
     testsupport::WriteFile(dir / "globalSnd.dat", catalogueText(dir.path(), sounds, musics));
     snd.catalogueFile = dir / "globalSnd.dat";
-    snd.options = &options;
-    options.sounds = &snd;
     snd.setup();
     snd.loadMusicPart(1);
     snd.loadMusicPart(2);
-    snd.setMusicVol(options.musicVolFloat());
+    options.passVolumes();
   }
 
   // One frame of the game as far as sound goes.
@@ -137,8 +136,9 @@ class CatalogueTest {
   }
 
   testsupport::TempDir dir;
-  TOptions options;
-  TGlobalSnd snd;
+  testsupport::TestScreenContext screen;
+  TGlobalSnd snd{screen};
+  TOptions options{screen, snd};
 };
 
 }  // namespace soundtest

@@ -39,6 +39,7 @@ TEST_F(GlobalSndTest, SoundStepZeroSilencesEveryEffect) {
   snd.click();
   EXPECT_EQ(snd.getSoundData("pop")->playingCount() + snd.getSoundData("click")->playingCount(), 0);
   options.soundVol = 1;
+  options.checkSoundStuff();
   snd.click();
   EXPECT_EQ(snd.getSoundData("click")->playingCount(), 1);
 }
@@ -49,9 +50,11 @@ TEST_F(GlobalSndTest, EffectsAndMusicSoundAtTheirStepsOfTheOptions) {
   setenv("GLIMMERFIR_WAV", wavPath.c_str(), 1);
   platform::InitHeadless();
   options.soundVol = 10;
+  options.checkSoundStuff();
   snd.playMySound("pop");  // frames 0-29
   frame(40);
   options.soundVol = 5;
+  options.checkSoundStuff();
   snd.playMySound("pop");  // frames 40-69
   frame(40);
   options.musicVol = 4;
@@ -79,7 +82,8 @@ TEST_F(GlobalSndTest, EffectsAndMusicSoundAtTheirStepsOfTheOptions) {
 TEST_F(GlobalSndTest, NamesMatchWithoutRegardToCase) {
   const TSoundDataPtr click = snd.getSoundData("click");
   ASSERT_TRUE(click);
-  for (const char* name : {"Click", "CLICK", "cLiCk"}) EXPECT_EQ(snd.getSoundData(name), click) << name;
+  for (const char* name : {"Click", "CLICK", "cLiCk"})
+    EXPECT_EQ(snd.getSoundData(name), click) << name;
   EXPECT_EQ(snd.getMusicData("TUNE A"), snd.musics[0]);
   EXPECT_EQ(snd.getMusicData("tune b"), snd.musics[1]);
   EXPECT_FALSE(snd.getSoundData("clock"));
@@ -166,7 +170,7 @@ TEST_F(GlobalSndTest, StopMusicStopsBothChannels) {
 }
 
 TEST_F(GlobalSndTest, NoMusicKeepsMusicUnloadedAndSilent) {
-  TGlobalSnd quiet;
+  TGlobalSnd quiet(screen);
   quiet.catalogueFile = snd.catalogueFile;
   quiet.noMusic = 1;
   quiet.loadMusicPart(1);
@@ -186,12 +190,13 @@ TEST_F(GlobalSndTest, SetupMusicLoadsEveryMusicOfTheFileAtOnce) {
 }
 
 TEST_F(GlobalSndTest, AMissingCatalogueOrSoundFileGivesEmptyEntriesAndSilence) {
-  TGlobalSnd empty;
+  TGlobalSnd empty(screen);
   empty.catalogueFile = dir / "missing.dat";
   empty.setup();
   empty.loadMusicPart(1);
   EXPECT_TRUE(empty.sounds.empty());
-  ASSERT_EQ(empty.musics.size(), 1u) << "the music slot is taken, as the loading screen counts on it";
+  ASSERT_EQ(empty.musics.size(), 1u)
+      << "the music slot is taken, as the loading screen counts on it";
   EXPECT_FALSE(empty.musics[0]->snd);
   empty.playMyMusic(empty.musics[0]);
   EXPECT_FALSE(platform::ChannelPlaying(empty.newMusicCHN));

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/Globals.h"
 #include "app/Paths.h"
+#include "core/Globals.h"
 #include "platform/files.h"
 #include "player/SoundFixture.h"
 
@@ -23,8 +23,10 @@ class OptionsTest : public ::testing::Test, public soundtest::CatalogueTest {
     setupFolders();
   }
   void TearDown() override {
-    if (hadXdg) setenv("XDG_DATA_HOME", oldXdg.c_str(), 1);
-    else unsetenv("XDG_DATA_HOME");
+    if (hadXdg)
+      setenv("XDG_DATA_HOME", oldXdg.c_str(), 1);
+    else
+      unsetenv("XDG_DATA_HOME");
   }
   std::string settingsText() { return testsupport::ReadFile(TOptions::settingsFile()); }
 
@@ -57,8 +59,7 @@ TEST_F(OptionsTest, AHandEditedFileIsUsedAsReadAndMissingSettingsKeepTheirValues
   };
   for (const Case& c : cases) {
     testsupport::WriteFile(TOptions::settingsFile(), c.text);
-    TOptions fresh;
-    fresh.sounds = &snd;
+    TOptions fresh(screen, snd);
     fresh.loadOptions();
     EXPECT_EQ(fresh.fullScreen, c.fullScreen) << c.text;
     EXPECT_EQ(fresh.musicVol, c.musicVol) << c.text;
@@ -72,7 +73,7 @@ TEST_F(OptionsTest, SavedSettingsReadBack) {
   options.musicVol = 2;
   options.soundVol = 9;
   options.saveOptions();
-  TOptions other;
+  TOptions other(screen, snd);
   other.loadOptions();
   EXPECT_EQ(other.fullScreen, 0);
   EXPECT_EQ(other.musicVol, 2);

@@ -3,12 +3,11 @@
 #include <optional>
 #include <utility>
 
+#include "datafile/TRCMFile.h"
+#include "gui/TBMFont.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "platform/strings.h"
-
-#include "datafile/TRCMFile.h"
-#include "gui/TBMFont.h"
 
 using assets::AssetKind;
 using assets::AssetSpec;
@@ -41,7 +40,8 @@ std::optional<std::vector<std::string>> fontPages(const std::vector<uint8_t>& d)
   size_t p = 4;
   while (p + 5 <= d.size() && d[p] != 0) {
     int type = d[p];
-    size_t blockSize = d[p + 1] | (d[p + 2] << 8) | (d[p + 3] << 16) | (static_cast<size_t>(d[p + 4]) << 24);
+    size_t blockSize =
+        d[p + 1] | (d[p + 2] << 8) | (d[p + 3] << 16) | (static_cast<size_t>(d[p + 4]) << 24);
     if (d[3] == 2) blockSize = blockSize >= 4 ? blockSize - 4 : 0;
     p += 5;
     if (p + blockSize > d.size()) return std::nullopt;
@@ -71,7 +71,7 @@ bool isOpenTypeFile(const std::vector<uint8_t>& d) {
 
 }  // namespace
 
-AssetChecker::AssetChecker(std::set<std::string> pending) {
+AssetChecker::AssetChecker(const std::set<std::string>& pending) {
   for (const auto& p : pending) pending_.insert(platform::Upper(p));
 }
 
@@ -109,12 +109,22 @@ void AssetChecker::check(const AssetSpec& spec, const std::string& namedBy) {
   if (!checked_.insert(platform::Upper(spec.path)).second) return;
   if (!exists(spec.path, namedBy)) return;
   switch (spec.kind) {
-    case AssetKind::Image: checkImage(spec, namedBy); break;
-    case AssetKind::Sheet: checkSheet(spec, namedBy); break;
-    case AssetKind::Font: checkFont(spec.path, namedBy); break;
+    case AssetKind::Image:
+      checkImage(spec, namedBy);
+      break;
+    case AssetKind::Sheet:
+      checkSheet(spec, namedBy);
+      break;
+    case AssetKind::Font:
+      checkFont(spec.path, namedBy);
+      break;
     case AssetKind::Sound:
-    case AssetKind::Music: checkSound(spec.path, namedBy); break;
-    case AssetKind::Data: checkData(spec.path, namedBy); break;
+    case AssetKind::Music:
+      checkSound(spec.path, namedBy);
+      break;
+    case AssetKind::Data:
+      checkData(spec.path, namedBy);
+      break;
   }
 }
 
@@ -188,8 +198,8 @@ void AssetChecker::checkNamed(const std::string& value, const std::string& named
   check({path, kindOf(path), 0, 0, 0}, namedBy);
 }
 
-std::vector<std::string> AssetChecker::filesUnder(const std::string& folder,
-                                                  const std::vector<std::string>& extensions) const {
+std::vector<std::string> AssetChecker::filesUnder(
+    const std::string& folder, const std::vector<std::string>& extensions) const {
   std::vector<std::string> out;
   for (const auto& name : platform::ReadDir(folder)) {
     if (name == "." || name == "..") continue;

@@ -13,7 +13,7 @@
 class AssetChecker {
  public:
   // Paths in `pending` are known not to be made yet: their absence is a note, not a failure.
-  explicit AssetChecker(std::set<std::string> pending = {});
+  explicit AssetChecker(const std::set<std::string>& pending = {});
 
   void checkCodeAssets();
   void checkDataFiles();  // data/**/*.dat and *.lvl: every value naming a picture, sound or font

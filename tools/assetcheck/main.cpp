@@ -41,7 +41,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   setenv("GLIMMERFIR_HEADLESS", "1", 0);
-  std::set<std::string> pending = pendingFile.empty() ? std::set<std::string>{} : readPending(pendingFile);
+  std::set<std::string> pending =
+      pendingFile.empty() ? std::set<std::string>{} : readPending(pendingFile);
   if (!platform::ChangeDir(dir)) {
     std::fprintf(stderr, "assetcheck: cannot enter %s\n", dir.c_str());
     return 2;

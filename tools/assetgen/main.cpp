@@ -94,7 +94,8 @@ int generate(const Options& o) {
   auto worker = [&] {
     for (size_t i = next++; i < chosen.size(); i = next++) chosen[i]->run(out);
   };
-  unsigned n = o.threads ? o.threads : std::max(1u, std::min(2u, std::thread::hardware_concurrency()));
+  unsigned n =
+      o.threads ? o.threads : std::max(1u, std::min(2u, std::thread::hardware_concurrency()));
   auto start = std::chrono::steady_clock::now();
   std::vector<std::thread> pool;
   for (unsigned t = 0; t < n; ++t) pool.emplace_back(worker);
@@ -113,15 +114,15 @@ int generate(const Options& o) {
 int main(int argc, char** argv) {
   Options o;
   if (!parse(argc, argv, o)) {
-    std::fprintf(stderr,
-                 "usage: assetgen <asset-dir> [--manifest <file>] [--only <name>] [--threads n]\n"
-                 "       assetgen --contact-sheet <out.png> <asset-dir> [--only <path-part>] [--scale <n>]\n"
-                 "       assetgen --preview <out.png> <asset-dir>\n"
-                 "       assetgen --zoom <factor> <out.png> <picture.png>\n");
+    std::fprintf(
+        stderr,
+        "usage: assetgen <asset-dir> [--manifest <file>] [--only <name>] [--threads n]\n"
+        "       assetgen --contact-sheet <out.png> <asset-dir> [--only <path-part>] [--scale <n>]\n"
+        "       assetgen --preview <out.png> <asset-dir>\n"
+        "       assetgen --zoom <factor> <out.png> <picture.png>\n");
     return 2;
   }
-  if (o.zoom > 0)
-    return assetgen::Preview::zoom(o.outDir, o.zoom, o.zoomOut) ? 0 : 1;
+  if (o.zoom > 0) return assetgen::Preview::zoom(o.outDir, o.zoom, o.zoomOut) ? 0 : 1;
   if (!o.preview.empty()) return assetgen::Preview::gameScreen(o.outDir, o.preview) ? 0 : 1;
   if (!o.contactSheet.empty())
     return assetgen::ContactSheet::write(o.outDir, o.contactSheet, o.only, o.scale) ? 0 : 1;

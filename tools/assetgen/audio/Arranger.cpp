@@ -29,8 +29,10 @@ int parseNote(const std::string& text, size_t& used) {
   int pc = pitchClass(text[0]);
   if (pc < 0) return -1;
   size_t i = 1;
-  if (i < text.size() && text[i] == '#') pc += 1, ++i;
-  else if (i < text.size() && text[i] == 'b') pc -= 1, ++i;
+  if (i < text.size() && text[i] == '#')
+    pc += 1, ++i;
+  else if (i < text.size() && text[i] == 'b')
+    pc -= 1, ++i;
   if (i >= text.size() || text[i] < '0' || text[i] > '9') return -1;
   int octave = text[i] - '0';
   used = i + 1;
@@ -47,9 +49,8 @@ bool parseLength(const std::string& text, double& length) {
 
 const std::vector<std::pair<std::string, std::vector<int>>>& qualities() {
   static const std::vector<std::pair<std::string, std::vector<int>>> q{
-      {"", {0, 4, 7}},          {"m", {0, 3, 7}},         {"7", {0, 4, 7, 10}},
-      {"m7", {0, 3, 7, 10}},    {"maj7", {0, 4, 7, 11}},  {"dim", {0, 3, 6}},
-      {"sus4", {0, 5, 7}},      {"6", {0, 4, 7, 9}}};
+      {"", {0, 4, 7}},         {"m", {0, 3, 7}},   {"7", {0, 4, 7, 10}}, {"m7", {0, 3, 7, 10}},
+      {"maj7", {0, 4, 7, 11}}, {"dim", {0, 3, 6}}, {"sus4", {0, 5, 7}},  {"6", {0, 4, 7, 9}}};
   return q;
 }
 
@@ -69,7 +70,8 @@ int bassNote(int pc) {
 
 class Renderer {
  public:
-  Renderer(const Song& song, const std::vector<MelodyNote>& melody, const std::vector<Chord>& chords)
+  Renderer(const Song& song, const std::vector<MelodyNote>& melody,
+           const std::vector<Chord>& chords)
       : song_(song), melody_(melody), chords_(chords), rng_(std::hash<std::string>{}(song.name)) {
     beat_ = 60.0 / song.bpm;
     formBeats_ = totalBeats(chords);
@@ -115,13 +117,15 @@ class Renderer {
   void accompany(const Chord& c, double offset) {
     int pc = (c.root + song_.transpose % 12 + 12) % 12;
     for (int i : c.intervals)
-      play(track_, timbre::pad(), {at(offset + c.beat), midiToHz(padNote(pc, i)), 0.06, c.length * beat_,
-                                   i == 0 ? -0.3 : 0.3});
+      play(track_, timbre::pad(),
+           {at(offset + c.beat), midiToHz(padNote(pc, i)), 0.06, c.length * beat_,
+            i == 0 ? -0.3 : 0.3});
     int bass = bassNote(pc);
     double firstHold = std::min(c.length, 2.0) * beat_;
     play(track_, timbre::bass(), {at(offset + c.beat), midiToHz(bass), human(0.32), firstHold});
     if (c.length >= 4.0)
-      play(track_, timbre::bass(), {at(offset + c.beat + 2.0), midiToHz(bass + 7), human(0.24), 2.0 * beat_});
+      play(track_, timbre::bass(),
+           {at(offset + c.beat + 2.0), midiToHz(bass + 7), human(0.24), 2.0 * beat_});
   }
 
   void arpeggiate(const Chord& c, double offset) {
@@ -142,7 +146,8 @@ class Renderer {
     if (std::fmod(c.beat, double(song_.beatsPerBar)) != 0.0) return;
     int pc = (c.root + song_.transpose % 12 + 12) % 12;
     int top = 84 + (pc + c.intervals.back() % 12) % 12;
-    play(track_, timbre::glockenspiel(), {at(offset + c.beat), midiToHz(top), human(0.1), 1.0, 0.4});
+    play(track_, timbre::glockenspiel(),
+         {at(offset + c.beat), midiToHz(top), human(0.1), 1.0, 0.4});
   }
 
   const Song& song_;
@@ -172,10 +177,13 @@ std::vector<MelodyNote> parseMelody(const std::string& text, double pickup, std:
       return {};
     }
     int midi = -1;
-    size_t used = 0;
-    if (pitch != "R" && ((midi = parseNote(pitch, used)) < 0 || used != pitch.size())) {
-      error = "bad note '" + word + "'";
-      return {};
+    if (pitch != "R") {
+      size_t used = 0;
+      midi = parseNote(pitch, used);
+      if (midi < 0 || used != pitch.size()) {
+        error = "bad note '" + word + "'";
+        return {};
+      }
     }
     notes.push_back({beat, length, midi});
     beat += length;
@@ -194,11 +202,14 @@ std::vector<Chord> parseChords(const std::string& text, std::string& error) {
     double length = 0.0;
     int pc = word.empty() ? -1 : pitchClass(word[0]);
     size_t i = 1;
-    if (pc >= 0 && i < word.size() && word[i] == '#') pc += 1, ++i;
-    else if (pc >= 0 && i < word.size() && word[i] == 'b') pc += 11, ++i;
+    if (pc >= 0 && i < word.size() && word[i] == '#')
+      pc += 1, ++i;
+    else if (pc >= 0 && i < word.size() && word[i] == 'b')
+      pc += 11, ++i;
     std::string quality = colon == std::string::npos ? "" : word.substr(i, colon - i);
     const auto& known = qualities();
-    auto q = std::find_if(known.begin(), known.end(), [&](const auto& k) { return k.first == quality; });
+    auto q =
+        std::find_if(known.begin(), known.end(), [&](const auto& k) { return k.first == quality; });
     if (pc < 0 || colon == std::string::npos || q == known.end() ||
         !parseLength(word.substr(colon + 1), length)) {
       error = "bad chord '" + word + "'";
@@ -220,7 +231,8 @@ Track arrange(const Song& song, std::string& error) {
   if (song.rounds.empty() || form <= 0.0 || std::fabs(melodyEnd + song.pickup - form) > 1e-6 ||
       std::fmod(form, double(song.beatsPerBar)) != 0.0) {
     std::ostringstream text;
-    text << song.name << ": melody and pickup last " << melodyEnd + song.pickup << " beats, chords " << form;
+    text << song.name << ": melody and pickup last " << melodyEnd + song.pickup << " beats, chords "
+         << form;
     error = text.str();
     return {};
   }

@@ -17,7 +17,7 @@ namespace assetgen::audio {
 
 struct Round {
   const Timbre* lead;
-  int octave = 0;        // the melody's shift in octaves this round
+  int octave = 0;         // the melody's shift in octaves this round
   bool arpeggio = false;  // plucked chord tones on every beat
   bool sparkle = false;   // a high glockenspiel note on every bar's first beat
 };
@@ -36,7 +36,7 @@ struct Song {
 struct MelodyNote {
   double beat;  // from the first bar; pickups are negative
   double length;
-  int midi;     // -1 for a rest
+  int midi;  // -1 for a rest
 };
 
 struct Chord {

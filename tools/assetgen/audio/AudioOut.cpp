@@ -77,7 +77,8 @@ void maybeSaveWav(const std::string& relative, const Track& track) {
   file.write("data", 4);
   put32(file, dataBytes);
   auto sample = [](float x) {
-    return static_cast<uint16_t>(static_cast<int16_t>(std::lround(std::clamp(x, -1.0f, 1.0f) * 32767.0f)));
+    return static_cast<uint16_t>(
+        static_cast<int16_t>(std::lround(std::clamp(x, -1.0f, 1.0f) * 32767.0f)));
   };
   for (size_t i = 0; i < track.frames(); ++i) {
     put16(file, sample(track.left[i]));

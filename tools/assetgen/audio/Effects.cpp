@@ -15,7 +15,9 @@ double hz(double midi) { return midiToHz(midi); }
 
 const Timbre& metal() {
   static const Timbre t{{{1, 1.0, 0.05}, {2.41, 0.6, 0.03}, {3.93, 0.35, 0.02}, {5.2, 0.2, 0.012}},
-                        0.0005, 0.01, 0.0};
+                        0.0005,
+                        0.01,
+                        0.0};
   return t;
 }
 
@@ -24,7 +26,8 @@ void run(Track& t, const Timbre& timbre, const std::vector<double>& midis, doubl
          double gain, double panFrom = -0.3, double panTo = 0.3) {
   for (size_t i = 0; i < midis.size(); ++i) {
     double u = midis.size() > 1 ? double(i) / double(midis.size() - 1) : 0.5;
-    play(t, timbre, {start + gap * double(i), hz(midis[i]), gain, 2.0, panFrom + (panTo - panFrom) * u});
+    play(t, timbre,
+         {start + gap * double(i), hz(midis[i]), gain, 2.0, panFrom + (panTo - panFrom) * u});
   }
 }
 
@@ -34,7 +37,10 @@ Track click() {
   Track t(0.12);
   play(t, timbre::wood(), {0.0, 880.0, 1.0, 0.1});
   play(t, timbre::wood(), {0.0, 1760.0, 0.25, 0.1});
-  noise(t, {.start = 0.0, .length = 0.008, .f0 = 3200, .f1 = 2600, .q = 0.8, .gain = 0.6, .peakAt = 0.1}, 11);
+  noise(
+      t,
+      {.start = 0.0, .length = 0.008, .f0 = 3200, .f1 = 2600, .q = 0.8, .gain = 0.6, .peakAt = 0.1},
+      11);
   return t;
 }
 
@@ -71,7 +77,15 @@ Track chain(uint64_t seed) {
     double at = 0.01 + rng.range(0.0, 0.34) * rng.range(0.4, 1.0);
     play(t, metal(), {at, rng.range(2300, 4600), rng.range(0.25, 0.6), 0.2, rng.range(-0.5, 0.5)});
   }
-  noise(t, {.start = 0.0, .length = 0.35, .f0 = 5000, .f1 = 3500, .q = 0.9, .gain = 0.12, .peakAt = 0.05}, seed);
+  noise(t,
+        {.start = 0.0,
+         .length = 0.35,
+         .f0 = 5000,
+         .f1 = 3500,
+         .q = 0.9,
+         .gain = 0.12,
+         .peakAt = 0.05},
+        seed);
   return t;
 }
 
@@ -87,16 +101,42 @@ Track particle(const std::vector<double>& midis, double shimmer) {
   for (size_t i = 0; i < midis.size(); ++i)
     pop(t, 0.055 * double(i), midis[i], 1.0 - 0.15 * double(i), -0.3 + 0.3 * double(i));
   if (shimmer > 0.0)
-    noise(t, {.start = 0.05, .length = 0.45, .f0 = 6000, .f1 = 9000, .q = 2.0, .gain = shimmer, .peakAt = 0.3}, 77);
+    noise(t,
+          {.start = 0.05,
+           .length = 0.45,
+           .f0 = 6000,
+           .f1 = 9000,
+           .q = 2.0,
+           .gain = shimmer,
+           .peakAt = 0.3},
+          77);
   return t;
 }
 
 Track fly(double f0, double f1, double length, double panFrom, double panTo, uint64_t seed) {
   Track t(length + 0.05);
-  noise(t, {.start = 0.0, .length = length, .f0 = f0, .f1 = f1, .q = 1.4, .gain = 1.0, .peakAt = 0.55,
-            .panFrom = panFrom, .panTo = panTo}, seed);
-  noise(t, {.start = 0.0, .length = length, .f0 = f0 * 0.5, .f1 = f1 * 0.5, .q = 0.8, .gain = 0.4,
-            .peakAt = 0.5, .panFrom = panFrom, .panTo = panTo}, seed + 1);
+  noise(t,
+        {.start = 0.0,
+         .length = length,
+         .f0 = f0,
+         .f1 = f1,
+         .q = 1.4,
+         .gain = 1.0,
+         .peakAt = 0.55,
+         .panFrom = panFrom,
+         .panTo = panTo},
+        seed);
+  noise(t,
+        {.start = 0.0,
+         .length = length,
+         .f0 = f0 * 0.5,
+         .f1 = f1 * 0.5,
+         .q = 0.8,
+         .gain = 0.4,
+         .peakAt = 0.5,
+         .panFrom = panFrom,
+         .panTo = panTo},
+        seed + 1);
   return t;
 }
 
@@ -106,7 +146,10 @@ Track bonus(double root) {
   Track t(1.6);
   run(t, timbre::celesta(), {root, root + 4, root + 7, root + 12, root + 16}, 0.0, 0.055, 0.8);
   play(t, timbre::glockenspiel(), {0.28, hz(root + 19), 0.7, 1.2, 0.25});
-  noise(t, {.start = 0.05, .length = 0.9, .f0 = 7000, .f1 = 10000, .q = 2.5, .gain = 0.1, .peakAt = 0.3}, 5);
+  noise(
+      t,
+      {.start = 0.05, .length = 0.9, .f0 = 7000, .f1 = 10000, .q = 2.5, .gain = 0.1, .peakAt = 0.3},
+      5);
   return t;
 }
 
@@ -114,8 +157,7 @@ Track begin(double root) {
   Track t(2.6);
   run(t, timbre::glockenspiel(), {root, root + 4, root + 7, root + 12}, 0.0, 0.09, 0.7);
   play(t, timbre::handbell(), {0.36, hz(root + 12), 0.8, 2.0});
-  for (double m : {root - 12, root - 5, root + 4})
-    play(t, timbre::pad(), {0.0, hz(m), 0.12, 1.0});
+  for (double m : {root - 12, root - 5, root + 4}) play(t, timbre::pad(), {0.0, hz(m), 0.12, 1.0});
   return t;
 }
 
@@ -123,8 +165,16 @@ Track bomb(double depth, uint64_t seed) {
   Track t(1.6);
   glide(t, 0.0, 1.3, 105.0 * depth, 36.0 * depth, 1.0, 0.35, 0.004);
   glide(t, 0.0, 0.25, 190.0 * depth, 70.0 * depth, 0.5, 0.06, 0.002);
-  noise(t, {.start = 0.0, .length = 1.1, .f0 = 900, .f1 = 110, .q = 0.7, .gain = 1.2, .peakAt = 0.03,
-            .lowpass = true}, seed);
+  noise(t,
+        {.start = 0.0,
+         .length = 1.1,
+         .f0 = 900,
+         .f1 = 110,
+         .q = 0.7,
+         .gain = 1.2,
+         .peakAt = 0.03,
+         .lowpass = true},
+        seed);
   reverb(t, 0.15);
   return t;
 }
@@ -134,19 +184,45 @@ Track bomb(double depth, uint64_t seed) {
 Track fire(bool dark, double panFrom, double panTo, uint64_t seed) {
   double length = dark ? 1.0 : 0.8;
   Track t(length + 0.1);
-  NoiseSweep flame{.start = 0.0, .length = length, .f0 = dark ? 2600.0 : 900.0, .f1 = dark ? 700.0 : 2800.0,
-                   .q = 0.9, .gain = 0.8, .peakAt = 0.25, .panFrom = panFrom, .panTo = panTo};
+  NoiseSweep flame{.start = 0.0,
+                   .length = length,
+                   .f0 = dark ? 2600.0 : 900.0,
+                   .f1 = dark ? 700.0 : 2800.0,
+                   .q = 0.9,
+                   .gain = 0.8,
+                   .peakAt = 0.25,
+                   .panFrom = panFrom,
+                   .panTo = panTo};
   noise(t, flame, seed);
-  noise(t, {.start = 0.0, .length = length, .f0 = 380, .f1 = 180, .q = 0.7, .gain = 0.5, .peakAt = 0.2,
-            .lowpass = true}, seed + 1);
+  noise(t,
+        {.start = 0.0,
+         .length = length,
+         .f0 = 380,
+         .f1 = 180,
+         .q = 0.7,
+         .gain = 0.5,
+         .peakAt = 0.2,
+         .lowpass = true},
+        seed + 1);
   crackle(t, 0.02, length * 0.85, dark ? 55 : 38, 0.9, seed + 2);
   return t;
 }
 
 Track swirl(double panFrom, double panTo, const std::vector<double>& notes, uint64_t seed) {
   Track t(1.4);
-  noise(t, {.start = 0.0, .length = 0.9, .f0 = 450, .f1 = 3200, .q = 2.2, .gain = 1.0, .peakAt = 0.6,
-            .panFrom = panFrom, .panTo = panTo, .wobble = 0.7, .wobbleHz = 7.0}, seed);
+  noise(t,
+        {.start = 0.0,
+         .length = 0.9,
+         .f0 = 450,
+         .f1 = 3200,
+         .q = 2.2,
+         .gain = 1.0,
+         .peakAt = 0.6,
+         .panFrom = panFrom,
+         .panTo = panTo,
+         .wobble = 0.7,
+         .wobbleHz = 7.0},
+        seed);
   run(t, timbre::glockenspiel(), notes, 0.1, 0.07, 0.35, panFrom, panTo);
   return t;
 }

@@ -22,7 +22,11 @@ void render(assetgen::Output& out, const std::string& file, const Song& song) {
 
 // Main menu and tree screen.
 void makeMainMenu(assetgen::Output& out) {
-  Song s{"O Christmas Tree", 84, 3, 1.0, 0,
+  Song s{"O Christmas Tree",
+         84,
+         3,
+         1.0,
+         0,
          "D4:1 | G4:0.75 G4:0.25 G4:1.5 A4:0.5 | B4:0.75 B4:0.25 B4:1.5 B4:0.5 | A4:1 B4 C5 |"
          " F#4:1 A4 G4:0.5 D4:0.5 |"
          " G4:0.75 G4:0.25 G4:1.5 A4:0.5 | B4:0.75 B4:0.25 B4:1.5 B4:0.5 | A4:1 B4 C5 |"
@@ -40,7 +44,11 @@ ASSETGEN_REGISTER("music main menu", makeMainMenu);
 
 // A won level.
 void makeSummary(assetgen::Output& out) {
-  Song s{"We Wish You a Merry Christmas", 108, 3, 1.0, 0,
+  Song s{"We Wish You a Merry Christmas",
+         108,
+         3,
+         1.0,
+         0,
          "D4:1 | G4:1 G4:0.5 A4 G4 F#4 | E4:1 C4 E4 | A4:1 A4:0.5 B4 A4 G4 | F#4:1 D4 D4 |"
          " B4:1 B4:0.5 C5 B4 A4 | G4:1 E4 D4:0.5 D4 | E4:1 A4 F#4 | G4:2 D4:1 |"
          " G4:1 G4 G4 | F#4:2 F#4:1 | G4:1 F#4 E4 | D4:2 A4:1 |"
@@ -52,7 +60,11 @@ void makeSummary(assetgen::Output& out) {
 ASSETGEN_REGISTER("music level-summary", makeSummary);
 
 void makeLevel1(assetgen::Output& out) {
-  Song s{"Jingle Bells", 140, 4, 0.0, 0,
+  Song s{"Jingle Bells",
+         140,
+         4,
+         0.0,
+         0,
          // Verse.
          "G4:1 E5 D5 C5 | G4:3 G4:0.5 G4 | G4:1 E5 D5 C5 | A4:4 | A4:1 F5 E5 D5 | B4:4 |"
          " G5:1 G5 F5 D5 | E5:4 | G4:1 E5 D5 C5 | G4:4 | G4:1 E5 D5 C5 | A4:3 A4:1 |"
@@ -70,7 +82,11 @@ void makeLevel1(assetgen::Output& out) {
 ASSETGEN_REGISTER("music level1", makeLevel1);
 
 void makeLevel2(assetgen::Output& out) {
-  Song s{"Deck the Halls", 116, 4, 0.0, 0,
+  Song s{"Deck the Halls",
+         116,
+         4,
+         0.0,
+         0,
          "G4:1.5 F4:0.5 E4:1 D4 | C4:1 D4 E4 C4 | D4:0.5 E4 F4 D4 E4:1.5 D4:0.5 | C4:1 B3 C4:2 |"
          " G4:1.5 F4:0.5 E4:1 D4 | C4:1 D4 E4 C4 | D4:0.5 E4 F4 D4 E4:1.5 D4:0.5 | C4:1 B3 C4:2 |"
          " D4:1.5 E4:0.5 F4:1 D4 | E4:1.5 F4:0.5 G4:1 D4 | E4:0.5 F#4 G4:1 A4:0.5 B4 C5:1 |"
@@ -86,7 +102,11 @@ void makeLevel2(assetgen::Output& out) {
 ASSETGEN_REGISTER("music level2", makeLevel2);
 
 void makeLevel3(assetgen::Output& out) {
-  Song s{"God Rest You Merry, Gentlemen", 112, 4, 1.0, 0,
+  Song s{"God Rest You Merry, Gentlemen",
+         112,
+         4,
+         1.0,
+         0,
          "E4:1 | E4:1 B4 B4 A4 | G4 F#4 E4 D4 | E4 F#4 G4 A4 | B4:3 E4:1 |"
          " E4:1 B4 B4 A4 | G4 F#4 E4 D4 | E4 F#4 G4 A4 | B4:3 B4:1 |"
          " C5:1 A4 B4 C5 | D5 E5 B4 A4 | G4 E4 F#4 G4 | A4:3 G4:0.5 A4:0.5 |"
@@ -100,7 +120,11 @@ void makeLevel3(assetgen::Output& out) {
 ASSETGEN_REGISTER("music level3", makeLevel3);
 
 void makeLevel4(assetgen::Output& out) {
-  Song s{"Good King Wenceslas", 100, 4, 0.0, 0,
+  Song s{"Good King Wenceslas",
+         100,
+         4,
+         0.0,
+         0,
          "G4:1 G4 G4 A4 | G4:1 G4 D4:2 | E4:1 D4 E4 F#4 | G4:2 G4:2 |"
          " G4:1 G4 G4 A4 | G4:1 G4 D4:2 | E4:1 D4 E4 F#4 | G4:2 G4:2 |"
          " D5:1 C5 B4 A4 | B4:1 A4 G4:2 | E4:1 D4 E4 F#4 | G4:2 G4:2 |"
@@ -113,7 +137,11 @@ void makeLevel4(assetgen::Output& out) {
 ASSETGEN_REGISTER("music level4", makeLevel4);
 
 void makeLevel5(assetgen::Output& out) {
-  Song s{"Ding Dong Merrily on High", 120, 4, 0.0, 0,
+  Song s{"Ding Dong Merrily on High",
+         120,
+         4,
+         0.0,
+         0,
          "G4:1 G4 A4:0.5 G4 F#4 E4 | D4:3 D4:1 | E4:1 G4 G4 F#4 | G4:2 G4:2 |"
          " G4:1 G4 A4:0.5 G4 F#4 E4 | D4:3 D4:1 | E4:1 G4 G4 F#4 | G4:2 G4:2 |"
          " D5:1.5 C5:0.5 B4 C5 D5 B4 | C5:1.5 B4:0.5 A4 B4 C5 A4 |"

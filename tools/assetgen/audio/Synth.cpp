@@ -133,9 +133,10 @@ std::array<Biquad, 2> kWeighting() {
   const double vh = std::pow(10.0, 3.999843853973347 / 20.0);
   const double vb = std::pow(vh, 0.4996667741545416);
   const double s0 = 1.0 + shelfK / shelfQ + shelfK * shelfK;
-  Biquad shelf{(vh + vb * shelfK / shelfQ + shelfK * shelfK) / s0, 2.0 * (shelfK * shelfK - vh) / s0,
-               (vh - vb * shelfK / shelfQ + shelfK * shelfK) / s0, 2.0 * (shelfK * shelfK - 1.0) / s0,
-               (1.0 - shelfK / shelfQ + shelfK * shelfK) / s0};
+  Biquad shelf{(vh + vb * shelfK / shelfQ + shelfK * shelfK) / s0,
+               2.0 * (shelfK * shelfK - vh) / s0,
+               (vh - vb * shelfK / shelfQ + shelfK * shelfK) / s0,
+               2.0 * (shelfK * shelfK - 1.0) / s0, (1.0 - shelfK / shelfQ + shelfK * shelfK) / s0};
   const double highK = std::tan(kPi * 38.13547087602444 / kRate);
   const double highQ = 0.5003270373238773;
   const double h0 = 1.0 + highK / highQ + highK * highK;
@@ -183,14 +184,14 @@ double midiToHz(double midi) { return 440.0 * std::pow(2.0, (midi - 69.0) / 12.0
 namespace timbre {
 
 const Timbre& celesta() {
-  static const Timbre t{{{1, 1.0, 0.9}, {2, 0.18, 0.35}, {3, 0.07, 0.2}, {4.02, 0.04, 0.12}},
-                        0.003, 0.08, 0.0};
+  static const Timbre t{
+      {{1, 1.0, 0.9}, {2, 0.18, 0.35}, {3, 0.07, 0.2}, {4.02, 0.04, 0.12}}, 0.003, 0.08, 0.0};
   return t;
 }
 
 const Timbre& glockenspiel() {
-  static const Timbre t{{{1, 1.0, 1.3}, {2.76, 0.32, 0.35}, {5.40, 0.12, 0.14}, {8.93, 0.05, 0.07}},
-                        0.001, 0.1, 0.0};
+  static const Timbre t{
+      {{1, 1.0, 1.3}, {2.76, 0.32, 0.35}, {5.40, 0.12, 0.14}, {8.93, 0.05, 0.07}}, 0.001, 0.1, 0.0};
   return t;
 }
 
@@ -203,17 +204,18 @@ const Timbre& handbell() {
                          {2.0, 0.3, 0.7},
                          {2.52, 0.1, 0.4},
                          {3.01, 0.08, 0.3}},
-                        0.002, 0.15, 0.0};
+                        0.002,
+                        0.15,
+                        0.0};
   return t;
 }
 
 const Timbre& pizzicato() {
-  static const Timbre t{{{1, 1.0, 0.45},
-                         {2, 0.42, 0.28},
-                         {3, 0.2, 0.2},
-                         {4, 0.1, 0.14},
-                         {5, 0.05, 0.1}},
-                        0.004, 0.06, 0.0};
+  static const Timbre t{
+      {{1, 1.0, 0.45}, {2, 0.42, 0.28}, {3, 0.2, 0.2}, {4, 0.1, 0.14}, {5, 0.05, 0.1}},
+      0.004,
+      0.06,
+      0.0};
   return t;
 }
 
@@ -223,20 +225,22 @@ const Timbre& bass() {
 }
 
 const Timbre& pad() {
-  static const Timbre t{{{1, 1.0, 0.0}, {2, 0.28, 0.0}, {3, 0.1, 0.0}, {4, 0.04, 0.0}},
-                        0.45, 0.9, 7.0};
+  static const Timbre t{
+      {{1, 1.0, 0.0}, {2, 0.28, 0.0}, {3, 0.1, 0.0}, {4, 0.04, 0.0}}, 0.45, 0.9, 7.0};
   return t;
 }
 
 const Timbre& glass() {
   static const Timbre t{{{1, 1.0, 0.16}, {2.32, 0.35, 0.08}, {4.25, 0.18, 0.05}, {6.8, 0.06, 0.03}},
-                        0.001, 0.02, 0.0};
+                        0.001,
+                        0.02,
+                        0.0};
   return t;
 }
 
 const Timbre& wood() {
-  static const Timbre t{{{1, 1.0, 0.022}, {2.57, 0.45, 0.012}, {4.1, 0.18, 0.007}},
-                        0.0006, 0.01, 0.0};
+  static const Timbre t{
+      {{1, 1.0, 0.022}, {2.57, 0.45, 0.012}, {4.1, 0.18, 0.007}}, 0.0006, 0.01, 0.0};
   return t;
 }
 

@@ -37,9 +37,9 @@ struct Partial {
 
 struct Timbre {
   std::vector<Partial> partials;
-  double attack = 0.002;   // seconds of linear rise
-  double release = 0.05;   // seconds of linear fall after the hold
-  double detune = 0.0;     // cents of a second, slightly detuned copy (chorus); 0 = none
+  double attack = 0.002;  // seconds of linear rise
+  double release = 0.05;  // seconds of linear fall after the hold
+  double detune = 0.0;    // cents of a second, slightly detuned copy (chorus); 0 = none
 };
 
 // The instruments of the game's sound.
@@ -83,10 +83,10 @@ struct NoiseSweep {
   double f1 = 2000.0;
   double q = 1.2;
   double gain = 0.5;
-  double peakAt = 0.4;   // fraction of the length where the level peaks
+  double peakAt = 0.4;  // fraction of the length where the level peaks
   double panFrom = 0.0;
   double panTo = 0.0;
-  double wobble = 0.0;   // depth of a sinusoidal centre wobble, in octaves
+  double wobble = 0.0;  // depth of a sinusoidal centre wobble, in octaves
   double wobbleHz = 0.0;
   bool lowpass = false;  // low-pass instead of band-pass (booms, rumbles)
 };

@@ -30,14 +30,14 @@ struct Scene {
 };
 
 const Scene kScenes[] = {
-    {1, 0xB0A1, Rgba::hex(0x0B1633), Rgba::hex(0x14264F), Rgba::hex(0x3A64A8), 690, 92, 34,
-     false, false, true, false, false},
-    {2, 0xB0A2, Rgba::hex(0x081229), Rgba::hex(0x12294F), Rgba::hex(0x2E5E8E), 105, 80, 26,
-     true, true, false, true, true},
-    {3, 0xB0A3, Rgba::hex(0x120F30), Rgba::hex(0x261E56), Rgba::hex(0x5B4A92), 710, 150, 44,
-     false, false, true, true, false},
-    {4, 0xB0A4, Rgba::hex(0x070E24), Rgba::hex(0x10204A), Rgba::hex(0x21407A), 120, 110, 30,
-     false, false, true, true, true},
+    {1, 0xB0A1, Rgba::hex(0x0B1633), Rgba::hex(0x14264F), Rgba::hex(0x3A64A8), 690, 92, 34, false,
+     false, true, false, false},
+    {2, 0xB0A2, Rgba::hex(0x081229), Rgba::hex(0x12294F), Rgba::hex(0x2E5E8E), 105, 80, 26, true,
+     true, false, true, true},
+    {3, 0xB0A3, Rgba::hex(0x120F30), Rgba::hex(0x261E56), Rgba::hex(0x5B4A92), 710, 150, 44, false,
+     false, true, true, false},
+    {4, 0xB0A4, Rgba::hex(0x070E24), Rgba::hex(0x10204A), Rgba::hex(0x21407A), 120, 110, 30, false,
+     false, true, true, true},
 };
 
 void fillPath(cairo_t* cr, const Rgba& c) {
@@ -118,8 +118,8 @@ void moon(Canvas& c, const Scene& s) {
   cairo_pattern_destroy(p);
   cairo_fill(cr);
   // Faint maria.
-  const double spots[][3] = {{-0.3, -0.15, 0.28}, {0.25, 0.2, 0.22}, {0.05, -0.4, 0.15},
-                             {-0.1, 0.35, 0.12}};
+  const double spots[][3] = {
+      {-0.3, -0.15, 0.28}, {0.25, 0.2, 0.22}, {0.05, -0.4, 0.15}, {-0.1, 0.35, 0.12}};
   for (const auto& sp : spots) {
     cairo_arc(cr, s.moonX + sp[0] * s.moonR, s.moonY + sp[1] * s.moonR, sp[2] * s.moonR, 0,
               2 * M_PI);
@@ -128,8 +128,7 @@ void moon(Canvas& c, const Scene& s) {
   }
   if (s.crescent) {  // the night's shadow takes away most of the disc
     cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
-    cairo_arc(cr, s.moonX + s.moonR * 0.55, s.moonY - s.moonR * 0.2, s.moonR * 0.95, 0,
-              2 * M_PI);
+    cairo_arc(cr, s.moonX + s.moonR * 0.55, s.moonY - s.moonR * 0.2, s.moonR * 0.95, 0, 2 * M_PI);
     cairo_set_source_rgba(cr, 0, 0, 0, 1);
     cairo_fill(cr);
   }
@@ -270,8 +269,8 @@ void house(Canvas& c, Canvas& lights, double x, double base, double w, double h,
   }
 }
 
-void village(Canvas& c, Canvas& lights, const std::vector<double>& ground, double from,
-             double to, bool church, assetgen::Rng& rng) {
+void village(Canvas& c, Canvas& lights, const std::vector<double>& ground, double from, double to,
+             bool church, assetgen::Rng& rng) {
   double x = from;
   int i = 0;
   while (x < to) {
@@ -333,8 +332,10 @@ void drawScene(assetgen::Output& out, const Scene& s) {
   cairo_translate(cr, 400, 330);
   cairo_scale(cr, 300, 250);
   cairo_pattern_t* veil = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-  cairo_pattern_add_color_stop_rgba(veil, 0, s.skyMid.r * 0.7, s.skyMid.g * 0.7, s.skyMid.b * 0.8, 0.5);
-  cairo_pattern_add_color_stop_rgba(veil, 0.6, s.skyMid.r * 0.7, s.skyMid.g * 0.7, s.skyMid.b * 0.8, 0.3);
+  cairo_pattern_add_color_stop_rgba(veil, 0, s.skyMid.r * 0.7, s.skyMid.g * 0.7, s.skyMid.b * 0.8,
+                                    0.5);
+  cairo_pattern_add_color_stop_rgba(veil, 0.6, s.skyMid.r * 0.7, s.skyMid.g * 0.7, s.skyMid.b * 0.8,
+                                    0.3);
   cairo_pattern_add_color_stop_rgba(veil, 1, s.skyMid.r, s.skyMid.g, s.skyMid.b, 0);
   cairo_set_source(cr, veil);
   cairo_pattern_destroy(veil);

@@ -19,14 +19,13 @@ uint32_t premultiplied(const Rgba& c) {
   auto ch = [&](double v) {
     return static_cast<uint32_t>(std::lround(std::clamp(v, 0.0, 1.0) * a * 255.0));
   };
-  return (static_cast<uint32_t>(std::lround(a * 255.0)) << 24) | (ch(c.r) << 16) |
-         (ch(c.g) << 8) | ch(c.b);
+  return (static_cast<uint32_t>(std::lround(a * 255.0)) << 24) | (ch(c.r) << 16) | (ch(c.g) << 8) |
+         ch(c.b);
 }
 
 // A Cairo surface holding a copy of the picture (premultiplied); the caller destroys it.
 cairo_surface_t* surfaceOf(const Image& image) {
-  cairo_surface_t* s =
-      cairo_image_surface_create(CAIRO_FORMAT_ARGB32, image.width, image.height);
+  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, image.width, image.height);
   auto* data = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s));
   int stride = cairo_image_surface_get_stride(s) / 4;
   for (int y = 0; y < image.height; ++y)

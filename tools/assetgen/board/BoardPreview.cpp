@@ -9,14 +9,11 @@
 // zoomed corner, and a sheet of every kind at 3x, and fails when a catalogue names a picture
 // that is missing or has the wrong size. Without the variable it does nothing.
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,6 +21,7 @@
 #include "core/JpegWriter.h"
 #include "core/PngWriter.h"
 #include "core/Registry.h"
+#include "datafile/TRCMFile.h"
 
 namespace {
 
@@ -32,76 +30,21 @@ using assetgen::Canvas;
 using assetgen::Image;
 using namespace assetgen::board;
 
-std::string upper(std::string s) {
-  for (auto& ch : s) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-  return s;
-}
-
-std::string trim(const std::string& s) {
-  size_t a = 0, b = s.size();
-  while (a < b && static_cast<unsigned char>(s[a]) < 33) ++a;
-  while (b > a && static_cast<unsigned char>(s[b - 1]) < 33) --b;
-  return s.substr(a, b - a);
-}
-
-// Just enough of the group/entry format to read the board catalogues: every entry by its full
-// upper-case path ("TILES::TILE1::ID").
+// A board catalogue, read by the game's data-file reader.
 class Catalogue {
  public:
+  // False when the file is missing or unreadable (the reader then gives an empty file).
   bool load(const std::string& path) {
-    std::ifstream in(path);
-    if (!in) return false;
-    std::vector<std::string> groups;
-    std::string line, pending;
-    while (std::getline(in, line)) {
-      if (auto eq = line.find('='); eq != std::string::npos) {
-        std::string key = trim(line.substr(0, eq));
-        std::string prefix;
-        for (const auto& g : groups) prefix += g + "::";
-        values_[upper(prefix + key)] = split(line.substr(eq + 1));
-      } else if (auto open = line.find('{'); open != std::string::npos) {
-        groups.push_back(upper(trim(pending + line.substr(0, open))));
-        pending.clear();
-      } else if (line.find('}') != std::string::npos) {
-        if (!groups.empty()) groups.pop_back();
-      } else {
-        pending += line;
-      }
-    }
-    return true;
+    file_.Load(path);
+    return !file_._grupa->_listaGrup.empty();
   }
-  std::string text(const std::string& path, size_t i = 0) const {
-    auto it = values_.find(upper(path));
-    return it == values_.end() || i >= it->second.size() ? "" : it->second[i];
-  }
-  int number(const std::string& path, size_t i = 0) const {
-    return static_cast<int>(std::strtod(text(path, i).c_str(), nullptr));
+  std::string text(const std::string& path, int i = 0) { return file_.getString(path, i); }
+  int number(const std::string& path, int i = 0) {
+    return static_cast<int>(file_.getFloat(path, i));
   }
 
  private:
-  static std::vector<std::string> split(const std::string& part) {
-    std::vector<std::string> out;
-    std::string cur;
-    bool quoted = false;
-    for (char ch : part) {
-      if (ch == '"') {
-        quoted = !quoted;
-      } else if (ch == ',' && !quoted) {
-        out.push_back(trim(cur));
-        cur.clear();
-      } else {
-        cur += ch;
-      }
-    }
-    out.push_back(trim(cur));
-    return out;
-  }
-  std::map<std::string, std::vector<std::string>> values_;
-};
-
-struct Picture {
-  std::string path;
-  int width, height;
+  TRCMFile file_;
 };
 
 class Checker {
@@ -147,11 +90,11 @@ const char* const kSizeKeys[4] = {"img64x64", "img50x50", "img42x42", "img32x32"
 
 // What the board needs from the catalogues, with every named picture checked on the way.
 struct BoardData {
-  std::map<int, Image> tiles;        // size index 2
+  std::map<int, Image> tiles;  // size index 2
   std::map<int, Image> tilesBySize[4];
-  std::map<int, Image> bonuses;      // strips
+  std::map<int, Image> bonuses;  // strips
   std::map<int, int> bonusFrames;
-  std::map<int, Image> plates;       // size index 2, by tileset id
+  std::map<int, Image> plates;  // size index 2, by tileset id
   Image chain[3], blink;
   std::map<int, Image> backgrounds;
   Image frame[13];
@@ -206,8 +149,8 @@ BoardData readCatalogues(Checker& check) {
                             "lancuch1_" + n);
     Image c2 = check.expect(backs.text("tilesets::lancuch2_" + n), kTileSizes[k], kTileSizes[k],
                             "lancuch2_" + n);
-    Image b = check.expect(backs.text("tilesets::blink_" + n), kStripCell * 9, kStripCell,
-                           "blink_" + n);
+    Image b =
+        check.expect(backs.text("tilesets::blink_" + n), kStripCell * 9, kStripCell, "blink_" + n);
     if (k == 2) {
       d.chain[1] = c1;
       d.chain[2] = c2;
@@ -237,10 +180,10 @@ BoardData readCatalogues(Checker& check) {
   }
   for (int gold = 0; gold < 2; ++gold)
     for (int n = 0; n < 9; ++n)
-      d.shards[gold][n] = check.expect(std::string("gfx/particles/plate_") +
-                                           (gold ? "gold_" : "purple_") + std::to_string(n + 1) +
-                                           ".png",
-                                       0, 0, "plate shard");
+      d.shards[gold][n] =
+          check.expect(std::string("gfx/particles/plate_") + (gold ? "gold_" : "purple_") +
+                           std::to_string(n + 1) + ".png",
+                       0, 0, "plate shard");
   return d;
 }
 
@@ -299,10 +242,9 @@ const char* const kShapesField[] = {
     ".1111......1..",  //
     "..............",
 };
-const char* const kEmpty[] = {"..............", "..............", "..............",
-                              "..............", "..............", "..............",
-                              "..............", "..............", "..............",
-                              ".............."};
+const char* const kEmpty[] = {
+    "..............", "..............", "..............", "..............", "..............",
+    "..............", "..............", "..............", "..............", ".............."};
 
 constexpr int kPitch = 42;
 
@@ -353,9 +295,12 @@ void composeBoard(Canvas& c, const BoardData& d, int backgroundId, const Layout&
     if (col == 0 || col == cols - 1) return;
     bool left = available(r, col - 1), right = available(r, col + 1);
     int type = 0;
-    if (!left && right) type = col % 2 ? 1 : 2;
-    else if (!right && left) type = col % 2 ? 3 : 4;
-    else if (left && right && col % 2) type = 5;
+    if (!left && right)
+      type = col % 2 ? 1 : 2;
+    else if (!right && left)
+      type = col % 2 ? 3 : 4;
+    else if (left && right && col % 2)
+      type = 5;
     const int entry[] = {-1, 2, 3, 5, 6, 0};
     if (type) {
       int e = entry[type];
@@ -455,7 +400,8 @@ Image kindSheet(const BoardData& d) {
   int row = 2;
   for (auto& [id, strip] : d.bonuses) {
     int frames = d.bonusFrames.at(id);
-    for (int f = 0; f < std::min(frames, 17); ++f) drawImage(c, frameOf(strip, f), 42 * f, 42 * row);
+    for (int f = 0; f < std::min(frames, 17); ++f)
+      drawImage(c, frameOf(strip, f), 42 * f, 42 * row);
     if (++row >= 11) break;
   }
   for (int f = 0; f < 9; ++f) {
@@ -466,8 +412,8 @@ Image kindSheet(const BoardData& d) {
   for (int gold = 0; gold < 2; ++gold) {
     int bx = 42 * 11 + gold * 84, by = 42 * 11;
     drawImage(c, d.plates.count(2 + gold) ? d.plates.at(2 + gold) : Image(), bx - 42, by);
-    const int golddx[9][2] = {{6, 6}, {18, 6}, {29, 6}, {6, 17}, {17, 17}, {28, 17}, {6, 28},
-                              {17, 28}, {28, 28}};
+    const int golddx[9][2] = {{6, 6},   {18, 6}, {29, 6},  {6, 17}, {17, 17},
+                              {28, 17}, {6, 28}, {17, 28}, {28, 28}};
     for (int n = 0; n < 9; ++n) {
       Image shard = assetgen::board::crop(d.shards[gold][n], 0, 0, d.shards[gold][n].width,
                                           d.shards[gold][n].height);

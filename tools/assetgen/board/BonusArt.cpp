@@ -80,9 +80,12 @@ void bombFrame(Canvas& out, double t, int tier) {
     cairo_stroke(b);
     cairo_restore(b);
   }
-  finishPiece(out, body, {{Rgba::hex(0x6A7CA8), Rgba::hex(0x28304F), Rgba::hex(0x0C1020),
-                           Rgba::hex(0x04060C)},
-                          1.6, 0.8, 0.45, 0.3});
+  finishPiece(out, body,
+              {{Rgba::hex(0x6A7CA8), Rgba::hex(0x28304F), Rgba::hex(0x0C1020), Rgba::hex(0x04060C)},
+               1.6,
+               0.8,
+               0.45,
+               0.3});
 
   // The burning fuse: a flickering star of light with sparks around it.
   double flick = 0.5 + 0.5 * std::sin(t * 6 * M_PI) * std::cos(t * 4 * M_PI);
@@ -142,9 +145,12 @@ void fireball(Canvas& out, double t, int tier) {
         cairo_fill(b);
       }
   }
-  finishPiece(out, body, {{Rgba::hex(0xFFE08A), Rgba::hex(0xF07A1E), Rgba::hex(0xA8300E),
-                           Rgba::hex(0x5E1406)},
-                          1.3, 0.45, 0.45, 0.25});
+  finishPiece(out, body,
+              {{Rgba::hex(0xFFE08A), Rgba::hex(0xF07A1E), Rgba::hex(0xA8300E), Rgba::hex(0x5E1406)},
+               1.3,
+               0.45,
+               0.45,
+               0.25});
 }
 
 // The double arrow of the blast along one axis (vertical; rotated for the others). It
@@ -192,9 +198,12 @@ void fireFrame(Canvas& out, double t, Effect e, int tier) {
   cairo_set_source(a, g);
   cairo_pattern_destroy(g);
   cairo_fill(a);
-  finishPiece(out, arrows, {{Rgba::hex(0xFFFFFF), Rgba::hex(0xFFE9A8), Rgba::hex(0xE89B1E),
-                             Rgba::hex(0x7A1E08)},
-                            1.9, 0.3, 0.4, 0.3});
+  finishPiece(out, arrows,
+              {{Rgba::hex(0xFFFFFF), Rgba::hex(0xFFE9A8), Rgba::hex(0xE89B1E), Rgba::hex(0x7A1E08)},
+               1.9,
+               0.3,
+               0.4,
+               0.3});
 }
 
 // ---- vanish ----
@@ -248,19 +257,25 @@ struct Bonus {
 
 // Ids by effect as the board fires them; the tier follows the power in data/bonusy.dat.
 const Bonus kBonuses[] = {
-    {101, Effect::Bomb, 1},       {102, Effect::Cross, 1},    {103, Effect::Vertical, 2},
-    {104, Effect::Horizontal, 2}, {105, Effect::Bomb, 2},     {106, Effect::Cross, 2},
-    {107, Effect::Vanish, 1},     {108, Effect::Vanish, 2},   {109, Effect::Vertical, 1},
-    {110, Effect::Horizontal, 1}, {111, Effect::Bomb, 3},     {112, Effect::Cross, 3},
+    {101, Effect::Bomb, 1},       {102, Effect::Cross, 1},  {103, Effect::Vertical, 2},
+    {104, Effect::Horizontal, 2}, {105, Effect::Bomb, 2},   {106, Effect::Cross, 2},
+    {107, Effect::Vanish, 1},     {108, Effect::Vanish, 2}, {109, Effect::Vertical, 1},
+    {110, Effect::Horizontal, 1}, {111, Effect::Bomb, 3},   {112, Effect::Cross, 3},
 };
 
 Image drawFrame(const Bonus& b, int f) {
   Canvas c(S, S);
   double t = static_cast<double>(f) / kFrames;
   switch (b.effect) {
-    case Effect::Bomb: bombFrame(c, t, b.tier); break;
-    case Effect::Vanish: vortexFrame(c, t, b.tier); break;
-    default: fireFrame(c, t, b.effect, b.tier); break;
+    case Effect::Bomb:
+      bombFrame(c, t, b.tier);
+      break;
+    case Effect::Vanish:
+      vortexFrame(c, t, b.tier);
+      break;
+    default:
+      fireFrame(c, t, b.effect, b.tier);
+      break;
   }
   return c.toImage();
 }

@@ -22,15 +22,12 @@ void savePlates(assetgen::Output& out, PlateKind kind, const std::string& name) 
                 drawPlate(kind, size));
 }
 
-ASSETGEN_REGISTER("board-cell", [](assetgen::Output& o) {
-  savePlates(o, PlateKind::PlainCell, "cell");
-});
-ASSETGEN_REGISTER("board-plate-purple", [](assetgen::Output& o) {
-  savePlates(o, PlateKind::Purple, "plate_purple");
-});
-ASSETGEN_REGISTER("board-plate-gold", [](assetgen::Output& o) {
-  savePlates(o, PlateKind::Gold, "plate_gold");
-});
+ASSETGEN_REGISTER("board-cell",
+                  [](assetgen::Output& o) { savePlates(o, PlateKind::PlainCell, "cell"); });
+ASSETGEN_REGISTER("board-plate-purple",
+                  [](assetgen::Output& o) { savePlates(o, PlateKind::Purple, "plate_purple"); });
+ASSETGEN_REGISTER("board-plate-gold",
+                  [](assetgen::Output& o) { savePlates(o, PlateKind::Gold, "plate_gold"); });
 ASSETGEN_REGISTER("board-plate-purple2", [](assetgen::Output& o) {
   savePlates(o, PlateKind::PurpleDouble, "plate_purple2");
 });
@@ -112,9 +109,9 @@ Image drawChain(int level, int size) {
 void saveChains(assetgen::Output& out) {
   for (int level : {1, 2})
     for (int size : kTileSizes)
-      out.savePng("gfx/tiles/backs/chain" + std::to_string(level) + "_" + std::to_string(size) +
-                      ".png",
-                  drawChain(level, size));
+      out.savePng(
+          "gfx/tiles/backs/chain" + std::to_string(level) + "_" + std::to_string(size) + ".png",
+          drawChain(level, size));
 }
 ASSETGEN_REGISTER("board-chains", saveChains);
 
@@ -168,8 +165,8 @@ ASSETGEN_REGISTER("board-blink", saveBlink);
 
 // Cuts the 42-pixel plate along two jagged lines each way; piece n (row by row) becomes its
 // own picture, centred on the piece, with a bright edge where it cracked.
-void saveShards(assetgen::Output& out, PlateKind kind, const std::string& name, int cut1,
-                int cut2, uint64_t seed) {
+void saveShards(assetgen::Output& out, PlateKind kind, const std::string& name, int cut1, int cut2,
+                uint64_t seed) {
   Image plate = drawPlate(kind, 42);
   assetgen::Rng rng(seed);
   // Crack lines as offsets sampled every 6 px, linearly joined.

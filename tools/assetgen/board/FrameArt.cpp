@@ -25,7 +25,6 @@ using namespace assetgen::board;
 
 constexpr double kOut = 9.0;  // band width outside the playing area
 constexpr double kIn = 3.0;   // band width over the playing area
-constexpr int kHalf = 21;     // half the cell pitch
 
 // Around the point (px, py) the four quadrants NW, NE, SW, SE are playing area or not.
 // Edges are quadrant pairs (a half-plane); corners leave one quadrant out or in.
@@ -37,18 +36,18 @@ struct Piece {
 
 const Piece kPieces[13] = {
     {},
-    {12, -21, 12, 42, 21, 0, {false, true, false, true}},     // 1: playing area to the right
-    {-21, 12, 42, 12, 0, 21, {false, false, true, true}},     // 2: below
-    {-24, -21, 12, 42, -21, 0, {true, false, true, false}},   // 3: to the left
-    {-21, -24, 42, 12, 0, -21, {true, true, false, false}},   // 4: above
-    {12, 12, 12, 12, 21, 21, {false, false, false, true}},    // 5: outer corner, area at SE
-    {-24, 12, 12, 12, -21, 21, {false, false, true, false}},  // 6: outer, area at SW
+    {12, -21, 12, 42, 21, 0, {false, true, false, true}},       // 1: playing area to the right
+    {-21, 12, 42, 12, 0, 21, {false, false, true, true}},       // 2: below
+    {-24, -21, 12, 42, -21, 0, {true, false, true, false}},     // 3: to the left
+    {-21, -24, 42, 12, 0, -21, {true, true, false, false}},     // 4: above
+    {12, 12, 12, 12, 21, 21, {false, false, false, true}},      // 5: outer corner, area at SE
+    {-24, 12, 12, 12, -21, 21, {false, false, true, false}},    // 6: outer, area at SW
     {-24, -24, 12, 12, -21, -21, {true, false, false, false}},  // 7: outer, area at NW
-    {12, -24, 12, 12, 21, -21, {false, true, false, false}},  // 8: outer, area at NE
-    {12, 12, 12, 12, 21, 21, {false, true, true, true}},      // 9: inner corner, outside NW
-    {-24, 12, 12, 12, -21, 21, {true, false, true, true}},    // 10: inner, outside NE
-    {-24, -24, 12, 12, -21, -21, {true, true, true, false}},  // 11: inner, outside SE
-    {12, -24, 12, 12, 21, -21, {true, true, false, true}},    // 12: inner, outside SW
+    {12, -24, 12, 12, 21, -21, {false, true, false, false}},    // 8: outer, area at NE
+    {12, 12, 12, 12, 21, 21, {false, true, true, true}},        // 9: inner corner, outside NW
+    {-24, 12, 12, 12, -21, 21, {true, false, true, true}},      // 10: inner, outside NE
+    {-24, -24, 12, 12, -21, -21, {true, true, true, false}},    // 11: inner, outside SE
+    {12, -24, 12, 12, 21, -21, {true, true, false, true}},      // 12: inner, outside SW
 };
 
 struct Field {

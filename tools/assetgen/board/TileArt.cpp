@@ -145,8 +145,8 @@ void firTree(cairo_t* cr, Canvas&) {
     cairo_stroke(cr);
   }
   // Gold and red lights.
-  const double lights[][3] = {{24, 48, 0}, {40, 46, 1}, {31, 37, 0}, {22, 35, 1}, {37, 25, 1},
-                              {28, 21, 0}};
+  const double lights[][3] = {{24, 48, 0}, {40, 46, 1}, {31, 37, 0},
+                              {22, 35, 1}, {37, 25, 1}, {28, 21, 0}};
   for (const auto& l : lights) {
     cairo_arc(cr, l[0], l[1], 2.1, 0, 2 * M_PI);
     source(cr, l[2] > 0 ? hex(0xFF5A5F) : kGold.light);
@@ -208,8 +208,8 @@ void gift(cairo_t* cr, Canvas&) {
   ramp(cr, kPurple, 10, 25, 54, 58);
   cairo_fill(cr);
   Canvas::roundedRect(cr, 7, 17.5, 50, 11, 2.5);
-  ramp(cr, {kPurple.light, kPurple.light.mix(kPurple.mid, 0.6), kPurple.mid, kPurple.edge}, 7,
-       17.5, 57, 28.5);
+  ramp(cr, {kPurple.light, kPurple.light.mix(kPurple.mid, 0.6), kPurple.mid, kPurple.edge}, 7, 17.5,
+       57, 28.5);
   cairo_fill(cr);
   // Shadow of the lid on the box.
   cairo_rectangle(cr, 10.5, 28.5, 43, 2.5);
@@ -334,10 +334,10 @@ struct Kind {
   void (*draw)(cairo_t*, Canvas&);
 };
 
-const Kind kKinds[] = {
-    {1, kRed, 0.75, bauble},   {2, kGold, 0.55, star},      {3, kGreen, 0.45, firTree},
-    {4, kBlue, 0.7, bell},     {5, kPurple, 0.5, gift},     {6, kIce, 0.35, snowflake},
-    {7, kPink, 0.45, candyCane}};
+const Kind kKinds[] = {{1, kRed, 0.75, bauble},    {2, kGold, 0.55, star},
+                       {3, kGreen, 0.45, firTree}, {4, kBlue, 0.7, bell},
+                       {5, kPurple, 0.5, gift},    {6, kIce, 0.35, snowflake},
+                       {7, kPink, 0.45, candyCane}};
 
 }  // namespace
 

@@ -30,8 +30,7 @@ void Canvas::setColor(const Rgba& c) { cairo_set_source_rgba(cr_, c.r, c.g, c.b,
 namespace {
 void applyStops(cairo_pattern_t* p, const Stop* begin, const Stop* end) {
   for (const Stop* s = begin; s != end; ++s)
-    cairo_pattern_add_color_stop_rgba(p, s->offset, s->color.r, s->color.g, s->color.b,
-                                      s->color.a);
+    cairo_pattern_add_color_stop_rgba(p, s->offset, s->color.r, s->color.g, s->color.b, s->color.a);
 }
 
 void setPattern(cairo_t* cr, cairo_pattern_t* p) {
@@ -76,7 +75,8 @@ void Canvas::roundedRect(cairo_t* cr, double x, double y, double w, double h, do
 
 void Canvas::glint(double x, double y, double r, double halo, double waist, bool diagonals) {
   radialGradient(x, y, 0, r * halo,
-                 {{0, Rgba::hex(0xFFFFFF, 0.92)}, {0.38, Rgba::hex(0xFFF0BE, 0.48)},
+                 {{0, Rgba::hex(0xFFFFFF, 0.92)},
+                  {0.38, Rgba::hex(0xFFF0BE, 0.48)},
                   {1, Rgba::hex(0xFFD870, 0)}});
   cairo_arc(cr_, x, y, r * halo, 0, 2 * M_PI);
   cairo_fill(cr_);
@@ -142,7 +142,8 @@ void Canvas::blur(double radius) {
   std::vector<float> data(static_cast<size_t>(width_) * height_ * 4);
   for (int y = 0; y < height_; ++y)
     for (int x = 0; x < width_; ++x)
-      for (int c = 0; c < 4; ++c) data[(static_cast<size_t>(y) * width_ + x) * 4 + c] = px[y * stride + x * 4 + c];
+      for (int c = 0; c < 4; ++c)
+        data[(static_cast<size_t>(y) * width_ + x) * 4 + c] = px[y * stride + x * 4 + c];
   // Three box passes of this size approximate a Gaussian of sigma = radius / 2.
   int box = std::max(1, static_cast<int>(std::lround(radius * 0.5 * std::sqrt(3.0))));
   for (int pass = 0; pass < 3; ++pass) {
@@ -229,7 +230,8 @@ Image Canvas::toImage() const {
   for (int y = 0; y < height_; ++y)
     for (int x = 0; x < width_; ++x) {
       // Cairo stores native-endian premultiplied ARGB32 (B, G, R, A in memory here).
-      uint32_t v = *reinterpret_cast<const uint32_t*>(px + y * stride + x * 4);
+      uint32_t v = *reinterpret_cast<const uint32_t*>(px + std::ptrdiff_t{y} * stride +
+                                                      std::ptrdiff_t{x} * 4);
       uint8_t a = v >> 24;
       uint8_t* d = out.pixel(x, y);
       d[3] = a;

@@ -18,8 +18,7 @@ struct Rgba {
   double r = 0, g = 0, b = 0, a = 1;
   // 0xRRGGBB
   static Rgba hex(uint32_t rgb, double alpha = 1.0) {
-    return {((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0, (rgb & 0xFF) / 255.0,
-            alpha};
+    return {((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0, (rgb & 0xFF) / 255.0, alpha};
   }
   Rgba withAlpha(double alpha) const { return {r, g, b, alpha}; }
   Rgba mix(const Rgba& o, double t) const {
@@ -49,7 +48,8 @@ class Canvas {
   void clear();
   void setColor(const Rgba& c);
   // Sets a gradient as the source of the next fill or stroke.
-  void linearGradient(double x0, double y0, double x1, double y1, std::initializer_list<Stop> stops);
+  void linearGradient(double x0, double y0, double x1, double y1,
+                      std::initializer_list<Stop> stops);
   void linearGradient(double x0, double y0, double x1, double y1, const std::vector<Stop>& stops);
   void radialGradient(double cx, double cy, double r0, double r1,
                       std::initializer_list<Stop> stops);

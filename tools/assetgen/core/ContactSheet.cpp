@@ -11,7 +11,8 @@
 #include "core/Font.h"
 #include "core/JpegWriter.h"
 #include "core/PngWriter.h"
-#include "fonts/BmFontReader.h"
+#include "fonts/FontFile.h"
+#include "platform/strings.h"
 
 namespace assetgen {
 
@@ -31,56 +32,33 @@ struct Item {
   Image image;
 };
 
-std::vector<uint32_t> decodeUtf8(const std::string& text) {
-  std::vector<uint32_t> out;
-  for (size_t i = 0; i < text.size();) {
-    unsigned char b = static_cast<unsigned char>(text[i]);
-    if (b >= 0xC0 && b < 0xE0 && i + 1 < text.size()) {
-      out.push_back(((b & 0x1Fu) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3Fu));
-      i += 2;
-    } else {
-      out.push_back(b);
-      ++i;
-    }
-  }
-  return out;
-}
-
 // Draws `text` with a bitmap font the way the game lays it out (advance, kerning, offsets).
 Image fontSample(const std::string& fntPath, const std::vector<std::string>& lines) {
-  auto font = BmFontReader::read(fntPath);
+  auto font = readFontFile(fntPath);
   if (!font) return {};
   std::vector<Image> pages;
-  for (const auto& name : font->pages) {
+  for (const auto& name : font->PageNames) {
     Image page;
     PngWriter::read((fs::path(fntPath).parent_path() / name).string(), page);
     pages.push_back(std::move(page));
   }
-  auto glyph = [&](uint32_t code) -> const BmChar* {
-    for (const auto& c : font->chars)
-      if (c.id == code) return &c;
-    return nullptr;
-  };
-  auto kern = [&](uint32_t a, uint32_t b) {
-    for (const auto& k : font->kerning)
-      if (k.first == a && k.second == b) return static_cast<int>(k.amount);
-    return 0;
-  };
-  int lineStep = font->info.fontSize + font->info.spacingVert;
+  int lineStep = font->FontSize + font->SpacingVert;
   Image out(760, static_cast<int>(lines.size()) * lineStep + 24);
   for (size_t l = 0; l < lines.size(); ++l) {
     int pen = 4, prev = -1;
-    for (uint32_t ch : decodeUtf8(lines[l])) {
-      const BmChar* g = glyph(ch);
-      if (!g) continue;
-      if (prev >= 0) pen += kern(static_cast<uint32_t>(prev), ch);
-      if (g->page < pages.size() && pages[g->page].width > 0) {
-        const Image& page = pages[g->page];
-        for (int y = 0; y < g->height; ++y)
-          for (int x = 0; x < g->width; ++x) {
-            int dx = pen + g->xOffset + x, dy = 4 + static_cast<int>(l) * lineStep + g->yOffset + y;
+    for (int ch : platform::DecodeUtf8(lines[l])) {
+      int g = font->FindChar(ch);
+      if (g < 0) continue;
+      if (prev >= 0) pen += font->KerningAmount(prev, ch);
+      auto page = static_cast<size_t>(font->Page[g]);
+      if (page < pages.size() && pages[page].width > 0) {
+        int xOffset = TBMFont::SignedShort(font->XOffset[g]);
+        int yOffset = TBMFont::SignedShort(font->YOffset[g]);
+        for (int y = 0; y < font->Height[g]; ++y)
+          for (int x = 0; x < font->Width[g]; ++x) {
+            int dx = pen + xOffset + x, dy = 4 + static_cast<int>(l) * lineStep + yOffset + y;
             if (dx < 0 || dy < 0 || dx >= out.width || dy >= out.height) continue;
-            const uint8_t* s = page.pixel(g->x + x, g->y + y);
+            const uint8_t* s = pages[page].pixel(font->X[g] + x, font->Y[g] + y);
             uint8_t* d = out.pixel(dx, dy);
             double a = s[3] / 255.0, da = d[3] / 255.0, oa = a + da * (1 - a);
             if (oa <= 0) continue;
@@ -89,8 +67,8 @@ Image fontSample(const std::string& fntPath, const std::vector<std::string>& lin
             d[3] = static_cast<uint8_t>(oa * 255);
           }
       }
-      pen += g->xAdvance + font->info.spacingHoriz;
-      prev = static_cast<int>(ch);
+      pen += TBMFont::SignedShort(font->XAdvance[g]) + font->SpacingHoriz;
+      prev = g;
     }
   }
   return out;
@@ -112,9 +90,9 @@ std::vector<Item> collect(const std::string& dir, const std::string& only) {
     Item item{fs::relative(p, dir).string(), {}};
     bool ok = true;
     if (p.ends_with(".fnt")) {
-      item.image = fontSample(p, {"0123456789 +10 Level 12  Time 1:45",
-                                  "AVATAR Toys Wavy  Große Nöël Ça été",
-                                  "The quick brown fox jumps over the lazy dog."});
+      item.image = fontSample(
+          p, {"0123456789 +10 Level 12  Time 1:45", "AVATAR Toys Wavy  Große Nöël Ça été",
+              "The quick brown fox jumps over the lazy dog."});
       ok = item.image.width > 0;
     } else {
       ok = p.ends_with(".png") ? PngWriter::read(p, item.image) : JpegWriter::read(p, item.image);
@@ -143,7 +121,8 @@ cairo_surface_t* toSurface(const Image& img) {
       const uint8_t* p = img.pixel(x, y);
       uint32_t a = p[3];
       uint32_t r = p[0] * a / 255, g = p[1] * a / 255, b = p[2] * a / 255;
-      *reinterpret_cast<uint32_t*>(px + y * stride + x * 4) = (a << 24) | (r << 16) | (g << 8) | b;
+      *reinterpret_cast<uint32_t*>(px + std::ptrdiff_t{y} * stride + std::ptrdiff_t{x} * 4) =
+          (a << 24) | (r << 16) | (g << 8) | b;
     }
   cairo_surface_mark_dirty(s);
   return s;

@@ -26,9 +26,7 @@ std::vector<Stop> ice() {
           {1.0, Rgba::hex(0x9FBCE0)}};
 }
 std::vector<Stop> warmWhite() {
-  return {{0.0, Rgba::hex(0xFFFFFF)},
-          {0.5, Rgba::hex(0xFFF6DC)},
-          {1.0, Rgba::hex(0xFFD98A)}};
+  return {{0.0, Rgba::hex(0xFFFFFF)}, {0.5, Rgba::hex(0xFFF6DC)}, {1.0, Rgba::hex(0xFFD98A)}};
 }
 }  // namespace fills
 
@@ -40,8 +38,8 @@ std::vector<cairo_glyph_t> kernedGlyphs(cairo_t* cr, const std::string& text, do
   cairo_glyph_t* glyphs = nullptr;
   int count = 0;
   if (cairo_scaled_font_text_to_glyphs(sf, x, y, text.c_str(), static_cast<int>(text.size()),
-                                       &glyphs, &count, nullptr, nullptr, nullptr) !=
-      CAIRO_STATUS_SUCCESS)
+                                       &glyphs, &count, nullptr, nullptr,
+                                       nullptr) != CAIRO_STATUS_SUCCESS)
     return {};
   std::vector<cairo_glyph_t> out(glyphs, glyphs + count);
   cairo_glyph_free(glyphs);
@@ -77,7 +75,8 @@ void addSparkles(Canvas& c, const std::string& text, int count, double size) {
   std::vector<std::pair<int, int>> spots;
   for (int tries = 0; tries < count * 20 && static_cast<int>(spots.size()) < count; ++tries) {
     int slice = static_cast<int>(spots.size());
-    int x0 = c.width() * (slice + 0.15) / count, x1 = c.width() * (slice + 0.85) / count;
+    int x0 = static_cast<int>(c.width() * (slice + 0.15) / count);
+    int x1 = static_cast<int>(c.width() * (slice + 0.85) / count);
     int x = rng.between(x0, std::max(x0, x1 - 1));
     for (int y = 0; y < c.height(); ++y)
       if (px[y * stride + x * 4 + 3] > 230) {
@@ -119,9 +118,9 @@ std::unique_ptr<Canvas> renderLettering(const std::string& text, const Lettering
     selectFont(probe.cr(), style.fontPath, size);
     ink = kernedTextExtents(probe.cr(), text, style.tracking, style.wordSpacing);
   }
-  double margin = style.outlineWidth + std::max(style.glowRadius * 1.6,
-                                                style.shadowRadius * 1.5 +
-                                                    std::max(style.shadowDx, style.shadowDy));
+  double margin = style.outlineWidth +
+                  std::max(style.glowRadius * 1.6,
+                           style.shadowRadius * 1.5 + std::max(style.shadowDx, style.shadowDy));
   int pad = static_cast<int>(std::ceil(margin)) + 2;
   int w = static_cast<int>(std::ceil(ink.width)) + 2 * pad;
   int h = static_cast<int>(std::ceil(ink.height)) + 2 * pad;
@@ -144,7 +143,8 @@ std::unique_ptr<Canvas> renderLettering(const std::string& text, const Lettering
     cairo_stroke_preserve(t);
   };
 
-  if (style.glowRadius > 0) c.glow(path, style.outlineWidth * 2 + 4, style.glowRadius, style.glowColor);
+  if (style.glowRadius > 0)
+    c.glow(path, style.outlineWidth * 2 + 4, style.glowRadius, style.glowColor);
   if (style.shadowRadius > 0 || style.shadowDx != 0) {
     c.softShadow([&](cairo_t* t) { thick(t); }, style.shadowDx, style.shadowDy, style.shadowRadius,
                  style.shadowColor);

@@ -15,7 +15,7 @@ namespace assetgen {
 struct LetteringStyle {
   std::string fontPath;
   double sizePx = 80;
-  double tracking = 0;  // extra pixels between letters
+  double tracking = 0;     // extra pixels between letters
   double wordSpacing = 0;  // extra pixels after each space
   // Fill over the ink box, top (0) to bottom (1).
   std::vector<Stop> fill;
@@ -27,7 +27,7 @@ struct LetteringStyle {
   double shadowDx = 3, shadowDy = 4, shadowRadius = 5;
   Rgba shadowColor = Rgba::hex(0x000000, 0.45);
   double maxWidth = 0;  // shrink the size until the ink fits; 0 = no limit
-  int sparkles = 0;  // twinkles caught on the upper edges of the letters
+  int sparkles = 0;     // twinkles caught on the upper edges of the letters
 };
 
 // Gold and white fills of the palette, shared by every family.

@@ -8,7 +8,7 @@
 
 #include "core/Canvas.h"
 #include "core/PngWriter.h"
-#include "fonts/BmFontReader.h"
+#include "fonts/FontFile.h"
 
 namespace assetgen {
 
@@ -22,7 +22,8 @@ cairo_surface_t* surfaceOf(const Image& img) {
     for (int x = 0; x < img.width; ++x) {
       const uint8_t* p = img.pixel(x, y);
       uint32_t a = p[3], r = p[0] * a / 255, g = p[1] * a / 255, b = p[2] * a / 255;
-      *reinterpret_cast<uint32_t*>(px + y * stride + x * 4) = (a << 24) | (r << 16) | (g << 8) | b;
+      *reinterpret_cast<uint32_t*>(px + std::ptrdiff_t{y} * stride + std::ptrdiff_t{x} * 4) =
+          (a << 24) | (r << 16) | (g << 8) | b;
     }
   cairo_surface_mark_dirty(s);
   return s;
@@ -60,43 +61,41 @@ struct Draw {
 
   // Bitmap-font text centred on x with its top at y, as the game's centred text drawer does.
   void text(const std::string& fnt, const std::string& text, double x, double y, double scale) {
-    auto font = BmFontReader::read(dir + "/" + fnt);
-    if (!font) return;
+    auto font = readFontFile(dir + "/" + fnt);
+    if (!font || font->PageNames.empty()) return;
     std::string folder = fnt.substr(0, fnt.rfind('/') + 1);
     Image page;
-    PngWriter::read(dir + "/" + folder + font->pages[0], page);
+    PngWriter::read(dir + "/" + folder + font->PageNames[0], page);
     cairo_surface_t* s = surfaceOf(page);
-    auto glyph = [&](uint32_t code) -> const BmChar* {
-      for (const auto& g : font->chars)
-        if (g.id == code) return &g;
-      return nullptr;
-    };
+    auto advance = [&](int g) { return TBMFont::SignedShort(font->XAdvance[g]); };
     double width = 0;
     for (unsigned char ch : text)
-      if (const BmChar* g = glyph(ch)) width += g->xAdvance;
+      if (int g = font->FindChar(ch); g >= 0) width += advance(g);
     double pen = -width / 2;
     cairo_t* cr = c.cr();
     for (unsigned char ch : text) {
-      const BmChar* g = glyph(ch);
-      if (!g) continue;
+      int g = font->FindChar(ch);
+      if (g < 0) continue;
       cairo_save(cr);
       cairo_translate(cr, x, y);
       cairo_scale(cr, scale, scale);
-      cairo_translate(cr, pen + g->xOffset, g->yOffset);
-      cairo_rectangle(cr, 0, 0, g->width, g->height);
+      cairo_translate(cr, pen + TBMFont::SignedShort(font->XOffset[g]),
+                      TBMFont::SignedShort(font->YOffset[g]));
+      cairo_rectangle(cr, 0, 0, font->Width[g], font->Height[g]);
       cairo_clip(cr);
-      cairo_set_source_surface(cr, s, -g->x, -g->y);
+      cairo_set_source_surface(cr, s, -font->X[g], -font->Y[g]);
       cairo_paint(cr);
       cairo_restore(cr);
-      pen += g->xAdvance;
+      pen += advance(g);
     }
     cairo_surface_destroy(s);
   }
 };
 
 void nightSky(Canvas& c) {
-  c.linearGradient(0, 0, 0, c.height(),
-                   {{0, Rgba::hex(0x0B1633)}, {0.5, Rgba::hex(0x14264F)}, {1, Rgba::hex(0x21407A)}});
+  c.linearGradient(
+      0, 0, 0, c.height(),
+      {{0, Rgba::hex(0x0B1633)}, {0.5, Rgba::hex(0x14264F)}, {1, Rgba::hex(0x21407A)}});
   cairo_paint(c.cr());
 }
 

@@ -28,8 +28,8 @@ std::string Output::prepare(const std::string& relative) {
   return full.string();
 }
 
-void Output::savePng(const std::string& relative, const Image& image, int cellWidth,
-                     int cellHeight, int frames) {
+void Output::savePng(const std::string& relative, const Image& image, int cellWidth, int cellHeight,
+                     int frames) {
   if (!PngWriter::write(prepare(relative), image)) {
     fail("cannot write " + relative);
     return;
@@ -48,7 +48,8 @@ void Output::saveJpeg(const std::string& relative, const Canvas& canvas, int qua
 void Output::saveBytes(const std::string& relative, const std::vector<uint8_t>& bytes,
                        const std::string& note) {
   std::ofstream file(prepare(relative), std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
   if (!file) {
     fail("cannot write " + relative);
     return;

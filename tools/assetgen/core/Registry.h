@@ -23,7 +23,7 @@ namespace assetgen {
 // What one written file is, for the manifest, the contact sheet and the report.
 struct ManifestEntry {
   std::string path;
-  int width = 0;   // picture size (whole sheet)
+  int width = 0;  // picture size (whole sheet)
   int height = 0;
   int cellWidth = 0;  // 0 for single pictures
   int cellHeight = 0;
@@ -86,6 +86,6 @@ class Registry {
 
 #define ASSETGEN_CONCAT_INNER(a, b) a##b
 #define ASSETGEN_CONCAT(a, b) ASSETGEN_CONCAT_INNER(a, b)
-#define ASSETGEN_REGISTER(name, fn)                              \
-  [[maybe_unused]] static const bool ASSETGEN_CONCAT(            \
-      assetgenRegistered_, __COUNTER__) = ::assetgen::Registry::instance().add(name, fn)
+#define ASSETGEN_REGISTER(name, fn)                                                      \
+  [[maybe_unused]] static const bool ASSETGEN_CONCAT(assetgenRegistered_, __COUNTER__) = \
+      ::assetgen::Registry::instance().add(name, fn)

@@ -22,15 +22,18 @@ void rays(Canvas& c, int count, double innerWidthDeg, double length, double alph
     cairo_close_path(cr);
   }
   c.radialGradient(m, m, 0, length,
-                   {{0, Rgba::hex(0xFFFFFF, alpha)}, {0.3, Rgba::hex(0xFFE08A, alpha * 0.75)},
-                    {0.7, Rgba::hex(0xFFC94D, alpha * 0.3)}, {1, Rgba::hex(0xE89B1E, 0)}});
+                   {{0, Rgba::hex(0xFFFFFF, alpha)},
+                    {0.3, Rgba::hex(0xFFE08A, alpha * 0.75)},
+                    {0.7, Rgba::hex(0xFFC94D, alpha * 0.3)},
+                    {1, Rgba::hex(0xE89B1E, 0)}});
   cairo_fill(cr);
 }
 
 void core(Canvas& c, double r, double alpha) {
   double m = c.width() / 2.0;
   c.radialGradient(m, m, 0, r,
-                   {{0, Rgba::hex(0xFFFFFF, alpha)}, {0.4, Rgba::hex(0xFFD76E, alpha * 0.55)},
+                   {{0, Rgba::hex(0xFFFFFF, alpha)},
+                    {0.4, Rgba::hex(0xFFD76E, alpha * 0.55)},
                     {1, Rgba::hex(0xE89B1E, 0)}});
   cairo_arc(c.cr(), m, m, r, 0, 2 * M_PI);
   cairo_fill(c.cr());
@@ -78,9 +81,9 @@ void makeArrow(assetgen::Output& out) {
   };
   c.softShadow(shape, 1.5, 2, 2, Rgba::hex(0x000000, 0.45));
   shape(c.cr());
-  c.linearGradient(0, 3, 0, 37,
-                   {{0, Rgba::hex(0xFFF6CC)}, {0.35, Rgba::hex(0xFFC94D)},
-                    {1, Rgba::hex(0xE89B1E)}});
+  c.linearGradient(
+      0, 3, 0, 37,
+      {{0, Rgba::hex(0xFFF6CC)}, {0.35, Rgba::hex(0xFFC94D)}, {1, Rgba::hex(0xE89B1E)}});
   cairo_fill_preserve(c.cr());
   c.setColor(Rgba::hex(0xA8610B));
   cairo_set_line_width(c.cr(), 1.8);

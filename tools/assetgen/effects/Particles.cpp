@@ -18,8 +18,10 @@ void makeStarCash(assetgen::Output& out) {
   c.glow(shape, 3, 4, Rgba::hex(0xFFC94D, 0.6));
   shape(c.cr());
   c.radialGradient(12, 11, 1, 17, 18, 15,
-                   {{0, Rgba::hex(0xFFF6CC)}, {0.35, Rgba::hex(0xFFD75E)},
-                    {0.75, Rgba::hex(0xFFB52E)}, {1, Rgba::hex(0xE08A14)}});
+                   {{0, Rgba::hex(0xFFF6CC)},
+                    {0.35, Rgba::hex(0xFFD75E)},
+                    {0.75, Rgba::hex(0xFFB52E)},
+                    {1, Rgba::hex(0xE08A14)}});
   cairo_fill_preserve(c.cr());
   c.setColor(Rgba::hex(0xA8610B));
   cairo_set_line_width(c.cr(), 1.6);
@@ -35,8 +37,10 @@ void makeUsun(assetgen::Output& out) {
   Canvas c(64, 64);
   cairo_t* cr = c.cr();
   c.radialGradient(32, 32, 0, 30,
-                   {{0, Rgba::hex(0xFFFFFF, 0.9)}, {0.3, Rgba::hex(0xB277E0, 0.55)},
-                    {0.75, Rgba::hex(0x7C3FB8, 0.2)}, {1, Rgba::hex(0x4A2273, 0)}});
+                   {{0, Rgba::hex(0xFFFFFF, 0.9)},
+                    {0.3, Rgba::hex(0xB277E0, 0.55)},
+                    {0.75, Rgba::hex(0x7C3FB8, 0.2)},
+                    {1, Rgba::hex(0x4A2273, 0)}});
   cairo_paint(cr);
   for (int arm = 0; arm < 3; ++arm) {
     double base = arm * 2 * M_PI / 3;
@@ -88,8 +92,10 @@ void makeOczko(assetgen::Output& out) {
   ring(cr);
   cairo_set_line_width(cr, 3.0);
   c.linearGradient(2, 2, 16, 24,
-                   {{0, Rgba::hex(0xFFFFFF)}, {0.35, Rgba::hex(0xDCE8F7)},
-                    {0.65, Rgba::hex(0x9AAECC)}, {1, Rgba::hex(0x5E7396)}});
+                   {{0, Rgba::hex(0xFFFFFF)},
+                    {0.35, Rgba::hex(0xDCE8F7)},
+                    {0.65, Rgba::hex(0x9AAECC)},
+                    {1, Rgba::hex(0x5E7396)}});
   cairo_stroke(cr);
   // Glint on the upper-left of the ring.
   cairo_arc(cr, 5.2, 7.5, 1.3, 0, 2 * M_PI);
@@ -108,7 +114,8 @@ void makeDym(assetgen::Output& out) {
     double a = rng.range(0, 2 * M_PI), d = rng.range(2, 11);
     double x = 32 + d * std::cos(a), y = 32 + d * std::sin(a), r = rng.range(9, 14);
     c.radialGradient(x - r * 0.3, y - r * 0.3, 0, x, y, r,
-                     {{0, Rgba::hex(0xFFFFFF, 0.75)}, {0.6, Rgba::hex(0xF0F0F0, 0.45)},
+                     {{0, Rgba::hex(0xFFFFFF, 0.75)},
+                      {0.6, Rgba::hex(0xF0F0F0, 0.45)},
                       {1, Rgba::hex(0xE0E0E0, 0)}});
     cairo_arc(cr, x, y, r, 0, 2 * M_PI);
     cairo_fill(cr);

@@ -89,7 +89,8 @@ void reindeer(Canvas& c, double x, double y, bool glowingNose) {
   double nx = x + 26.5, ny = y - 10.5;
   if (glowingNose) {
     c.radialGradient(nx, ny, 0, 7,
-                     {{0, Rgba::hex(0xFF7F7F, 0.9)}, {0.4, Rgba::hex(0xE8343B, 0.45)},
+                     {{0, Rgba::hex(0xFF7F7F, 0.9)},
+                      {0.4, Rgba::hex(0xE8343B, 0.45)},
                       {1, Rgba::hex(0xE8343B, 0)}});
     cairo_arc(cr, nx, ny, 7, 0, 2 * M_PI);
     cairo_fill(cr);
@@ -146,8 +147,9 @@ void sleigh(Canvas& c) {
   cairo_curve_to(cr, 38, 32, 44, 24, 54, 25);
   cairo_curve_to(cr, 62, 26, 66, 34, 64, 46);
   cairo_close_path(cr);
-  c.linearGradient(40, 24, 64, 46, {{0, Rgba::hex(0xFF5A5F)}, {0.5, Rgba::hex(0xE8343B)},
-                                    {1, Rgba::hex(0x8E1520)}});
+  c.linearGradient(
+      40, 24, 64, 46,
+      {{0, Rgba::hex(0xFF5A5F)}, {0.5, Rgba::hex(0xE8343B)}, {1, Rgba::hex(0x8E1520)}});
   cairo_fill(cr);
   // Arm holding the reins.
   cairo_move_to(cr, 55, 33);
@@ -192,8 +194,9 @@ void sleigh(Canvas& c) {
   // Body of the sleigh with its gold trim and the runner beneath.
   c.softShadow(sleighBody, 0, 2, 2, Rgba::hex(0x000000, 0.35));
   sleighBody(cr);
-  c.linearGradient(0, 34, 0, 64, {{0, Rgba::hex(0xFF5A5F)}, {0.45, Rgba::hex(0xE8343B)},
-                                  {1, Rgba::hex(0x6E1019)}});
+  c.linearGradient(
+      0, 34, 0, 64,
+      {{0, Rgba::hex(0xFF5A5F)}, {0.45, Rgba::hex(0xE8343B)}, {1, Rgba::hex(0x6E1019)}});
   cairo_fill_preserve(cr);
   stroke(cr, kGold, 1.8);
   cairo_move_to(cr, 24, 54);

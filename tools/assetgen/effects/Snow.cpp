@@ -12,7 +12,8 @@ using assetgen::Rgba;
 void halo(Canvas& c, double r, double alpha) {
   double m = c.width() / 2.0;
   c.radialGradient(m, m, 0, r,
-                   {{0, Rgba::hex(0xFFFFFF, alpha)}, {0.5, Rgba::hex(0xDCE8F7, alpha * 0.35)},
+                   {{0, Rgba::hex(0xFFFFFF, alpha)},
+                    {0.5, Rgba::hex(0xDCE8F7, alpha * 0.35)},
                     {1, Rgba::hex(0xDCE8F7, 0)}});
   cairo_arc(c.cr(), m, m, r, 0, 2 * M_PI);
   cairo_fill(c.cr());

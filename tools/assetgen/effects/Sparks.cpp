@@ -53,9 +53,9 @@ void makeStar2(assetgen::Output& out) {
   c.glow([](cairo_t* cr) { Canvas::star(cr, 12, 12.6, 9, 4, 5); }, 2, 2.5,
          Rgba::hex(0xFFFFFF, 0.7));
   Canvas::star(c.cr(), 12, 12.6, 9, 4, 5);
-  c.radialGradient(10, 10, 0, 12, 12.6, 10,
-                   {{0, Rgba::hex(0xFFFFFF)}, {0.7, Rgba::hex(0xFFFFFF, 0.95)},
-                    {1, Rgba::hex(0xFFFFFF, 0.8)}});
+  c.radialGradient(
+      10, 10, 0, 12, 12.6, 10,
+      {{0, Rgba::hex(0xFFFFFF)}, {0.7, Rgba::hex(0xFFFFFF, 0.95)}, {1, Rgba::hex(0xFFFFFF, 0.8)}});
   cairo_fill(c.cr());
   out.savePng("gfx/particles/star2.png", c);
 }

@@ -64,7 +64,7 @@ class BmFontWriter {
  public:
   static std::vector<uint8_t> serialise(const BmFont& font);
 
-  // Byte offsets and sizes of the layout, shared with readers of these files.
+  // The layout's version and sizes; the game's reader (src/gui/TBMFontReader.cpp) expects them.
   static constexpr uint8_t kVersion = 3;
   static constexpr uint32_t kInfoFixedSize = 12;  // before the face name
   static constexpr uint32_t kCommonSize = 15;

@@ -24,7 +24,8 @@ struct Glyph {
 
 // Pixels of outline and halo around the ink.
 int paddingFor(const FontStyle& s) {
-  double halo = s.haloRadius > 0 ? s.haloRadius * 1.5 + std::max(std::abs(s.haloDx), std::abs(s.haloDy)) : 0;
+  double halo =
+      s.haloRadius > 0 ? s.haloRadius * 1.5 + std::max(std::abs(s.haloDx), std::abs(s.haloDy)) : 0;
   return static_cast<int>(std::ceil(s.outlineWidth / 2 + halo)) + 1;
 }
 
@@ -43,9 +44,8 @@ void renderGlyph(Glyph& g, const FontStyle& s, int pad, double capHeight) {
   double px = pad - g.inkX, py = pad - g.inkY;
   auto path = [&](cairo_t* t) { glyphPath(t, g.index, px, py); };
   if (s.haloRadius > 0) {
-    c.glow(
-        [&](cairo_t* t) { glyphPath(t, g.index, px + s.haloDx, py + s.haloDy); },
-        s.outlineWidth + 1, s.haloRadius, s.haloColor);
+    c.glow([&](cairo_t* t) { glyphPath(t, g.index, px + s.haloDx, py + s.haloDy); },
+           s.outlineWidth + 1, s.haloRadius, s.haloColor);
   }
   if (s.outlineWidth > 0) {
     path(cr);
@@ -173,7 +173,8 @@ bool FontBaker::bake(Output& out, const std::string& folder, const std::string& 
     }
     glyphs.push_back(std::move(g));
   }
-  std::sort(glyphs.begin(), glyphs.end(), [](const Glyph& a, const Glyph& b) { return a.code < b.code; });
+  std::sort(glyphs.begin(), glyphs.end(),
+            [](const Glyph& a, const Glyph& b) { return a.code < b.code; });
 
   // Cap height from the letter H keeps the fill gradient the same on every glyph.
   double capHeight = style.pixelSize * 0.7;

@@ -14,7 +14,7 @@ namespace assetgen {
 
 struct FontStyle {
   std::string fontPath;
-  double pixelSize = 22;  // em size the glyphs are rendered at
+  double pixelSize = 22;   // em size the glyphs are rendered at
   uint16_t fontSize = 22;  // written to the file: the game's line step
   // Fill from the cap-height line (offset 0) down to the baseline (offset 1).
   std::vector<Stop> fill{{0, Rgba::hex(0xFFFFFF)}, {1, Rgba::hex(0xFFFFFF)}};

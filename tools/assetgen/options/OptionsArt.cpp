@@ -29,10 +29,12 @@ void drawLamp(Canvas& c, bool lit) {
   if (lit) c.glow(glass, 2.0, 2.0, Rgba::hex(0xFFC94D, 0.6));
   glass(cr);
   if (lit)
-    c.radialGradient(cx - 1.5, bottom - 7.5, 0.5, cx, bottom - 6, 8,
-                     {{0, Rgba::hex(0xFFF6D8)}, {0.45, Rgba::hex(0xFFC94D)}, {1, Rgba::hex(0xE89B1E)}});
+    c.radialGradient(
+        cx - 1.5, bottom - 7.5, 0.5, cx, bottom - 6, 8,
+        {{0, Rgba::hex(0xFFF6D8)}, {0.45, Rgba::hex(0xFFC94D)}, {1, Rgba::hex(0xE89B1E)}});
   else
-    c.linearGradient(0, top, 0, bottom, {{0, Rgba::hex(0x3A64A8, 0.85)}, {1, Rgba::hex(0x14264F, 0.9)}});
+    c.linearGradient(0, top, 0, bottom,
+                     {{0, Rgba::hex(0x3A64A8, 0.85)}, {1, Rgba::hex(0x14264F, 0.9)}});
   cairo_fill(cr);
   glass(cr);
   c.setColor(lit ? Rgba::hex(0xA8610B) : Rgba::hex(0x7E98C0, 0.8));
@@ -44,8 +46,9 @@ void drawLamp(Canvas& c, bool lit) {
   cairo_fill(cr);
   // The socket.
   Canvas::roundedRect(cr, cx - 3.2, 1.5, 6.4, 5.5, 1.2);
-  c.linearGradient(cx - 3.2, 0, cx + 3.2, 0,
-                   {{0, Rgba::hex(0xFFE9A8)}, {0.5, Rgba::hex(0xE89B1E)}, {1, Rgba::hex(0xA8610B)}});
+  c.linearGradient(
+      cx - 3.2, 0, cx + 3.2, 0,
+      {{0, Rgba::hex(0xFFE9A8)}, {0.5, Rgba::hex(0xE89B1E)}, {1, Rgba::hex(0xA8610B)}});
   cairo_fill(cr);
 }
 

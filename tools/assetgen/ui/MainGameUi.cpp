@@ -27,8 +27,9 @@ constexpr double kSlotTop = 5, kSlotHeight = 24;
 void clockIcon(Canvas& c, double x, double y) {
   cairo_t* cr = c.cr();
   cairo_arc(cr, x, y, 7.5, 0, 2 * M_PI);
-  c.radialGradient(x - 3, y - 3, 0, x, y, 8,
-                   {{0, Rgba::hex(0xFFFFFF)}, {0.6, Rgba::hex(0xDCE8F7)}, {1, Rgba::hex(0xB7CDE8)}});
+  c.radialGradient(
+      x - 3, y - 3, 0, x, y, 8,
+      {{0, Rgba::hex(0xFFFFFF)}, {0.6, Rgba::hex(0xDCE8F7)}, {1, Rgba::hex(0xB7CDE8)}});
   cairo_fill_preserve(cr);
   c.setColor(Rgba::hex(0xA8610B));
   cairo_set_line_width(cr, 1.8);
@@ -49,8 +50,9 @@ void baubleIcon(Canvas& c, double x, double y) {
   cairo_fill(cr);
   auto ball = [x, y](cairo_t* t) { cairo_arc(t, x, y + 0.5, 7, 0, 2 * M_PI); };
   ball(cr);
-  c.radialGradient(x - 2.5, y - 2, 0.5, x, y + 0.5, 7.5,
-                   {{0, Rgba::hex(0xFF8A8F)}, {0.45, Rgba::hex(0xE8343B)}, {1, Rgba::hex(0x8E1520)}});
+  c.radialGradient(
+      x - 2.5, y - 2, 0.5, x, y + 0.5, 7.5,
+      {{0, Rgba::hex(0xFF8A8F)}, {0.45, Rgba::hex(0xE8343B)}, {1, Rgba::hex(0x8E1520)}});
   cairo_fill(cr);
   c.glossyHighlight(ball, x - 7, y - 6.5, 14, 14, 0.8);
 }
@@ -59,8 +61,9 @@ void starIcon(Canvas& c, double x, double y) {
   cairo_t* cr = c.cr();
   auto shape = [x, y](cairo_t* t) { Canvas::star(t, x, y + 0.5, 8.5, 3.9, 5); };
   shape(cr);
-  c.radialGradient(x - 3, y - 3, 0, x, y, 9,
-                   {{0, Rgba::hex(0xFFF6CC)}, {0.5, Rgba::hex(0xFFC94D)}, {1, Rgba::hex(0xE89B1E)}});
+  c.radialGradient(
+      x - 3, y - 3, 0, x, y, 9,
+      {{0, Rgba::hex(0xFFF6CC)}, {0.5, Rgba::hex(0xFFC94D)}, {1, Rgba::hex(0xE89B1E)}});
   cairo_fill_preserve(cr);
   c.setColor(Rgba::hex(0xA8610B));
   cairo_set_line_width(cr, 1.2);
@@ -77,8 +80,9 @@ void treeIcon(Canvas& c, double x, double y) {
     cairo_line_to(cr, x - half, top + 6);
     cairo_close_path(cr);
   }
-  c.linearGradient(x - 8, y - 9, x + 8, y + 6,
-                   {{0, Rgba::hex(0x6FD07A)}, {0.5, Rgba::hex(0x3FA34D)}, {1, Rgba::hex(0x23703A)}});
+  c.linearGradient(
+      x - 8, y - 9, x + 8, y + 6,
+      {{0, Rgba::hex(0x6FD07A)}, {0.5, Rgba::hex(0x3FA34D)}, {1, Rgba::hex(0x23703A)}});
   cairo_fill(cr);
   cairo_rectangle(cr, x - 1.5, y + 6, 3, 3);
   c.setColor(Rgba::hex(0x8A5A35));
@@ -92,7 +96,8 @@ void barBody(Canvas& c) {
   cairo_t* cr = c.cr();
   cairo_rectangle(cr, 0, 0, kBarWidth, kBodyBottom);
   c.linearGradient(0, 0, 0, kBodyBottom,
-                   {{0, Rgba::hex(0x3A64A8, 0.96)}, {0.45, Rgba::hex(0x21407A, 0.95)},
+                   {{0, Rgba::hex(0x3A64A8, 0.96)},
+                    {0.45, Rgba::hex(0x21407A, 0.95)},
                     {1, Rgba::hex(0x14264F, 0.95)}});
   cairo_fill(cr);
   // Frosted sheen across the upper half.
@@ -105,8 +110,9 @@ void barBody(Canvas& c) {
   c.setColor(Rgba::hex(0xB7CDE8, 0.55));
   cairo_fill(cr);
   cairo_rectangle(cr, 0, kBodyBottom - 1.8, kBarWidth, 1.8);
-  c.linearGradient(0, 0, kBarWidth, 0,
-                   {{0, Rgba::hex(0xE89B1E)}, {0.5, Rgba::hex(0xFFE9A8)}, {1, Rgba::hex(0xE89B1E)}});
+  c.linearGradient(
+      0, 0, kBarWidth, 0,
+      {{0, Rgba::hex(0xE89B1E)}, {0.5, Rgba::hex(0xFFE9A8)}, {1, Rgba::hex(0xE89B1E)}});
   cairo_fill(cr);
 }
 
@@ -121,7 +127,8 @@ void snowEdge(Canvas& c) {
       cairo_arc(t, x + r, kBodyBottom + dy, r, 0, M_PI);
       cairo_close_path(t);
       if (rng.uniform() < 0.22) {
-        double len = rng.range(3.5, kBarHeight - kBodyBottom - 0.5), ix = x + r * rng.range(0.6, 1.4);
+        double len = rng.range(3.5, kBarHeight - kBodyBottom - 0.5),
+               ix = x + r * rng.range(0.6, 1.4);
         cairo_move_to(t, ix - 1.6, kBodyBottom + dy);
         cairo_line_to(t, ix, kBodyBottom + dy + len);
         cairo_line_to(t, ix + 1.6, kBodyBottom + dy);
@@ -135,18 +142,22 @@ void snowEdge(Canvas& c) {
   c.setColor(Rgba::hex(0x7E98C0, 0.7));
   cairo_fill(cr);
   fringe(cr, 0);
-  c.linearGradient(0, kBodyBottom - 1, 0, kBarHeight,
-                   {{0, Rgba::hex(0xFFFFFF)}, {0.4, Rgba::hex(0xF4F8FF)}, {1, Rgba::hex(0xB7CDE8)}});
+  c.linearGradient(
+      0, kBodyBottom - 1, 0, kBarHeight,
+      {{0, Rgba::hex(0xFFFFFF)}, {0.4, Rgba::hex(0xF4F8FF)}, {1, Rgba::hex(0xB7CDE8)}});
   cairo_fill(cr);
 }
 
 void slot(Canvas& c, double cx, int index) {
   cairo_t* cr = c.cr();
   double x = cx - kSlotHalfWidth, w = 2 * kSlotHalfWidth;
-  auto pill = [&](cairo_t* t) { Canvas::roundedRect(t, x, kSlotTop, w, kSlotHeight, kSlotHeight / 2); };
+  auto pill = [&](cairo_t* t) {
+    Canvas::roundedRect(t, x, kSlotTop, w, kSlotHeight, kSlotHeight / 2);
+  };
   pill(cr);
   c.linearGradient(0, kSlotTop, 0, kSlotTop + kSlotHeight,
-                   {{0, Rgba::hex(0x050B1C, 0.85)}, {0.4, Rgba::hex(0x0B1633, 0.75)},
+                   {{0, Rgba::hex(0x050B1C, 0.85)},
+                    {0.4, Rgba::hex(0x0B1633, 0.75)},
                     {1, Rgba::hex(0x14264F, 0.7)}});
   cairo_fill(cr);
   // Inset: a dark upper lip and a light lower rim.
@@ -160,17 +171,26 @@ void slot(Canvas& c, double cx, int index) {
   cairo_restore(cr);
   Canvas::roundedRect(cr, x + 0.5, kSlotTop + 0.5, w - 1, kSlotHeight - 1, kSlotHeight / 2);
   c.linearGradient(0, kSlotTop, 0, kSlotTop + kSlotHeight,
-                   {{0, Rgba::hex(0xB7CDE8, 0.0)}, {0.6, Rgba::hex(0xB7CDE8, 0.1)},
+                   {{0, Rgba::hex(0xB7CDE8, 0.0)},
+                    {0.6, Rgba::hex(0xB7CDE8, 0.1)},
                     {1, Rgba::hex(0xDCE8F7, 0.6)}});
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
 
   double ix = x + 14, iy = kSlotTop + kSlotHeight / 2;
   switch (index) {
-    case 0: clockIcon(c, ix, iy); break;
-    case 1: baubleIcon(c, ix, iy); break;
-    case 2: starIcon(c, ix, iy); break;
-    default: treeIcon(c, ix, iy); break;
+    case 0:
+      clockIcon(c, ix, iy);
+      break;
+    case 1:
+      baubleIcon(c, ix, iy);
+      break;
+    case 2:
+      starIcon(c, ix, iy);
+      break;
+    default:
+      treeIcon(c, ix, iy);
+      break;
   }
 
   assetgen::selectFont(cr, assetgen::fonts::UI_BOLD, 11);
@@ -196,8 +216,9 @@ void holly(Canvas& c, double x, double y) {
     cairo_curve_to(cr, 13, 1, 13, 3, 15, 5);
     cairo_curve_to(cr, 10, 4, 6, 6, 0, 0);
     cairo_close_path(cr);
-    c.linearGradient(0, -5, 0, 6, {{0, Rgba::hex(0x6FD07A)}, {0.5, Rgba::hex(0x3FA34D)},
-                                   {1, Rgba::hex(0x123F24)}});
+    c.linearGradient(
+        0, -5, 0, 6,
+        {{0, Rgba::hex(0x6FD07A)}, {0.5, Rgba::hex(0x3FA34D)}, {1, Rgba::hex(0x123F24)}});
     cairo_fill(cr);
     cairo_restore(cr);
   };
@@ -207,8 +228,9 @@ void holly(Canvas& c, double x, double y) {
   for (auto [bx, by] : {std::pair{0.0, -2.0}, {4.0, 1.5}, {-3.5, 2.5}}) {
     auto berry = [&](cairo_t* t) { cairo_arc(t, x + bx, y + by, 3, 0, 2 * M_PI); };
     berry(cr);
-    c.radialGradient(x + bx - 1, y + by - 1, 0, x + bx, y + by, 3.2,
-                     {{0, Rgba::hex(0xFF8A8F)}, {0.5, Rgba::hex(0xE8343B)}, {1, Rgba::hex(0x6E1019)}});
+    c.radialGradient(
+        x + bx - 1, y + by - 1, 0, x + bx, y + by, 3.2,
+        {{0, Rgba::hex(0xFF8A8F)}, {0.5, Rgba::hex(0xE8343B)}, {1, Rgba::hex(0x6E1019)}});
     cairo_fill(cr);
   }
 }
@@ -235,10 +257,22 @@ void perimeterPoint(double t, double inset, double& x, double& y) {
   int edge = static_cast<int>(d / side);
   double along = d - edge * side;
   switch (edge) {
-    case 0: x = inset + along; y = inset; break;
-    case 1: x = kCell - inset; y = inset + along; break;
-    case 2: x = kCell - inset - along; y = kCell - inset; break;
-    default: x = inset; y = kCell - inset - along; break;
+    case 0:
+      x = inset + along;
+      y = inset;
+      break;
+    case 1:
+      x = kCell - inset;
+      y = inset + along;
+      break;
+    case 2:
+      x = kCell - inset - along;
+      y = kCell - inset;
+      break;
+    default:
+      x = inset;
+      y = kCell - inset - along;
+      break;
   }
 }
 
@@ -263,8 +297,9 @@ void markerFrame(Canvas& c, double ox, double t) {
   cairo_set_line_width(cr, 3.6);
   cairo_stroke(cr);
   frame(cr);
-  c.linearGradient(ox, 0, ox + kCell, kCell,
-                   {{0, Rgba::hex(0xFFFBE8)}, {0.5, Rgba::hex(0xFFC94D)}, {1, Rgba::hex(0xE89B1E)}});
+  c.linearGradient(
+      ox, 0, ox + kCell, kCell,
+      {{0, Rgba::hex(0xFFFBE8)}, {0.5, Rgba::hex(0xFFC94D)}, {1, Rgba::hex(0xE89B1E)}});
   cairo_set_line_width(cr, 2.0);
   cairo_stroke(cr);
   // Bright corner brackets that breathe with the pulse.
@@ -282,7 +317,6 @@ void markerFrame(Canvas& c, double ox, double t) {
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_stroke(cr);
 }
-
 
 void makeSelect(assetgen::Output& out) {
   Canvas sheet(kCell * kFrames, kCell);

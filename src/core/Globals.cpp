@@ -1,4 +1,4 @@
-#include "app/Globals.h"
+#include "core/Globals.h"
 
 float delta = 1.0f;
 std::string currentState;

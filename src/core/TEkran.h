@@ -1,7 +1,9 @@
 #pragma once
-#include <memory>
 #include <algorithm>
+#include <memory>
 #include <string>
+
+#include "core/FrameContext.h"
 
 class TGui;
 
@@ -20,7 +22,10 @@ class TEkran {
   TEkran* ekran = nullptr;
   int _startTime = 0;
 
+  explicit TEkran(FrameContext& frame) : frame_(frame) {}
   virtual ~TEkran() = default;
+  TEkran(const TEkran&) = delete;
+  TEkran& operator=(const TEkran&) = delete;
 
   virtual void setup() {}
   virtual void _drawGui();
@@ -35,6 +40,15 @@ class TEkran {
 
   // The usual end of a screen: both the overlay and its target have reached black.
   bool fadedOut() const { return fade >= 1.0f && dFade >= 1.0f; }
+
+  // The frame steps of the program this screen runs in.
+  FrameContext& frame() const { return frame_; }
+  void updateDeltaTime() { frame_.updateDeltaTime(); }
+  void updateCommon() { frame_.updateCommon(); }
+  [[noreturn]] void quitGame() { frame_.quitGame(); }
+
+ private:
+  FrameContext& frame_;
 };
 
 // Moves value toward target by rate * delta without passing it.

@@ -1,13 +1,17 @@
 #pragma once
 #include <string>
 
-#include "app/TEkran.h"
+#include "core/TEkran.h"
 #include "platform/platform.h"
+
+class TGlobalSnd;
 
 // The opening card until the main menu exists: the game's name over the night sky. Enter,
 // Space or a click starts the quest; Escape leaves the game.
 class TTitleScreen : public TEkran {
  public:
+  TTitleScreen(FrameContext& frame, TGlobalSnd& sounds) : TEkran(frame), sounds_(sounds) {}
+
   void prepare();
   std::string mainLoop();
   void update() override;
@@ -18,4 +22,5 @@ class TTitleScreen : public TEkran {
   void drawSky();
   platform::ImageFont titleFont_;
   platform::ImageFont hintFont_;
+  TGlobalSnd& sounds_;
 };

@@ -1,14 +1,14 @@
-#include "app/Frame.h"
+#include "core/FrameContext.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/App.h"
-#include "app/Globals.h"
+#include "core/Globals.h"
+#include "core/TDeltaTime.h"
 #include "platform/platform.h"
 
-void updateDeltaTime() {
-  TDeltaTime& timer = App::get().deltaTime();
+void FrameContext::updateDeltaTime() {
+  TDeltaTime& timer = deltaTime();
   timer.Update();
   delta = timer.CurrDelta();
   platform::PollSystem();
@@ -16,18 +16,18 @@ void updateDeltaTime() {
 
 bool quitRequested() {
   // KeyHit is read only while Left Alt is down, so F4 alone keeps its count for the screen.
-  bool altF4 = platform::KeyDown(platform::key::LALT) && platform::KeyHit(platform::key::F4);
+  const bool altF4 = platform::KeyDown(platform::key::LALT) && platform::KeyHit(platform::key::F4);
   return altF4 || platform::AppTerminate();
 }
 
-void updateCommon() {
+void FrameContext::updateCommon() {
   updateDeltaTime();
-  App::get().updateFrameServices();
+  updateFrameServices();
   if (quitRequested()) quitGame();
 }
 
-void quitGame() {
-  App::get().saveAll();
+void FrameContext::quitGame() {
+  saveAll();
   platform::ShowMouse();
   platform::EndGraphics();
   std::fflush(stdout);

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 // Frame globals shared by every screen.
-extern float delta;          // frame time scale: 1.0 = one frame at 60 fps
+extern float delta;  // frame time scale: 1.0 = one frame at 60 fps
 extern std::string currentState;
 extern std::string gameType;
 extern std::string gameFolderName;

@@ -1,8 +1,6 @@
-#include "app/TEkran.h"
+#include "core/TEkran.h"
 
-#include "app/App.h"
-#include "app/Globals.h"
-#include "gui/TGui.h"
+#include "core/Globals.h"
 #include "platform/platform.h"
 
 float easeToward(float value, float target, float rate) {
@@ -12,7 +10,7 @@ float easeToward(float value, float target, float rate) {
 }
 
 void TEkran::_drawGui() {
-  if (Gui) Gui->draw();
+  if (Gui) frame_.drawGui(*Gui);
 }
 
 void TEkran::_drawFade() {
@@ -24,21 +22,14 @@ void TEkran::_drawFade() {
   platform::DrawRect(0, 0, platform::GraphicsWidth(), platform::GraphicsHeight());
 }
 
-void TEkran::_drawMouse() {
-  if (App::exists()) App::get().mouse().draw();
-}
+void TEkran::_drawMouse() { frame_.drawPointer(); }
 
 void TEkran::_updateFade() { fade = easeToward(fade, dFade, fadeSpeed); }
 
 void TEkran::_updateAlpha() { alpha = easeToward(alpha, dAlpha, 0.05f); }
 
 void TEkran::_updateGui() {
-  if (!Gui) return;
-  for (const auto& control : Gui->_listaObiektow) {
-    control->_alpha = alpha;
-    control->_dAlpha = alpha;
-  }
-  Gui->update();
+  if (Gui) frame_.updateGui(*Gui, alpha);
 }
 
 void TEkran::STANDARD_DATA() {

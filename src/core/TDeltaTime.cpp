@@ -1,4 +1,4 @@
-#include "app/TDeltaTime.h"
+#include "core/TDeltaTime.h"
 
 #include <algorithm>
 

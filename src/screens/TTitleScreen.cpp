@@ -1,8 +1,7 @@
-#include "app/TTitleScreen.h"
+#include "screens/TTitleScreen.h"
 
-#include "app/App.h"
-#include "app/Frame.h"
-#include "app/Globals.h"
+#include "core/Globals.h"
+#include "datafile/AssetNames.h"
 #include "platform/platform.h"
 #include "player/TGlobalSnd.h"
 
@@ -14,9 +13,9 @@ void TTitleScreen::prepare() {
   fade = 1.0f;
   dFade = 0.0f;
   wynik = "END";
-  if (!titleFont_) titleFont_ = LoadImageFont("gfx/fonts/bluehigh.ttf", 64);
-  if (!hintFont_) hintFont_ = LoadImageFont("gfx/fonts/bluehigh.ttf", 22);
-  App::get().globalSnd().playMyMusic("main menu");
+  if (!titleFont_) titleFont_ = LoadImageFont(assets::TTF_TITLE, 64);
+  if (!hintFont_) hintFont_ = LoadImageFont(assets::TTF_TITLE, 22);
+  sounds_.playMyMusic("main menu");
   for (int i = 0; i < 51; ++i) updateDeltaTime();
 }
 

@@ -1,0 +1,10 @@
+#pragma once
+#include <string>
+
+// What the main game screen plays itself: the opening jingle and its music by name.
+class IMainGameSounds {
+ public:
+  virtual ~IMainGameSounds() = default;
+  virtual void playBegin() = 0;
+  virtual void playMyMusic(const std::string& name) = 0;
+};
