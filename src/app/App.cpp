@@ -4,6 +4,7 @@
 #include "app/SessionQuest.h"
 #include "core/TDeltaTime.h"
 #include "datafile/AssetNames.h"
+#include "effects/TZBuffer.h"
 #include "gui/TMouse.h"
 #include "match3/IMainGameTutorial.h"
 #include "match3/TLevelManager.h"
@@ -14,6 +15,8 @@
 #include "player/TOptions.h"
 #include "screens/TStandInScreens.h"
 #include "screens/TTitleScreen.h"
+#include "tree/TShopCatalogue.h"
+#include "tree/TTreeStage.h"
 
 namespace {
 std::unique_ptr<App>& instance() {
@@ -42,8 +45,11 @@ void App::createSingletons() {
   levelManager_ = std::make_unique<TLevelManager>(tileCatalog_);
   globalSnd_ = std::make_unique<TGlobalSnd>(*this);
   options_ = std::make_unique<TOptions>(*this, *globalSnd_);
+  zbuffer_ = std::make_unique<TZBuffer>();
   mouse_ = std::make_unique<TMouse>();
   pixel_ = platform::LoadImage(assets::PIXEL);
+  treeStage_ = std::make_unique<TTreeStage>(*zbuffer_, *mouse_);
+  shop_ = std::make_unique<TShopCatalogue>(*treeStage_);
   title_ = std::make_unique<TTitleScreen>(*this, *globalSnd_);
   profile_ = std::make_unique<SessionProfile>(*mainGame_);
   standIns_ = std::make_unique<TStandInScreens>();

@@ -17,9 +17,12 @@ class TMainGame;
 class TMouse;
 class TNoTutorial;
 class TOptions;
+class TShopCatalogue;
 class TStandInScreens;
 class TTileCatalog;
 class TTitleScreen;
+class TTreeStage;
+class TZBuffer;
 
 // Owns the program's singletons, created at entry in their fixed order, and hands them to the
 // screens: every screen is built with a reference to this context. The control flow's static
@@ -43,6 +46,10 @@ class App : public ScreenContext, public MainGameContext {
   // The board catalogues (loaded by the loading screen) and the level sets built on them.
   const std::shared_ptr<TTileCatalog>& tileCatalog() { return tileCatalog_; }
   TLevelManager& levelManager() { return *levelManager_; }
+  // The tree's draw-ordering buffer, the stage its decorations are drawn on and the shop.
+  TZBuffer& zbuffer() { return *zbuffer_; }
+  TTreeStage& treeStage() { return *treeStage_; }
+  TShopCatalogue& shop() { return *shop_; }
   void setQuest(std::unique_ptr<QuestBook> quest) { quest_ = std::move(quest); }
 
   // FrameContext
@@ -69,6 +76,7 @@ class App : public ScreenContext, public MainGameContext {
   std::unique_ptr<TMainGame> mainGame_;
   std::unique_ptr<TGlobalSnd> globalSnd_;
   std::unique_ptr<TOptions> options_;
+  std::unique_ptr<TZBuffer> zbuffer_;
   std::unique_ptr<TMouse> mouse_;
   platform::Image pixel_;
   ScreenFlow flow_;
@@ -82,4 +90,6 @@ class App : public ScreenContext, public MainGameContext {
   std::unique_ptr<IBoardSounds> boardSounds_;
   std::shared_ptr<TTileCatalog> tileCatalog_;
   std::unique_ptr<TLevelManager> levelManager_;
+  std::unique_ptr<TTreeStage> treeStage_;
+  std::unique_ptr<TShopCatalogue> shop_;
 };

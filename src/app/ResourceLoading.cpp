@@ -13,6 +13,8 @@
 #include "match3/TMainGame.h"
 #include "match3/TTileCatalog.h"
 #include "player/TGlobalSnd.h"
+#include "tree/TShopCatalogue.h"
+#include "tree/TTreeStage.h"
 
 namespace {
 
@@ -24,14 +26,23 @@ void loadBoardCatalogues(TTileCatalog& catalog) {
   catalog.loadRamki();
 }
 
+// The tree by night and the shop with every product.
+void loadTreeShop(TTreeStage& stage, TShopCatalogue& shop) {
+  stage.loadPixel();
+  stage.layers().setImages(TTreeLayers::loadImages(assets::TREE_LAYERS_NIGHT));
+  shop.load(assets::DATA_CATEGORIES);
+}
+
 }  // namespace
 
 void loadSharedResources() {
   App& app = App::get();
   TGlobalSnd& sounds = app.globalSnd();
-  // Step 1: the default window theme, the main game, the board catalogues, the texts.
+  // Step 1: the default window theme, the main game, the tree and its shop, the board
+  // catalogues, the texts.
   TTheme::loadDefault(assets::WINDOW_THEME, "temat1", app.themes());
   app.mainGame().setup();
+  loadTreeShop(app.treeStage(), app.shop());
   loadBoardCatalogues(*app.tileCatalog());
   sounds.loadMusicPart(1);
   Teksty::setup();

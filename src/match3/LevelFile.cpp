@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "datafile/TRCMFile.h"
-#include "match3/FileValues.h"
+#include "datafile/FileValues.h"
 #include "match3/TLevel.h"
 #include "platform/strings.h"
 

@@ -1,7 +1,7 @@
 #include "match3/TLevelManager.h"
 
 #include "datafile/TRCMFile.h"
-#include "match3/FileValues.h"
+#include "datafile/FileValues.h"
 #include "platform/platform.h"
 
 TLevelManager::TLevelManager(std::shared_ptr<const TTileCatalog> catalog)

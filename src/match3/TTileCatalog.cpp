@@ -5,7 +5,7 @@
 
 #include "datafile/TRCMFile.h"
 #include "gui/TRGB.h"
-#include "match3/FileValues.h"
+#include "datafile/FileValues.h"
 #include "platform/Log.h"
 #include "platform/files.h"
 

@@ -169,4 +169,16 @@ std::vector<int> CollideImage(const Image& image, float x, float y, int frame, u
                               id);
 }
 
+bool ImageCoversPixel(const Image& image, float x, float y, int px, int py, int frame) {
+  if (!image || !image->validFrame(frame)) return false;
+  const PixmapData& pixels = *image->frames()[size_t(frame)];
+  // The pixel's centre, taken back into the picture as the collision layers take it.
+  const float lx = float(px) + 0.5f - x + image->handleX;
+  const float ly = float(py) + 0.5f - y + image->handleY;
+  if (lx < 0 || ly < 0 || lx >= float(image->width) || ly >= float(image->height)) return false;
+  const int sx = std::min(pixels.width - 1, int(lx * float(pixels.width) / float(image->width)));
+  const int sy = std::min(pixels.height - 1, int(ly * float(pixels.height) / float(image->height)));
+  return (pixels.at(sx, sy) >> 24) >= 128;
+}
+
 }  // namespace platform

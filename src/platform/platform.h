@@ -150,6 +150,11 @@ bool SavePixmapPNG(const Pixmap& pixmap, const std::string& path);
 void ResetCollisions(uint32_t mask = 0);
 std::vector<int> CollideImage(const Image& image, float x, float y, int frame, uint32_t collideMask,
                               uint32_t writeMask, int id);
+// Whether the image, drawn with its handle at (x, y) at scale 1 without rotation, covers the
+// screen pixel (px, py) as the collision layers count it (alpha of at least 128). The same
+// answer as writing the image into a layer and testing a one-pixel image at (px, py), without
+// touching the layers: for pictures too large to write into a layer on every test.
+bool ImageCoversPixel(const Image& image, float x, float y, int px, int py, int frame = 0);
 
 // ---- Input ----------------------------------------------------------------------------------
 

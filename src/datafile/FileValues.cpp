@@ -1,4 +1,4 @@
-#include "match3/FileValues.h"
+#include "datafile/FileValues.h"
 
 #include "datafile/TRCMEntry.h"
 #include "datafile/TRCMGroup.h"
