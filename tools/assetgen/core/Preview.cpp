@@ -199,7 +199,7 @@ void decoratedTree(Canvas& c, const std::string& dir, bool day) {
 }  // namespace
 
 bool Preview::treeScreen(const std::string& assetDir, const std::string& outPng) {
-  Canvas c(1600, 600);
+  Canvas c(1600, 1200);
   Canvas night(800, 600), day(800, 600);
   nightSky(night);
   decoratedTree(night, assetDir, false);
@@ -207,6 +207,15 @@ bool Preview::treeScreen(const std::string& assetDir, const std::string& outPng)
   decoratedTree(day, assetDir, true);
   c.paint(night, 0, 0);
   c.paint(day, 800, 0);
+  // Below, the same in grey: the tree must stand out from the sky by its lightness alone.
+  c.paint(night, 0, 600);
+  c.paint(day, 800, 600);
+  cairo_t* cr = c.cr();
+  cairo_rectangle(cr, 0, 600, 1600, 600);
+  cairo_set_operator(cr, CAIRO_OPERATOR_HSL_SATURATION);
+  cairo_set_source_rgb(cr, 0.5, 0.5, 0.5);
+  cairo_fill(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
   return PngWriter::write(outPng, c.toImage());
 }
 

@@ -116,9 +116,10 @@ void thread(Canvas& c, double cx, double loopTop, double to, const Rgba& colour)
   cairo_t* cr = c.cr();
   cairo_set_line_width(cr, 1.1);
   c.setColor(colour);
-  cairo_arc(cr, cx, loopTop + 2.2, 1.9, 0, 2 * M_PI);
+  // The loop's outer edge touches loopTop.
+  cairo_arc(cr, cx, loopTop + 2.45, 1.9, 0, 2 * M_PI);
   cairo_stroke(cr);
-  cairo_move_to(cr, cx, loopTop + 4);
+  cairo_move_to(cr, cx, loopTop + 4.3);
   cairo_line_to(cr, cx, to);
   cairo_stroke(cr);
 }

@@ -61,7 +61,8 @@ void paintBulb(Canvas& c, const Light& l) {
 
 void paintSocket(Canvas& c) {
   cairo_t* cr = c.cr();
-  auto socket = [](cairo_t* k) { Canvas::roundedRect(k, 4.6, 2, 6.8, 7.6, 1.4); };
+  // Its top edge, outline included, is the hanging point's row.
+  auto socket = [](cairo_t* k) { Canvas::roundedRect(k, 4.6, 2.5, 6.8, 7.1, 1.4); };
   socket(cr);
   c.linearGradient(
       4.6, 0, 11.4, 0,
@@ -84,7 +85,7 @@ void paintGlow(Canvas& c, const Light& l) {
   std::vector<assetgen::Stop> stops;
   for (int i = 0; i <= 12; ++i) {
     double t = i / 12.0;
-    double a = std::exp(-t * t * 5.5) * (1 - t * t) * 0.95;
+    double a = std::exp(-t * t * 4.2) * (1 - t * t) * 0.95;
     stops.push_back({t, core.mix(glass, std::min(1.0, t * 2.5)).withAlpha(a)});
   }
   c.radialGradient(32, 32, 0, 32, 32, 31.5, stops);

@@ -83,7 +83,7 @@ struct Layer {
 };
 
 const Layer kLayers[5] = {
-    {170, 160, 458, 175, {101, 243, 78, 0.0, 4}},   {240, 160, 458, 245, {170, 315, 110, 0.2, 3}},
+    {170, 160, 458, 175, {101, 243, 74, 0.0, 4}},   {240, 160, 458, 245, {170, 315, 110, 0.2, 3}},
     {300, 165, 458, 317, {242, 389, 140, 0.22, 3}}, {350, 165, 458, 390, {314, 461, 166, 0.25, 3}},
     {400, 190, 458, 455, {368, 519, 188, 0.28, 3}},
 };
@@ -122,12 +122,14 @@ std::vector<Frond> rowFronds(const Tier& tier, double rowY, double rowHeight, Rn
     double sign = u > 0.12 ? 1 : (u < -0.12 ? -1 : (rng.uniform() < 0.5 ? -1 : 1));
     double lean = (35 + 48 * side) * M_PI / 180;
     double rise = rowHeight * (0.55 + 0.45 * side);
-    double rootY = tip.y - rise;
+    // Kept clear of the picture's top edge, so nothing is cut off there.
+    double rootY = std::max(tip.y - rise, tier.top + 13);
     double reach = std::max(0.0, tier.halfWidthAt(rootY) * 0.9);
     double rootX = std::clamp(tip.x - sign * rise * std::tan(lean), kAxis - reach, kAxis + reach);
     if (side > 0.8) rootX = kAxis + sign * tier.halfWidthAt(rootY) * 0.25;
     Pt root{rootX, rootY};
     Pt ctrl = root + (tip - root) * (0.5 + 0.2 * side) + Pt{0, -rise * 0.3 * side};
+    ctrl.y = std::max(ctrl.y, tier.top + 10);
     double width = std::max(6.0, hw * 2.0 / count) * rng.range(0.95, 1.12) * (1.35 - 0.4 * side);
     double snow = rng.uniform() < 0.1 ? 0.3 : rng.range(0.75, 1.0);
     fronds.push_back({root, ctrl, tip, width, snow, side, 0.16 * (1 - side)});
@@ -139,7 +141,7 @@ std::vector<Frond> rowFronds(const Tier& tier, double rowY, double rowHeight, Rn
 
 // The leader shoot at the apex, pointing up.
 Frond leader(const Tier& tier) {
-  Pt tip{kAxis, tier.top};
+  Pt tip{kAxis, tier.top + 2};  // its needles reach a little above
   Pt root{kAxis, tier.top + 34};
   return {root, {kAxis + 0.5, tier.top + 18}, tip, 6, 0.0, 0.0, 0.25};
 }
@@ -248,9 +250,12 @@ void snow(Canvas& c, const Frond& f, const Palette& pal, Rng& rng, double amount
     double t = 0.05 + 0.75 * i / steps;
     Pt d = f.direction(t);
     double flat = std::clamp(1.5 - 1.1 * std::abs(d.y), 0.0, 1.0);
-    double r = f.widthAt(t) * 0.58 * f.snow * amount * flat * rng.range(0.75, 1.2) * (1 - 0.45 * t);
-    Pt p = f.at(t) + Pt{0, -f.widthAt(t) * 0.22};
+    double r =
+        f.widthAt(t) * 0.58 * f.snow * amount * flat * rng.range(0.55, 1.25) * (1 - 0.45 * t);
+    Pt p = f.at(t) + Pt{rng.range(-0.6, 0.6), -f.widthAt(t) * 0.22 + rng.range(-0.25, 0.25) * r};
     lumps.push_back({p, r});
+    // Crumbs fallen a little lower, so the lower edge of the snow is not a smooth line.
+    if (rng.uniform() < 0.3) lumps.push_back({p + Pt{rng.range(-1.5, 1.5), r * 0.7}, r * 0.4});
   }
   const double offset[3][2] = {{0.5, 1.4}, {0, 0}, {-0.6, -0.9}};
   const double shrink[3] = {1.0, 0.9, 0.5};
@@ -354,6 +359,25 @@ void rimLight(assetgen::Image& img, const Palette& pal) {
     }
 }
 
+// Pixels only partly covered deep inside the needles (where strokes just miss each other)
+// become solid: partial cover is kept for the true edges, near a transparent pixel.
+void sealInterior(assetgen::Image& img) {
+  const assetgen::Image src = img;
+  auto clear = [&](int x, int y) {
+    if (x < 0 || y < 0 || x >= src.width || y >= src.height) return true;
+    return src.pixel(x, y)[3] == 0;
+  };
+  for (int y = 0; y < img.height; ++y)
+    for (int x = 0; x < img.width; ++x) {
+      uint8_t& a = img.pixel(x, y)[3];
+      if (a == 0 || a == 255) continue;
+      bool edge = false;
+      for (int dy = -2; dy <= 2 && !edge; ++dy)
+        for (int dx = -2; dx <= 2 && !edge; ++dx) edge = clear(x + dx, y + dy);
+      if (!edge) a = 255;
+    }
+}
+
 assetgen::Image paintLayer(int index, const Palette& pal) {
   const Layer& layer = kLayers[index];
   Canvas c(layer.width, layer.height);
@@ -374,6 +398,7 @@ assetgen::Image paintLayer(int index, const Palette& pal) {
   }
   shade(c, layer.tier, shaded);
   assetgen::Image img = c.toImage();
+  sealInterior(img);
   rimLight(img, pal);
   return img;
 }
