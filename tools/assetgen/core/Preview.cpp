@@ -34,14 +34,17 @@ struct Draw {
   Canvas& c;
   std::string dir;
 
+  bool load(const std::string& path, Image& img) const {
+    if (PngWriter::read(dir + "/" + path, img)) return true;
+    std::fprintf(stderr, "preview: missing %s\n", path.c_str());
+    return false;
+  }
+
   void image(const std::string& path, double x, double y, double scale = 1, double alpha = 1,
              bool additive = false, bool topLeft = false, int cell = 0, int frame = 0,
              double rotation = 0) {
     Image img;
-    if (!PngWriter::read(dir + "/" + path, img)) {
-      std::fprintf(stderr, "preview: missing %s\n", path.c_str());
-      return;
-    }
+    if (!load(path, img)) return;
     cairo_surface_t* s = surfaceOf(img);
     cairo_t* cr = c.cr();
     cairo_save(cr);
@@ -63,10 +66,7 @@ struct Draw {
   void hung(const std::string& path, double x, double y, double hx, double hy, double scale = 1,
             double rotation = 0) {
     Image img;
-    if (!PngWriter::read(dir + "/" + path, img)) {
-      std::fprintf(stderr, "preview: missing %s\n", path.c_str());
-      return;
-    }
+    if (!load(path, img)) return;
     cairo_surface_t* s = surfaceOf(img);
     cairo_t* cr = c.cr();
     cairo_save(cr);

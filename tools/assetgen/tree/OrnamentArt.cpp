@@ -12,7 +12,6 @@ namespace {
 using assetgen::Canvas;
 using assetgen::PathFn;
 using assetgen::Rgba;
-using assetgen::Rng;
 namespace decor = assetgen::decor;
 
 constexpr double kCx = 20;

@@ -50,11 +50,11 @@ const Palette kNight{
     {Rgba::hex(0x2A1A12), Rgba::hex(0x5A3A26)}};
 
 const Palette kDay{
-    Rgba::hex(0x0E3A1C),
-    {Rgba::hex(0x1A5A2D), Rgba::hex(0x2E8A3F), Rgba::hex(0x4FB356), Rgba::hex(0x96D86C)},
+    Rgba::hex(0x0B331A),
+    {Rgba::hex(0x154A26), Rgba::hex(0x277A39), Rgba::hex(0x3FA34D), Rgba::hex(0x7BC760)},
     {Rgba::hex(0xA9C2E4), Rgba::hex(0xF4F8FF), Rgba::hex(0xFFFFFF)},
     Rgba::hex(0xFFE9A8),
-    0.7,
+    0.55,
     -1,
     {Rgba::hex(0x4A2E1C), Rgba::hex(0x8A5A36)}};
 
