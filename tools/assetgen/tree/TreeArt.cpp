@@ -327,8 +327,8 @@ void shade(Canvas& c, const Tier& tier, bool underTierAbove) {
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_ATOP);
   double hw = tier.halfWidth;
-  c.linearGradient(kAxis - hw * 0.2, 0, kAxis + hw, 0,
-                   {{0, Rgba::hex(0x000000, 0)}, {1, Rgba::hex(0x000010, 0.28)}});
+  c.linearGradient(kAxis - hw * 0.1, tier.top, kAxis + hw, tier.bottom,
+                   {{0, Rgba::hex(0x000000, 0)}, {1, Rgba::hex(0x000010, 0.4)}});
   cairo_paint(cr);
   if (underTierAbove) {
     double h = tier.bottom - tier.top;
