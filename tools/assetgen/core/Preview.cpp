@@ -34,14 +34,17 @@ struct Draw {
   Canvas& c;
   std::string dir;
 
+  bool load(const std::string& path, Image& img) const {
+    if (PngWriter::read(dir + "/" + path, img)) return true;
+    std::fprintf(stderr, "preview: missing %s\n", path.c_str());
+    return false;
+  }
+
   void image(const std::string& path, double x, double y, double scale = 1, double alpha = 1,
              bool additive = false, bool topLeft = false, int cell = 0, int frame = 0,
              double rotation = 0) {
     Image img;
-    if (!PngWriter::read(dir + "/" + path, img)) {
-      std::fprintf(stderr, "preview: missing %s\n", path.c_str());
-      return;
-    }
+    if (!load(path, img)) return;
     cairo_surface_t* s = surfaceOf(img);
     cairo_t* cr = c.cr();
     cairo_save(cr);
@@ -55,6 +58,23 @@ struct Draw {
     cairo_set_source_surface(cr, s, -frame * w, 0);
     if (additive) cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
     cairo_paint_with_alpha(cr, alpha);
+    cairo_restore(cr);
+    cairo_surface_destroy(s);
+  }
+
+  // A product as the tree screen hangs it: its (hx, hy) pixel at (x, y), turned about it.
+  void hung(const std::string& path, double x, double y, double hx, double hy, double scale = 1,
+            double rotation = 0) {
+    Image img;
+    if (!load(path, img)) return;
+    cairo_surface_t* s = surfaceOf(img);
+    cairo_t* cr = c.cr();
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, rotation * M_PI / 180);
+    cairo_scale(cr, scale, scale);
+    cairo_set_source_surface(cr, s, -hx, -hy);
+    cairo_paint(cr);
     cairo_restore(cr);
     cairo_surface_destroy(s);
   }
@@ -99,7 +119,105 @@ void nightSky(Canvas& c) {
   cairo_paint(c.cr());
 }
 
+void daySky(Canvas& c) {
+  c.linearGradient(
+      0, 0, 0, c.height(),
+      {{0, Rgba::hex(0x6E9FD8)}, {0.6, Rgba::hex(0xB7CDE8)}, {1, Rgba::hex(0xDCE8F7)}});
+  cairo_paint(c.cr());
+}
+
+// Snowy ground under the tree, so presents stand on something.
+void ground(Canvas& c, bool day) {
+  cairo_t* cr = c.cr();
+  cairo_move_to(cr, 0, 520);
+  cairo_curve_to(cr, 250, 500, 600, 505, 800, 525);
+  cairo_line_to(cr, 800, 600);
+  cairo_line_to(cr, 0, 600);
+  cairo_close_path(cr);
+  c.linearGradient(
+      0, 500, 0, 600,
+      {{0, Rgba::hex(day ? 0xF4F8FF : 0x7E98C0)}, {1, Rgba::hex(day ? 0xB7CDE8 : 0x3A64A8)}});
+  cairo_fill(cr);
+}
+
+// A chain as the game lays it: links every 7 px along a curve sagging below its two ends.
+void chain(Draw& d, const std::string& link, double x1, double y1, double x2, double y2) {
+  double dx = x2 - x1, dy = y2 - y1, dist = std::max(1.0, std::hypot(dx, dy));
+  double mx = x1 + dx / 2, my = y1 + dy / 2 + 0.7 * dist;
+  for (double t = 0;; t = std::min(1.0, t + 7 / dist)) {
+    double bx = x1 + 2 * t * (mx - x1) + t * t * (x1 - 2 * mx + x2);
+    double by = y1 + 2 * t * (my - y1) + t * t * (y1 - 2 * my + y2);
+    d.image(link, bx, by);
+    if (t >= 1.0) break;
+  }
+}
+
+void decoratedTree(Canvas& c, const std::string& dir, bool day) {
+  Draw d{c, dir};
+  const int centreY[5] = {175, 245, 317, 390, 455};
+  std::string suffix = day ? "_d.png" : ".png";
+  auto glowOf = [](int i) { return "gfx/tree/lampki/glow0" + std::to_string(i) + ".png"; };
+  auto num = [](int i) { return (i < 10 ? "0" : "") + std::to_string(i); };
+  ground(c, day);
+  for (int i = 1; i <= 8; i += 2)
+    d.hung("gfx/tree/dekoracje/prezent" + num(i) + ".png", 300 + i * 22, 505, 40, 72,
+           0.6 + 0.4 * 25 / 100);
+  for (int n = 4; n >= 0; --n) {
+    d.image("gfx/gui/treeScreen/choinka" + std::to_string(n + 1) + suffix, 458, centreY[n]);
+    if (n == 1) chain(d, "gfx/tree/lancuchy/lancuch01.png", 380, 270, 470, 285);
+  }
+  struct Hung {
+    const char* folder;
+    const char* stem;
+    int count;
+    double x0, y0, dx, dy;
+  };
+  const Hung rows[] = {{"bombki", "bombka", 12, 370, 200, 16, 0},
+                       {"ozdobki", "ozdoba", 8, 350, 335, 28, 0}};
+  for (const Hung& r : rows)
+    for (int i = 1; i <= r.count; ++i) {
+      double x = r.x0 + (i - 1) * r.dx,
+             y = r.y0 + (i % 3) * 40 + (r.count == 12 ? (i % 2) * 20 : 0);
+      if (r.count == 12) y = 205 + ((i * 5) % 7) * 40, x = 340 + ((i * 37) % 12) * 20;
+      d.hung(std::string("gfx/tree/") + r.folder + "/" + r.stem + num(i) + ".png", x, y, 20, 3,
+             0.85, (i % 3 - 1) * 8);
+    }
+  for (int i = 1; i <= 8; ++i) {
+    double x = 330 + i * 28, y = 260 + ((i * 3) % 5) * 45;
+    d.hung("gfx/tree/lampki/lampka" + num(i) + ".png", x, y, 8, 2);
+    d.image(glowOf(i), x, y + 13, 1, 0.85, true);
+  }
+  for (int i = 2; i <= 6; ++i)
+    chain(d, "gfx/tree/lancuchy/lancuch" + num(i) + ".png", 360 + i * 8, 240 + i * 45, 450 + i * 12,
+          250 + i * 45);
+  for (int i = 2; i <= 8; i += 2)
+    d.hung("gfx/tree/dekoracje/prezent" + num(i) + ".png", 260 + i * 40, 560, 40, 72,
+           0.6 + 0.4 * 80 / 100);
+  d.hung(std::string("gfx/tree/ozdobki/gwiazda0") + (day ? "1" : "3") + ".png", 458, 100, 40, 76);
+}
+
 }  // namespace
+
+bool Preview::treeScreen(const std::string& assetDir, const std::string& outPng) {
+  Canvas c(1600, 1200);
+  Canvas night(800, 600), day(800, 600);
+  nightSky(night);
+  decoratedTree(night, assetDir, false);
+  daySky(day);
+  decoratedTree(day, assetDir, true);
+  c.paint(night, 0, 0);
+  c.paint(day, 800, 0);
+  // Below, the same in grey: the tree must stand out from the sky by its lightness alone.
+  c.paint(night, 0, 600);
+  c.paint(day, 800, 600);
+  cairo_t* cr = c.cr();
+  cairo_rectangle(cr, 0, 600, 1600, 600);
+  cairo_set_operator(cr, CAIRO_OPERATOR_HSL_SATURATION);
+  cairo_set_source_rgb(cr, 0.5, 0.5, 0.5);
+  cairo_fill(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+  return PngWriter::write(outPng, c.toImage());
+}
 
 bool Preview::zoom(const std::string& png, int factor, const std::string& outPng) {
   Image img;

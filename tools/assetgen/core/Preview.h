@@ -10,6 +10,9 @@ class Preview {
  public:
   static bool zoom(const std::string& png, int factor, const std::string& outPng);
   static bool gameScreen(const std::string& assetDir, const std::string& outPng);
+  // The tree screen's tree by night and by day side by side, with decorations hung on it,
+  // and below both again in grey.
+  static bool treeScreen(const std::string& assetDir, const std::string& outPng);
 };
 
 }  // namespace assetgen
