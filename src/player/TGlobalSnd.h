@@ -10,11 +10,12 @@
 #include "platform/platform.h"
 #include "player/TMusicData.h"
 #include "player/TSoundData.h"
+#include "tree/ITreeSounds.h"
 
 // The one sound and music catalogue: every effect and music is played by name through it.
 // Effects overlap up to six instances each; music plays on one channel and changes with a
 // cross-fade of 20 frames. Volumes are the options' steps 0-10, used as step / 10.
-class TGlobalSnd : public TEkran, public IGuiSounds, public IMainGameSounds {
+class TGlobalSnd : public TEkran, public IGuiSounds, public IMainGameSounds, public ITreeSounds {
  public:
   std::vector<TMusicDataPtr> musics;
   std::vector<TSoundDataPtr> sounds;
@@ -44,8 +45,8 @@ class TGlobalSnd : public TEkran, public IGuiSounds, public IMainGameSounds {
   // The named effects; where a range exists a random number is appended to the name.
   virtual void click();
   virtual void playPlates();
-  virtual void playPut();
-  virtual void overSound();
+  void playPut() override;
+  void overSound() override;
   virtual void playBonus();
   virtual void playChain();
   void playBegin() override;

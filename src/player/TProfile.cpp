@@ -194,7 +194,7 @@ void TProfile::readTree(TRCMFile& file) {
 
 TElementChoinkiPtr TProfile::makeDecoration(int id, const std::string& kind,
                                             const std::vector<int>& p) const {
-  const TShopCatalogue& shop = services_.shop();
+  const TShopCatalogue& shop = services_.products();
   const auto at = [&p](size_t i) { return float(i < p.size() ? p[i] : 0); };
   TElementChoinkiPtr made;
   if (kind == "BOMBKA") {

@@ -21,7 +21,7 @@ class ProfileServices {
  public:
   virtual ~ProfileServices() = default;
   virtual const TLevelManager& levels() = 0;
-  virtual const TShopCatalogue& shop() = 0;
+  virtual const TShopCatalogue& products() = 0;
 };
 
 class TProfile : public TProfileData {

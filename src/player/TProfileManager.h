@@ -11,12 +11,13 @@
 #include "core/TEkran.h"
 #include "match3/IMainGameProfile.h"
 #include "player/TProfile.h"
+#include "tree/ITreeProfile.h"
 
 class IProfileDialogs;
 class ScreenContext;
 class TBMFont;
 
-class TProfileManager : public TEkran, public IMainGameProfile {
+class TProfileManager : public TEkran, public IMainGameProfile, public ITreeProfile {
  public:
   TProfileManager(ScreenContext& screen, ProfileServices& services, IProfileDialogs& dialogs);
 
@@ -60,6 +61,18 @@ class TProfileManager : public TEkran, public IMainGameProfile {
   int nrLeveluQuest() const override { return profile ? profile->nrLeveluQuest : 0; }
   void save() override { saveAll(); }
 
+  // ITreeProfile: what the tree screen reads and changes of the current profile.
+  bool hasPlayer() const override { return profile != nullptr; }
+  std::vector<TElementChoinkiPtr>& decorations() override {
+    return profile ? profile->all : noDecorations_;
+  }
+  int stars() const override { return profile ? profile->stars : 0; }
+  void addStars(int amount) override {
+    if (profile) profile->stars += amount;
+  }
+  int levelNumber() const override { return profile ? profile->nrLeveluQuest : 0; }
+  void saveProfile() override { saveAll(); }
+
   // The row of the working list under the point, or -1; and the colour a row is drawn in.
   int rowAt(int x, int y) const;
   struct Colour {
@@ -85,4 +98,5 @@ class TProfileManager : public TEkran, public IMainGameProfile {
   IProfileDialogs& dialogs_;
   std::function<void()> updateBehind_;
   bool saveFailureShown_ = false;
+  std::vector<TElementChoinkiPtr> noDecorations_;
 };
