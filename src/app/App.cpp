@@ -1,7 +1,6 @@
 #include "app/App.h"
 
-#include "app/SessionProfile.h"
-#include "app/SessionQuest.h"
+#include "app/ProfileQuest.h"
 #include "core/TDeltaTime.h"
 #include "datafile/AssetNames.h"
 #include "effects/TZBuffer.h"
@@ -13,9 +12,14 @@
 #include "player/TBoardSoundsAdapter.h"
 #include "player/TGlobalSnd.h"
 #include "player/TOptions.h"
+#include "player/TProfileManager.h"
+#include "screens/TDeleteProfile.h"
+#include "screens/TEnterText.h"
+#include "screens/TProfileDialogs.h"
 #include "screens/TStandInScreens.h"
 #include "screens/TTitleScreen.h"
 #include "tree/TShopCatalogue.h"
+#include "tree/TTreeScreen.h"
 #include "tree/TTreeStage.h"
 
 namespace {
@@ -41,8 +45,13 @@ void App::createSingletons() {
   // reference to this context and ask it for the later singletons only inside frames.
   deltaTime_ = TDeltaTime::Create(60.0f);
   mainGame_ = std::make_unique<TMainGame>(*this, *this);
+  treeScreen_ = std::make_unique<TTreeScreen>(*this, *this);
+  enterText_ = std::make_unique<TEnterText>(*this);
+  deleteProfile_ = std::make_unique<TDeleteProfile>(*this);
+  profileDialogs_ = std::make_unique<TProfileDialogs>(*enterText_, *deleteProfile_);
   tileCatalog_ = std::make_shared<TTileCatalog>();
   levelManager_ = std::make_unique<TLevelManager>(tileCatalog_);
+  profiles_ = std::make_unique<TProfileManager>(*this, *this, *profileDialogs_);
   globalSnd_ = std::make_unique<TGlobalSnd>(*this);
   options_ = std::make_unique<TOptions>(*this, *globalSnd_);
   zbuffer_ = std::make_unique<TZBuffer>();
@@ -50,12 +59,11 @@ void App::createSingletons() {
   pixel_ = platform::LoadImage(assets::PIXEL);
   treeStage_ = std::make_unique<TTreeStage>(*zbuffer_, *mouse_);
   shop_ = std::make_unique<TShopCatalogue>(*treeStage_);
-  title_ = std::make_unique<TTitleScreen>(*this, *globalSnd_);
-  profile_ = std::make_unique<SessionProfile>(*mainGame_);
+  title_ = std::make_unique<TTitleScreen>(*this, *globalSnd_, *profiles_);
   standIns_ = std::make_unique<TStandInScreens>();
   tutorial_ = std::make_unique<TNoTutorial>();
   boardSounds_ = std::make_unique<TBoardSoundsAdapter>(*globalSnd_);
-  quest_ = std::make_unique<SessionQuest>(*levelManager_, *mainGame_);
+  quest_ = std::make_unique<ProfileQuest>(*profiles_, *mainGame_);
 }
 
 void App::connectFlow() {
@@ -63,8 +71,7 @@ void App::connectFlow() {
   flow_.mainMenu = [this] { return title_->mainLoop(); };
   flow_.mainMenuRestart = Control::MAIN_MENU_RESTART;
   flow_.mainGame = [this] { return mainGame_->mainLoop(); };
-  // Until the tree screen exists, levels follow one another directly.
-  flow_.treeScreen = [] { return std::string("MAIN-GAME"); };
+  flow_.treeScreen = [this] { return treeScreen_->mainLoop(); };
   flow_.newQuest = Control::NEW_Quest;
   flow_.resumeQuest = Control::RESUME_Quest;
   flow_.getNextQuestLevel = Control::QUEST_getNextLevel;
@@ -76,11 +83,18 @@ void App::updateFrameServices() {
   globalSnd_->update();
 }
 
-void App::saveAll() { options_->saveOptions(); }
+void App::saveAll() {
+  options_->saveOptions();
+  profiles_->saveAll();
+}
 
 IGuiSounds& App::guiSounds() { return *globalSnd_; }
 
-IMainGameProfile& App::profile() { return *profile_; }
+IMainGameProfile& App::profile() { return *profiles_; }
+
+ITreeProfile& App::treeProfile() { return *profiles_; }
+
+ITreeSounds& App::treeSounds() { return *globalSnd_; }
 
 IMainGameOverlays& App::overlays() { return *standIns_; }
 

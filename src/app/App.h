@@ -6,10 +6,11 @@
 #include "gui/ScreenContext.h"
 #include "gui/TThemeList.h"
 #include "match3/MainGameContext.h"
+#include "player/TProfile.h"
+#include "tree/TreeScreenContext.h"
 #include "platform/platform.h"
 
 class IBoardSounds;
-class SessionProfile;
 class TDeltaTime;
 class TGlobalSnd;
 class TLevelManager;
@@ -20,14 +21,22 @@ class TOptions;
 class TShopCatalogue;
 class TStandInScreens;
 class TTileCatalog;
+class TDeleteProfile;
+class TEnterText;
+class TProfileDialogs;
+class TProfileManager;
 class TTitleScreen;
+class TTreeScreen;
 class TTreeStage;
 class TZBuffer;
 
 // Owns the program's singletons, created at entry in their fixed order, and hands them to the
 // screens: every screen is built with a reference to this context. The control flow's static
 // steps reach the program through get().
-class App : public ScreenContext, public MainGameContext {
+class App : public ScreenContext,
+            public MainGameContext,
+            public TreeScreenContext,
+            public ProfileServices {
  public:
   App();  // one per program: use create()
   ~App() override;
@@ -48,8 +57,10 @@ class App : public ScreenContext, public MainGameContext {
   TLevelManager& levelManager() { return *levelManager_; }
   // The tree's draw-ordering buffer, the stage its decorations are drawn on and the shop.
   TZBuffer& zbuffer() { return *zbuffer_; }
-  TTreeStage& treeStage() { return *treeStage_; }
-  TShopCatalogue& shop() { return *shop_; }
+  TTreeScreen& treeScreen() { return *treeScreen_; }
+  TProfileManager& profiles() { return *profiles_; }
+  TEnterText& enterText() { return *enterText_; }
+  TDeleteProfile& deleteProfile() { return *deleteProfile_; }
   void setQuest(std::unique_ptr<QuestBook> quest) { quest_ = std::move(quest); }
 
   // FrameContext
@@ -66,6 +77,14 @@ class App : public ScreenContext, public MainGameContext {
   IMainGameTutorial& tutorial() override;
   IMainGameSounds& sounds() override;
   IBoardSounds& boardSounds() override { return *boardSounds_; }
+  // TreeScreenContext
+  TTreeStage& treeStage() override { return *treeStage_; }
+  TShopCatalogue& shop() override { return *shop_; }
+  ITreeProfile& treeProfile() override;
+  ITreeSounds& treeSounds() override;
+  // ProfileServices
+  const TLevelManager& levels() override { return *levelManager_; }
+  const TShopCatalogue& products() override { return *shop_; }
 
  private:
   void createSingletons();
@@ -74,6 +93,10 @@ class App : public ScreenContext, public MainGameContext {
   TThemeList themes_;
   std::unique_ptr<TDeltaTime> deltaTime_;
   std::unique_ptr<TMainGame> mainGame_;
+  std::unique_ptr<TTreeScreen> treeScreen_;
+  std::unique_ptr<TEnterText> enterText_;
+  std::unique_ptr<TDeleteProfile> deleteProfile_;
+  std::unique_ptr<TProfileDialogs> profileDialogs_;
   std::unique_ptr<TGlobalSnd> globalSnd_;
   std::unique_ptr<TOptions> options_;
   std::unique_ptr<TZBuffer> zbuffer_;
@@ -82,14 +105,14 @@ class App : public ScreenContext, public MainGameContext {
   ScreenFlow flow_;
   std::unique_ptr<QuestBook> quest_;
   std::unique_ptr<TTitleScreen> title_;
-  // Until the profiles, the in-game menu, the win and lose screens and the tutorial exist,
-  // these stand in for them.
-  std::unique_ptr<SessionProfile> profile_;
+  // Until the in-game menu, the win and lose screens and the tutorial exist, these stand in
+  // for them.
   std::unique_ptr<TStandInScreens> standIns_;
   std::unique_ptr<TNoTutorial> tutorial_;
   std::unique_ptr<IBoardSounds> boardSounds_;
   std::shared_ptr<TTileCatalog> tileCatalog_;
   std::unique_ptr<TLevelManager> levelManager_;
+  std::unique_ptr<TProfileManager> profiles_;
   std::unique_ptr<TTreeStage> treeStage_;
   std::unique_ptr<TShopCatalogue> shop_;
 };

@@ -13,8 +13,10 @@
 #include "match3/TMainGame.h"
 #include "match3/TTileCatalog.h"
 #include "player/TGlobalSnd.h"
-#include "tree/TShopCatalogue.h"
-#include "tree/TTreeStage.h"
+#include "player/TProfileManager.h"
+#include "screens/TDeleteProfile.h"
+#include "screens/TEnterText.h"
+#include "tree/TTreeScreen.h"
 
 namespace {
 
@@ -26,31 +28,27 @@ void loadBoardCatalogues(TTileCatalog& catalog) {
   catalog.loadRamki();
 }
 
-// The tree by night and the shop with every product.
-void loadTreeShop(TTreeStage& stage, TShopCatalogue& shop) {
-  stage.loadPixel();
-  stage.layers().setImages(TTreeLayers::loadImages(assets::TREE_LAYERS_NIGHT));
-  shop.load(assets::DATA_CATEGORIES);
-}
-
 }  // namespace
 
 void loadSharedResources() {
   App& app = App::get();
   TGlobalSnd& sounds = app.globalSnd();
-  // Step 1: the default window theme, the main game, the tree and its shop, the board
-  // catalogues, the texts.
+  // Step 1: the default window theme, the main game, the tree screen with its shop, the board
+  // catalogues, the delete confirmation, the texts.
   TTheme::loadDefault(assets::WINDOW_THEME, "temat1", app.themes());
   app.mainGame().setup();
-  loadTreeShop(app.treeStage(), app.shop());
+  app.treeScreen().setup();
   loadBoardCatalogues(*app.tileCatalog());
   sounds.loadMusicPart(1);
+  app.deleteProfile().setup();
   Teksty::setup();
-  // Step 2: the sleigh.
+  // Step 2: the name entry, the sleigh.
   sounds.loadMusicPart(2);
+  app.enterText().setup();
   TSanta::setup();
-  // Step 3: the level sets.
+  // Step 3: the level sets, the profile manager.
   app.levelManager().setup();
+  app.profiles().setup();
   sounds.loadMusicPart(3);
   // Step 4: the sound effects, particle pictures, bonus kinds and snow.
   sounds.setup();
@@ -58,7 +56,8 @@ void loadSharedResources() {
   app.tileCatalog()->loadBonusy();
   loadSnowImages();
   sounds.loadMusicPart(4);
-  // Step 5: the hover glow and the icicles.
+  // Step 5: the profiles, the hover glow and the icicles.
+  app.profiles().loadProfiles();
   Poswiata::setup();
   sounds.loadMusicPart(5);
   loadSople();

@@ -4,6 +4,7 @@
 #include "datafile/AssetNames.h"
 #include "platform/platform.h"
 #include "player/TGlobalSnd.h"
+#include "player/TProfileManager.h"
 
 using namespace platform;
 
@@ -44,7 +45,11 @@ void TTitleScreen::_controlKEYBOARD() {
   const bool play = KeyHit(key::ENTER) || KeyHit(key::SPACE) || MouseHit(1);
   const bool quit = KeyHit(key::ESCAPE);
   if (!play && !quit) return;
-  wynik = play ? "NEW-QUEST" : "END";
+  if (play && !profiles_.profile) profiles_.createNewProfile(this, {});
+  if (play)
+    wynik = profiles_.profile && profiles_.profile->canResumeQuest() ? "RESUME-QUEST" : "NEW-QUEST";
+  else
+    wynik = "END";
   dFade = 1.0f;
 }
 

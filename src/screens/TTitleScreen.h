@@ -5,12 +5,14 @@
 #include "platform/platform.h"
 
 class TGlobalSnd;
+class TProfileManager;
 
 // The opening card until the main menu exists: the game's name over the night sky. Enter,
 // Space or a click starts the quest; Escape leaves the game.
 class TTitleScreen : public TEkran {
  public:
-  TTitleScreen(FrameContext& frame, TGlobalSnd& sounds) : TEkran(frame), sounds_(sounds) {}
+  TTitleScreen(FrameContext& frame, TGlobalSnd& sounds, TProfileManager& profiles)
+      : TEkran(frame), sounds_(sounds), profiles_(profiles) {}
 
   void prepare();
   std::string mainLoop();
@@ -23,4 +25,5 @@ class TTitleScreen : public TEkran {
   platform::ImageFont titleFont_;
   platform::ImageFont hintFont_;
   TGlobalSnd& sounds_;
+  TProfileManager& profiles_;
 };

@@ -66,7 +66,7 @@ class ProfileFixture : public ::testing::Test, public ProfileServices {
     platform::ChangeDir(oldDir_);
   }
   const TLevelManager& levels() override { return levelManager; }
-  const TShopCatalogue& shop() override { return shopCatalogue; }
+  const TShopCatalogue& products() override { return shopCatalogue; }
 
   testsupport::TempDir dir;
   testsupport::TestScreenContext context;
