@@ -164,7 +164,6 @@ void TFlyingTile::_resolveSwap(int b1, int b2) {
   if (n > 3) {
     const int praise = platform::Rand(5, 8);
     if (auto text = addTextParticleQuick(praise, getX(), getY(), 0)) text->perSpeed = 0.02f;
-    if (level) level->createRandomBonus();
   }
   if (a.empty() && b.empty() && !b1 && !b2) {
     // Release the cells first: the undo flights take them over.
@@ -176,6 +175,9 @@ void TFlyingTile::_resolveSwap(int b1, int b2) {
   if (!b.empty()) erase(b);
   destroy();
   _releaseSources();
+  // Only now are the matched tiles busy fading and the swapped ones free, so the new bonus
+  // lands on a tile that stays.
+  if (n > 3 && level) level->createRandomBonus();
 }
 
 const TTile* TFlyingTile::_anchor() const {

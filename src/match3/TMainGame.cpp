@@ -1,5 +1,6 @@
 #include "match3/TMainGame.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -28,6 +29,7 @@ constexpr float kBarHidden = -51.0f;  // where the top bar starts sliding in
 constexpr float kBarGone = -90.0f;    // where it stops sliding out after a win
 constexpr int kOpeningMs = 2000;
 constexpr int kTickMs = 1000;
+constexpr int kLowTimeSeconds = 10;  // the clock warns for the last seconds of a timed level
 constexpr int kWinScreenDelayMs = 2000;
 // The board's centre on the 800 x 600 screen; the ready and go pictures sit on it.
 constexpr int kCentreX = 400, kCentreY = 340;
@@ -272,7 +274,10 @@ void TMainGame::_updateCzas() {
   if (now <= time) return;
   time = now + kTickMs;
   level->czas -= 1;
-  if (level->czas > 0) return;
+  if (level->czas > 0) {
+    if (level->czas <= kLowTimeSeconds) services_.sounds().playClockTick();
+    return;
+  }
   level->czas = 0;
   addTextParticle(10, 400, 300, 400, 1.0f);
   timerOn = 0;
@@ -382,6 +387,19 @@ void TMainGame::_controlKEYBOARD() {
 
 // ---- Queries --------------------------------------------------------------------------------
 
+bool TMainGame::clockRunsLow() const {
+  return timerOn == 1 && mode() == 0 && level && level->czas > 0 &&
+         level->czas <= kLowTimeSeconds && !SameText(state, "WIN") && !SameText(state, "WIN-INFO");
+}
+
+TRGB TMainGame::clockColour() const {
+  if (!clockRunsLow()) return TRGB{};
+  // Red at each second's tick, easing toward a paler red until the next one.
+  const float sinceTick = 1.0f - float(std::clamp(time - MilliSecs(), 0, kTickMs)) / kTickMs;
+  const int pale = int(60.0f + 110.0f * sinceTick);
+  return TRGB{255, pale, pale - 10};
+}
+
 std::string TMainGame::getTimeString() const { return formatClock(level ? level->czas : 0); }
 
 int TMainGame::isBonus(int bonusId) const { return match3 && match3->isBonus(bonusId) ? 1 : 0; }
@@ -470,7 +488,12 @@ void TMainGame::drawCounters() {
   TFlyText::drawMyText(std::to_string(punktyZebrane), 287, textY, font.get(), 1);
   TFlyText::drawMyText(std::to_string(gwiazdkiZebrane), 464, textY, font.get(), 1);
   TFlyText::drawMyText(std::to_string(levelNumber()), 624, textY, font.get(), 1);
-  if (mode() == 0) TFlyText::drawMyText(getTimeString(), 111, textY, font.get(), 1);
+  if (mode() == 0) {
+    const TRGB colour = clockColour();
+    SetColor(colour.r, colour.g, colour.b);
+    TFlyText::drawMyText(getTimeString(), 111, textY, font.get(), 1);
+    SetColor(255, 255, 255);
+  }
   SetScale(1, 1);
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/TEkran.h"
 #include "effects/TParticle.h"
+#include "gui/TRGB.h"
 #include "match3/IBoardListener.h"
 #include "match3/IBoardSounds.h"
 #include "match3/IMainGameBoard.h"
@@ -86,6 +87,9 @@ class TMainGame : public TEkran {
   virtual void _controlGUI();
   virtual void _controlKEYBOARD();
   virtual std::string getTimeString() const;
+  // The last seconds of a timed level: the clock's digits pulse red and it ticks each second.
+  bool clockRunsLow() const;
+  TRGB clockColour() const;
   virtual void goMENU();
   virtual int isBonus(int id) const;
   virtual void setMatch(int row1, int col1, int row2, int col2, const std::string& direction);

@@ -25,6 +25,8 @@ void TMatch3Game::update() {
   over = nullptr;
   if (!level) return;
   level->update();
+  // A selected tile that starts to fall or is caught in a blast is no longer the player's.
+  if (clicked && !clicked->atRest()) odznacz();
   // A frozen board takes no mouse input (its hover is not even looked at).
   if (level->hold) return;
   over = level->over;
@@ -76,6 +78,8 @@ void TMatch3Game::setChange(const std::shared_ptr<TTile>& a, const std::shared_p
     return;
   }
   if (a->_lancuch || b->_lancuch) return;
+  // A falling tile would leave its kind on two cells, a fading one would live again.
+  if (!a->atRest() || !b->atRest()) return;
   createSwap(a, b);
   odznacz();
 }

@@ -60,7 +60,9 @@ void TTile::destroy(int delay) {
   if (holdsTile() && _parent) {
     IBoardListener& events = _parent->events();
     if (tileBackId() > 1 && _lancuch == 0) {
-      addStarParticle(static_cast<int>(x), static_cast<int>(y), events.pointsParticles(), delay);
+      // The star flies only for the layer this destruction pays.
+      if (!_plateLayerHit())
+        addStarParticle(static_cast<int>(x), static_cast<int>(y), events.pointsParticles(), delay);
     } else {
       addPointsParticle(td->partN, static_cast<int>(x), static_cast<int>(y),
                         events.pointsParticles(), delay);
@@ -81,7 +83,9 @@ void TTile::destroy(int delay) {
 void TTile::setDestroyType(int n) { destroyType = n; }
 
 void TTile::matchMe(int delay) {
-  if (matches == 0) return;
+  // Bombs, fire lines, vanish and a corner listed twice can all reach the cell before its
+  // tile has faded: the layer they share pays one star.
+  if (matches == 0 || _plateLayerHit()) return;
   if (_parent) _parent->events().addStar();
   if (tileBackId() == 2) {
     const auto points = get3on3dimsTab();
@@ -95,6 +99,17 @@ void TTile::matchMe(int delay) {
   _lastTileBack = tileBack;
   if (_parent) tileBack = _parent->catalog().getTileBackByMatches(matches - 1);
 }
+
+bool TTile::_plateLayerHit() const { return _lastTileBack != nullptr; }
+
+void TTile::_settleLayer() {
+  if (_lancuch > 0)
+    chainMeDown();
+  else
+    matchMeDown();
+}
+
+bool TTile::atRest() const { return td && state.empty() && !_flyingTile; }
 
 void TTile::matchMeDown() {
   if (matches > 0) {
@@ -387,10 +402,7 @@ void TTile::_updateDestroy() {
   if (td) _fireBonus();
   if (!isState("DESTROY") || alpha >= 0) return;
   alpha = 1;
-  if (_lancuch > 0)
-    chainMeDown();
-  else
-    matchMeDown();
+  _settleLayer();
   td = nullptr;
   state.clear();
   usesBonus = 0;
@@ -429,6 +441,8 @@ void TTile::_fireBonus() {
 void TTile::_updateBurning() {
   _burnSparks(1);
   if (platform::MilliSecs() >= time) {
+    // The destruction that lit the bonus hit its plate or chain: settle it as a fade does.
+    _settleLayer();
     td = nullptr;
     state.clear();
   }

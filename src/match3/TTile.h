@@ -121,6 +121,8 @@ class TTile {
   // True for an ordinary kind (id below 100) and for a bonus kind (id above 100).
   bool holdsTile() const;
   bool holdsBonus() const;
+  // Holds a kind that is neither moving nor busy in a state: the only tiles a swap may take.
+  bool atRest() const;
 
   // Per-frame updates, run by the board.
   int _updateOver();
@@ -136,6 +138,10 @@ class TTile {
   void _drawBlink() const;
 
  private:
+  // True while the top plate layer has been paid for and the hit has not yet settled.
+  bool _plateLayerHit() const;
+  // The end of a destruction: a chain level or a plate layer goes.
+  void _settleLayer();
   void _updateFrames();
   void _updatePoswiata();
   void _updateDestroy();

@@ -68,8 +68,7 @@ void Mixer::mix(int16_t* out, size_t frames) {
   std::lock_guard lock(mutex_);
   accumulator_.assign(frames * 2, 0);
   mixLocked(accumulator_.data(), frames);
-  for (size_t i = 0; i < frames * 2; ++i)
-    out[i] = int16_t(std::clamp(accumulator_[i], int32_t(-32768), int32_t(32767)));
+  limiter_.process(accumulator_.data(), out, frames);
 }
 
 void Mixer::skip(size_t frames) {

@@ -1,4 +1,5 @@
-// Our own small mixer: every playing channel is summed into 44.1 kHz stereo 16-bit, clamped.
+// Our own small mixer: every playing channel is summed at its own level into 44.1 kHz stereo
+// 16-bit; the limiter keeps loud sums from clipping while single sounds pass unchanged.
 // The audio thread (or, headless, Flip) pulls samples; the game thread starts and stops
 // channels. One mutex guards both sides.
 #pragma once
@@ -7,6 +8,7 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/Limiter.h"
 #include "platform/platform.h"
 
 namespace platform {
@@ -44,6 +46,7 @@ class Mixer {
   std::mutex mutex_;
   std::vector<Channel> active_;
   std::vector<int32_t> accumulator_;
+  Limiter limiter_;
 };
 
 }  // namespace platform

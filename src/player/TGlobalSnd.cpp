@@ -82,6 +82,8 @@ void TGlobalSnd::playChain() { playMySound(numbered("lancuch", 1, 2)); }
 
 void TGlobalSnd::playBegin() { playMySound(numbered("begin", 1, 2)); }
 
+void TGlobalSnd::playClockTick() { playMySound("clock-tick"); }
+
 void TGlobalSnd::bomb() { playMySound(numbered("bomb", 1, 3)); }
 
 void TGlobalSnd::crossFire(int) {

@@ -50,6 +50,7 @@ class TGlobalSnd : public TEkran, public IGuiSounds, public IMainGameSounds, pub
   virtual void playBonus();
   virtual void playChain();
   void playBegin() override;
+  void playClockTick() override;
   virtual void bomb();
   virtual void crossFire(int i);
 

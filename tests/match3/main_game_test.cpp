@@ -92,8 +92,10 @@ class RecordingMusic : public IMainGameSounds {
  public:
   std::vector<std::string> musicPlayed;
   int begins = 0;
+  int ticks = 0;
   void playMyMusic(const std::string& name) override { musicPlayed.push_back(name); }
   void playBegin() override { ++begins; }
+  void playClockTick() override { ++ticks; }
 };
 
 // Records the event flag as the tutorial sees it, once per frame.
@@ -257,6 +259,36 @@ TEST_F(MainGameTest, ARelaxedLevelNeverRunsOutOfTime) {
   EXPECT_EQ(level->czas, 1);
   EXPECT_EQ(game->state, "NORMAL");
   EXPECT_EQ(overlays.loses, 0);
+  // No low-time warning without a clock.
+  EXPECT_EQ(music.ticks, 0);
+  EXPECT_FALSE(game->clockRunsLow());
+}
+
+TEST_F(MainGameTest, TheLastTenSecondsTickAndPulseRed) {
+  level->czas = 13;
+  playToNormal();
+  const auto red = [&] {
+    const TRGB c = game->clockColour();
+    return c.r == 255 && c.g < 200 && c.b < 200;
+  };
+  // 13, 12, 11: white and silent.
+  framesUntil([&] { return level->czas == 11; });
+  EXPECT_EQ(music.ticks, 0);
+  EXPECT_FALSE(red());
+  // From 10 down to 1 a tick each second, the digits red, brightest just after the tick.
+  framesUntil([&] { return level->czas == 10; });
+  EXPECT_EQ(music.ticks, 1);
+  EXPECT_TRUE(red());
+  const int atTick = game->clockColour().g;
+  for (int i = 0; i < 40; ++i) frame();
+  EXPECT_TRUE(red());
+  EXPECT_GT(game->clockColour().g, atTick);
+  framesUntil([&] { return level->czas == 1; });
+  EXPECT_EQ(music.ticks, 10);
+  // Time's up: no eleventh tick, and the clock is white again.
+  framesUntil([&] { return overlays.loses == 1; });
+  EXPECT_EQ(music.ticks, 10);
+  EXPECT_FALSE(red());
 }
 
 TEST_F(MainGameTest, AWonBoardShowsTheBannerAndOpensTheWinScreenTwoSecondsLater) {

@@ -24,11 +24,11 @@ namespace {
 
 // Every effect and music the game plays by name.
 const std::vector<std::string> kEffects{
-    "click",        "plates",    "put1",     "put2",        "menu",        "bonus1",
-    "bonus2",       "bonus3",    "lancuch1", "lancuch2",    "begin1",      "begin2",
-    "bomb1",        "bomb2",     "bomb3",    "cross-long1", "cross-long2", "cross-long1d",
-    "cross-long2d", "wir1",      "wir2",     "particle1",   "particle2",   "particle3",
-    "particle4",    "particle5", "fly1",     "fly2",        "fly3",        "fly4"};
+    "click",     "plates",      "put1",        "put2",         "menu",         "bonus1", "bonus2",
+    "bonus3",    "lancuch1",    "lancuch2",    "begin1",       "begin2",       "bomb1",  "bomb2",
+    "bomb3",     "cross-long1", "cross-long2", "cross-long1d", "cross-long2d", "wir1",   "wir2",
+    "particle1", "particle2",   "particle3",   "particle4",    "particle5",    "fly1",   "fly2",
+    "fly3",      "fly4",        "clock-tick"};
 const std::vector<std::string> kMusics{"main menu", "level-summary", "level1", "level2",
                                        "level3",    "level4",        "level5"};
 

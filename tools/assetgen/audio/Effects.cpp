@@ -59,6 +59,16 @@ Track put(double knock, double bell) {
   return t;
 }
 
+// The clock in the last seconds of a timed level: a soft woody tick with a faint high ping,
+// short enough that ten of them never crowd the board's sounds.
+Track clockTick() {
+  Track t(0.18);
+  play(t, timbre::wood(), {0.0, 1320.0, 1.0, 0.06});
+  play(t, timbre::wood(), {0.0, 660.0, 0.35, 0.06});
+  play(t, timbre::celesta(), {0.004, hz(100), 0.12, 0.12});
+  return t;
+}
+
 // ---- Board ------------------------------------------------------------------------------------
 
 Track plates() {
@@ -232,6 +242,7 @@ void makeInterfaceSounds(assetgen::Output& out) {
   saveEffect(out, "sfx/menu.ogg", menu());
   saveEffect(out, "sfx/put1.ogg", put(520.0, 91));
   saveEffect(out, "sfx/put2.ogg", put(440.0, 88));
+  saveEffect(out, "sfx/clock-tick.ogg", clockTick());
 }
 ASSETGEN_REGISTER("sfx interface", makeInterfaceSounds);
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <utility>
 
 namespace assetgen::board {
 
@@ -71,55 +73,100 @@ const Ramp kPurplePlate{Rgba::hex(0xC99AF0), Rgba::hex(0x9C5AD6), Rgba::hex(0x6A
 const Ramp kGoldPlate{Rgba::hex(0xFFE2A0), Rgba::hex(0xF0A430), Rgba::hex(0xB8680E),
                       Rgba::hex(0x7A4006)};
 
-// One jewel slab: bevelled rounded square with a raised inner face and a facet glint.
-void slab(cairo_t* cr, const Ramp& r, double x, double y, double s, double bevel,
-          double thickness) {
-  double rad = s * 0.16;
-  // Side of the slab (its thickness) shows below and to the right.
-  if (thickness > 0) {
-    Canvas::roundedRect(cr, x + thickness * 0.6, y + thickness, s, s, rad);
-    cairo_set_source_rgba(cr, r.edge.r, r.edge.g, r.edge.b, 1);
-    cairo_fill(cr);
-  }
-  Canvas::roundedRect(cr, x, y, s, s, rad);
-  cairo_pattern_t* g = cairo_pattern_create_linear(x, y, x + s, y + s);
-  cairo_pattern_add_color_stop_rgb(g, 0, r.light.r, r.light.g, r.light.b);
-  cairo_pattern_add_color_stop_rgb(g, 0.45, r.mid.r, r.mid.g, r.mid.b);
-  cairo_pattern_add_color_stop_rgb(g, 1, r.dark.r, r.dark.g, r.dark.b);
+void fillLinear(cairo_t* cr, double x0, double y0, double x1, double y1, const Rgba& from,
+                const Rgba& to) {
+  cairo_pattern_t* g = cairo_pattern_create_linear(x0, y0, x1, y1);
+  cairo_pattern_add_color_stop_rgba(g, 0, from.r, from.g, from.b, from.a);
+  cairo_pattern_add_color_stop_rgba(g, 1, to.r, to.g, to.b, to.a);
   cairo_set_source(cr, g);
   cairo_pattern_destroy(g);
-  cairo_fill_preserve(cr);
-  cairo_set_source_rgba(cr, r.edge.r, r.edge.g, r.edge.b, 0.9);
-  cairo_set_line_width(cr, s * 0.035);
+  cairo_fill(cr);
+}
+
+// One plate layer: a bevelled jewel band around the cell, lit from the top left, with a gem
+// stud at each corner. Only the band is drawn; what lies inside it is the layer below or the
+// recessed well.
+void plateBand(cairo_t* cr, const Ramp& r, double x, double y, double s, double band) {
+  const double rad = s * 0.2;
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+  Canvas::roundedRect(cr, x, y, s, s, rad);
+  Canvas::roundedRect(cr, x + band, y + band, s - 2 * band, s - 2 * band, rad * 0.55);
+  fillLinear(cr, x, y, x + s, y + s, r.light, r.dark);
+  // A bright bevel on the outer upper-left edge, a dark one inside the upper left (the well's
+  // lip faces away from the light) and along the outer lower right.
+  cairo_set_line_width(cr, std::max(1.0, band * 0.28));
+  Canvas::roundedRect(cr, x + 0.6, y + 0.6, s - 1.2, s - 1.2, rad);
+  cairo_pattern_t* rim = cairo_pattern_create_linear(x, y, x + s, y + s);
+  cairo_pattern_add_color_stop_rgba(rim, 0, 1, 1, 1, 0.85);
+  cairo_pattern_add_color_stop_rgba(rim, 0.5, 1, 1, 1, 0.1);
+  cairo_pattern_add_color_stop_rgba(rim, 1, r.edge.r, r.edge.g, r.edge.b, 0.9);
+  cairo_set_source(cr, rim);
+  cairo_pattern_destroy(rim);
   cairo_stroke(cr);
+  Canvas::roundedRect(cr, x + band, y + band, s - 2 * band, s - 2 * band, rad * 0.55);
+  cairo_pattern_t* lip =
+      cairo_pattern_create_linear(x + band, y + band, x + s - band, y + s - band);
+  cairo_pattern_add_color_stop_rgba(lip, 0, r.edge.r, r.edge.g, r.edge.b, 1);
+  cairo_pattern_add_color_stop_rgba(lip, 0.6, r.edge.r, r.edge.g, r.edge.b, 0.5);
+  cairo_pattern_add_color_stop_rgba(lip, 1, r.light.r, r.light.g, r.light.b, 0.9);
+  cairo_set_source(cr, lip);
+  cairo_pattern_destroy(lip);
+  cairo_set_line_width(cr, std::max(1.0, band * 0.22));
+  cairo_stroke(cr);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+  // Gem studs in the corners of the band: they stay in sight beside any piece.
+  const double inset = band * 0.55 + rad * 0.25, stud = band * 0.34;
+  for (auto [cx, cy] : {std::pair{x + inset, y + inset},
+                        {x + s - inset, y + inset},
+                        {x + inset, y + s - inset},
+                        {x + s - inset, y + s - inset}}) {
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, cx, cy, stud, 0, 2 * M_PI);
+    cairo_pattern_t* g =
+        cairo_pattern_create_radial(cx - stud * 0.4, cy - stud * 0.4, 0, cx, cy, stud);
+    cairo_pattern_add_color_stop_rgb(g, 0, 1, 1, 1);
+    cairo_pattern_add_color_stop_rgb(g, 0.45, r.light.r, r.light.g, r.light.b);
+    cairo_pattern_add_color_stop_rgb(g, 1, r.dark.r, r.dark.g, r.dark.b);
+    cairo_set_source(cr, g);
+    cairo_pattern_destroy(g);
+    cairo_fill(cr);
+  }
+}
 
-  // Raised face: lit from the top left, so the bevel is bright above-left and dark below-right.
-  double fx = x + bevel, fy = y + bevel, fs = s - 2 * bevel;
-  Canvas::roundedRect(cr, fx, fy, fs, fs, rad * 0.6);
-  cairo_pattern_t* f = cairo_pattern_create_linear(fx, fy, fx + fs, fy + fs);
-  cairo_pattern_add_color_stop_rgb(f, 0, r.mid.mix(r.light, 0.35).r, r.mid.mix(r.light, 0.35).g,
-                                   r.mid.mix(r.light, 0.35).b);
-  cairo_pattern_add_color_stop_rgb(f, 1, r.mid.mix(r.dark, 0.45).r, r.mid.mix(r.dark, 0.45).g,
-                                   r.mid.mix(r.dark, 0.45).b);
-  cairo_set_source(cr, f);
-  cairo_pattern_destroy(f);
-  cairo_fill(cr);
+// The recessed floor inside the bands: the top layer's colour deep in shadow, darkest toward
+// the upper left where the lip shades it. Dark enough that even the darkest piece stands out.
+void plateWell(cairo_t* cr, const Ramp& r, double x, double y, double s) {
+  Canvas::roundedRect(cr, x, y, s, s, s * 0.12);
+  fillLinear(cr, x, y, x + s, y + s, r.edge.mix({0, 0, 0, 1}, 0.72),
+             r.edge.mix({0, 0, 0, 1}, 0.45));
+}
 
-  // A diagonal glint across the face and a small star of light at its upper left.
-  cairo_save(cr);
-  Canvas::roundedRect(cr, fx, fy, fs, fs, rad * 0.6);
-  cairo_clip(cr);
-  cairo_move_to(cr, fx - fs * 0.1, fy + fs * 0.55);
-  cairo_line_to(cr, fx + fs * 0.55, fy - fs * 0.1);
-  cairo_line_to(cr, fx + fs * 0.8, fy - fs * 0.1);
-  cairo_line_to(cr, fx - fs * 0.1, fy + fs * 0.8);
-  cairo_close_path(cr);
-  cairo_set_source_rgba(cr, 1, 1, 1, 0.22);
+// A plate of one or more layers (bottom layer first). The side under the plate grows with the
+// layers, so a two-layer plate stands visibly thicker.
+void plate(cairo_t* cr, std::initializer_list<const Ramp*> layers, double m) {
+  const int count = static_cast<int>(layers.size());
+  const double x = 1.5 * m, s = 36.5 * m, band = 5.2 * m;
+  const double side = (count == 1 ? 2.2 : 4.2) * m;
+  const Ramp& bottom = **layers.begin();
+  Canvas::roundedRect(cr, x + side * 0.55, x + side, s, s, s * 0.2);
+  cairo_set_source_rgba(cr, bottom.edge.r, bottom.edge.g, bottom.edge.b, 1);
   cairo_fill(cr);
-  cairo_restore(cr);
-  cairo_set_source_rgba(cr, 1, 1, 1, 0.85);
-  Canvas::star(cr, fx + fs * 0.2, fy + fs * 0.2, s * 0.09, s * 0.025, 4, -90);
-  cairo_fill(cr);
+  if (count > 1) {  // the seam between the layers, seen on the side
+    cairo_set_line_width(cr, 0.9 * m);
+    Canvas::roundedRect(cr, x + side * 0.3, x + side * 0.5, s, s, s * 0.2);
+    cairo_set_source_rgba(cr, bottom.mid.r, bottom.mid.g, bottom.mid.b, 0.9);
+    cairo_stroke(cr);
+  }
+  double at = x;
+  double size = s;
+  for (const Ramp* layer : layers) {
+    plateBand(cr, *layer, at, at, size, band);
+    at += band * 0.85;
+    size -= band * 1.7;
+  }
+  const Ramp& top = **(layers.end() - 1);
+  const double wellAt = at + band * 0.15, wellSize = size - band * 0.3;
+  plateWell(cr, top, wellAt, wellAt, wellSize);
 }
 
 void glassCell(cairo_t* cr, double s) {
@@ -166,18 +213,16 @@ Image drawPlate(PlateKind kind, int size) {
       glassCell(cr, size);
       break;
     case PlateKind::Purple:
-      slab(cr, kPurplePlate, 2 * m, 2 * m, 37 * m, 5 * m, 2 * m);
+      plate(cr, {&kPurplePlate}, m);
       break;
     case PlateKind::Gold:
-      slab(cr, kGoldPlate, 2 * m, 2 * m, 37 * m, 5 * m, 2 * m);
+      plate(cr, {&kGoldPlate}, m);
       break;
     case PlateKind::PurpleDouble:
-      slab(cr, kPurplePlate, 1 * m, 2 * m, 38 * m, 4 * m, 2.5 * m);
-      slab(cr, kPurplePlate, 4 * m, 1 * m, 32 * m, 5 * m, 3 * m);
+      plate(cr, {&kPurplePlate, &kPurplePlate}, m);
       break;
     case PlateKind::GoldOnPurple:
-      slab(cr, kPurplePlate, 1 * m, 2 * m, 38 * m, 4 * m, 2.5 * m);
-      slab(cr, kGoldPlate, 4 * m, 1 * m, 32 * m, 5 * m, 3 * m);
+      plate(cr, {&kPurplePlate, &kGoldPlate}, m);
       break;
   }
   return c.toImage();

@@ -1,6 +1,7 @@
-// The bonus kinds as looping strips of 42 x 42 frames: a bomb with a burning fuse, flames
-// running out along one axis (vertical or horizontal fire) or both (cross fire), and a
-// swirling vortex (vanish). Stronger kinds of the same effect carry more gold and glow.
+// The bonus kinds as looping strips of 42 x 42 frames: a shining bomb with a burning fuse,
+// tongues of flame running out along one axis (vertical or horizontal fire) or both (cross
+// fire), and a swirling vortex (vanish). Each glows softly; stronger kinds of the same effect
+// differ by outline (studs, a star burst, side tongues, diagonal tongues), not just by colour.
 #include <cmath>
 #include <string>
 #include <vector>
@@ -33,71 +34,84 @@ void radialGlow(cairo_t* cr, double x, double y, double r, const Rgba& c, double
 
 // ---- bomb ----
 
+// Polished steel-blue, light enough to shine on the dark wells of the plates.
+const Ramp kSteel{Rgba::hex(0xE4EEFF), Rgba::hex(0x7E9CDA), Rgba::hex(0x3A5498),
+                  Rgba::hex(0x1A2A5C)};
+const Ramp kGold{Rgba::hex(0xFFF1B8), Rgba::hex(0xFFC94D), Rgba::hex(0xC9801A),
+                 Rgba::hex(0x7A4A08)};
+
+void fillRadial(cairo_t* cr, double fx, double fy, double cx, double cy, double r,
+                const Ramp& ramp) {
+  cairo_pattern_t* g = cairo_pattern_create_radial(fx, fy, 0.5, cx, cy, r);
+  cairo_pattern_add_color_stop_rgb(g, 0, ramp.light.r, ramp.light.g, ramp.light.b);
+  cairo_pattern_add_color_stop_rgb(g, 0.45, ramp.mid.r, ramp.mid.g, ramp.mid.b);
+  cairo_pattern_add_color_stop_rgb(g, 1, ramp.dark.r, ramp.dark.g, ramp.dark.b);
+  cairo_set_source(cr, g);
+  cairo_pattern_destroy(g);
+  cairo_fill(cr);
+}
+
+// The silhouettes differ by tier: a plain ball (101), a ball with a gold band and studs that
+// stick out of its outline (105), a ball on a turning gold star burst (111).
 void bombFrame(Canvas& out, double t, int tier) {
   cairo_t* cr = out.cr();
-  double pulse = 0.5 + 0.5 * std::sin(t * 2 * M_PI);
-  if (tier > 1) radialGlow(cr, 19, 25, 19, Rgba::hex(0xFF5A2A), 0.22 + 0.16 * pulse * (tier - 1));
+  const double pulse = 0.5 + 0.5 * std::sin(t * 2 * M_PI);
+  const double cx = 20, cy = 24, r = tier == 3 ? 11.5 : 12.5;
+  radialGlow(cr, cx, cy, 20, Rgba::hex(0xFFB347), 0.35 + 0.15 * pulse);
 
   Canvas body(S, S);
   cairo_t* b = body.cr();
-  double r = 13.2 + (tier == 3 ? 0.6 * pulse : 0);
+  if (tier == 3) {  // eight gold rays, a sixteenth of a turn per loop
+    Canvas::star(b, cx, cy, 19.5, 11.5, 8, -90 + t * 45);
+    fillRadial(b, cx - 4, cy - 4, cx, cy, 20, kGold);
+  }
+  if (tier == 2)  // studs on the band, poking out left, right and below
+    for (double a : {0.0, M_PI / 2, M_PI}) {
+      const double sx = cx + std::cos(a) * (r + 1.2), sy = cy + std::sin(a) * (r + 1.2);
+      cairo_new_sub_path(b);
+      cairo_arc(b, sx, sy, 3.6, 0, 2 * M_PI);
+      fillRadial(b, sx - 1.2, sy - 1.2, sx, sy, 3.8, kGold);
+    }
   // Fuse: a curled cord from the cap.
-  cairo_move_to(b, 27.5, 12.5);
-  cairo_curve_to(b, 29.5, 7.5, 33, 9.5, 34, 6);
-  cairo_set_line_width(b, 2.2);
+  cairo_move_to(b, cx + 8, cy - 11);
+  cairo_curve_to(b, cx + 10, cy - 16, cx + 14, cy - 14, cx + 15, cy - 18);
+  cairo_set_line_width(b, 2.4);
   cairo_set_line_cap(b, CAIRO_LINE_CAP_ROUND);
-  cairo_set_source_rgb(b, 0.78, 0.62, 0.38);
+  cairo_set_source_rgb(b, 0.86, 0.70, 0.44);
   cairo_stroke(b);
-  // Cap.
   cairo_save(b);
-  cairo_translate(b, 26.5, 14.5);
+  cairo_translate(b, cx + 7.2, cy - 9.8);
   cairo_rotate(b, 0.75);
-  Canvas::roundedRect(b, -4, -3, 8, 6, 1.2);
-  cairo_pattern_t* cap = cairo_pattern_create_linear(-4, -3, 4, 3);
-  cairo_pattern_add_color_stop_rgb(cap, 0, 0.85, 0.88, 0.95);
-  cairo_pattern_add_color_stop_rgb(cap, 1, 0.35, 0.40, 0.52);
-  cairo_set_source(b, cap);
-  cairo_pattern_destroy(cap);
-  cairo_fill(b);
+  Canvas::roundedRect(b, -4.2, -3, 8.4, 6, 1.2);
+  fillRadial(b, -2, -2, 0, 0, 6, kGold);
   cairo_restore(b);
-  // Ball.
-  cairo_arc(b, 19, 25.5, r, 0, 2 * M_PI);
-  cairo_pattern_t* g = cairo_pattern_create_radial(14, 20, 1, 19, 25.5, r * 1.1);
-  cairo_pattern_add_color_stop_rgb(g, 0, 0.42, 0.50, 0.72);
-  cairo_pattern_add_color_stop_rgb(g, 0.5, 0.16, 0.20, 0.36);
-  cairo_pattern_add_color_stop_rgb(g, 1, 0.05, 0.06, 0.13);
-  cairo_set_source(b, g);
-  cairo_pattern_destroy(g);
-  cairo_fill(b);
-  if (tier > 1) {  // a gold band for the stronger bombs
+  cairo_new_sub_path(b);
+  cairo_arc(b, cx, cy, r, 0, 2 * M_PI);
+  fillRadial(b, cx - r * 0.4, cy - r * 0.45, cx, cy, r * 1.05, kSteel);
+  if (tier == 2) {  // the gold band round the middle
     cairo_save(b);
-    cairo_arc(b, 19, 25.5, r, 0, 2 * M_PI);
+    cairo_arc(b, cx, cy, r, 0, 2 * M_PI);
     cairo_clip(b);
-    cairo_move_to(b, 4, 25);
-    cairo_curve_to(b, 12, 31, 26, 31, 34, 25);
-    cairo_set_line_width(b, tier == 3 ? 3.6 : 2.6);
-    cairo_set_source_rgb(b, 1.0, 0.79, 0.30);
+    cairo_move_to(b, cx - r - 1, cy - 1);
+    cairo_curve_to(b, cx - 6, cy + 5, cx + 6, cy + 5, cx + r + 1, cy - 1);
+    cairo_set_line_width(b, 4.2);
+    cairo_set_source_rgb(b, 1.0, 0.80, 0.30);
     cairo_stroke(b);
     cairo_restore(b);
   }
-  finishPiece(out, body,
-              {{Rgba::hex(0x6A7CA8), Rgba::hex(0x28304F), Rgba::hex(0x0C1020), Rgba::hex(0x04060C)},
-               1.6,
-               0.8,
-               0.45,
-               0.3});
+  finishPiece(out, body, {kSteel, 1.6, 0.9, 0.6, 0.3});
 
-  // The burning fuse: a flickering star of light with sparks around it.
-  double flick = 0.5 + 0.5 * std::sin(t * 6 * M_PI) * std::cos(t * 4 * M_PI);
-  double sx = 34.5, sy = 5.5;
-  radialGlow(cr, sx, sy, 8 + 2 * flick, Rgba::hex(0xFFB020), 0.75);
+  // The burning fuse: a flickering star of light with sparks flying off.
+  const double flick = 0.5 + 0.5 * std::sin(t * 6 * M_PI) * std::cos(t * 4 * M_PI);
+  const double sx = cx + 15.5, sy = cy - 18.5;
+  radialGlow(cr, sx, sy, 8 + 2 * flick, Rgba::hex(0xFFB020), 0.8);
   cairo_set_source_rgba(cr, 1, 0.97, 0.8, 1);
-  Canvas::star(cr, sx, sy, 4.2 + 1.6 * flick, 1.1, 4, -90 + t * 360);
+  Canvas::star(cr, sx, sy, 4.4 + 1.6 * flick, 1.1, 4, -90 + t * 360);
   cairo_fill(cr);
   for (int k = 0; k < 5; ++k) {
-    double life = std::fmod(t * 2 + k / 5.0, 1.0);
-    double a = k * 2.4 + 0.6;
-    double d = 2 + life * 7;
+    const double life = std::fmod(t * 2 + k / 5.0, 1.0);
+    const double a = k * 2.4 + 0.6;
+    const double d = 2 + life * 7;
     cairo_arc(cr, sx + std::cos(a) * d, sy + std::sin(a) * d * 0.8, 0.9 * (1 - life) + 0.3, 0,
               2 * M_PI);
     cairo_set_source_rgba(cr, 1, 0.85 - 0.4 * life, 0.3, 1 - life);
@@ -107,103 +121,88 @@ void bombFrame(Canvas& out, double t, int tier) {
 
 // ---- fire along an axis ----
 
-// A fireball whose flame tongues run around its rim (one tongue's spacing per loop).
-void fireball(Canvas& out, double t, int tier) {
+const Ramp kFlame{Rgba::hex(0xFFF6C8), Rgba::hex(0xFF9A2A), Rgba::hex(0xD8361A),
+                  Rgba::hex(0x7A1608)};
+
+// One tongue of flame rising from the centre along -y: wide at its root, licking to a tip
+// that sways with the loop, with a smaller flick on either side.
+void flameTongue(cairo_t* cr, double length, double width, double t, double phase) {
+  auto drop = [&](double dx, double len, double wid, double lean, double ph) {
+    const double sway = lean + 1.4 * std::sin((t + ph) * 2 * M_PI);
+    const double tip = -len * (1.0 + 0.08 * std::sin((t * 2 + ph) * 2 * M_PI));
+    cairo_move_to(cr, dx - wid, 0);
+    cairo_curve_to(cr, dx - wid * 1.25, tip * 0.5, dx + sway - wid * 0.3, tip * 0.72, dx + sway,
+                   tip);
+    cairo_curve_to(cr, dx + sway + wid * 0.45, tip * 0.7, dx + wid * 1.25, tip * 0.45, dx + wid, 0);
+    cairo_arc(cr, dx, 0, wid, 0, M_PI);
+    cairo_close_path(cr);
+  };
+  drop(0, length, width, 0, phase);
+  drop(-width * 0.75, length * 0.62, width * 0.55, -2.4, phase + 0.37);
+  drop(width * 0.75, length * 0.58, width * 0.55, 2.4, phase + 0.71);
+}
+
+// Flames burst out of a glowing ember: up and down (vertical), left and right (horizontal)
+// or all four ways (cross). Stronger kinds wear a gold ring round the ember and have longer
+// flames with side tongues (vertical and horizontal) or four more flames (the strongest cross).
+void fireFrame(Canvas& out, double t, Effect e, int tier) {
   cairo_t* cr = out.cr();
-  radialGlow(cr, 21, 21, 21, Rgba::hex(0xFF7A1A), 0.45 + 0.1 * tier);
+  radialGlow(cr, 21, 21, 21, Rgba::hex(0xFF7A1A), 0.45 + 0.08 * tier);
+  std::vector<double> axes;  // directions in quarter turns from "up"
+  if (e == Effect::Vertical) axes = {0, 2};
+  if (e == Effect::Horizontal) axes = {1, 3};
+  if (e == Effect::Cross) axes = {0, 1, 2, 3};
+  const bool cross = e == Effect::Cross;
+  const double length = cross ? 14.5 + tier * 1.0 : (tier == 1 ? 15.5 : 18.5);
+  const double width = cross ? 4.4 : 5.6;
   Canvas body(S, S);
   cairo_t* b = body.cr();
-  const int tongues = 7;
-  cairo_new_sub_path(b);
-  for (int i = 0; i <= 140; ++i) {
-    double a = i * 2 * M_PI / 140;
-    double wave = std::sin(a * tongues - t * 2 * M_PI);
-    double r = 13.2 + 2.6 * std::pow(std::max(0.0, wave), 3);
-    cairo_line_to(b, 21 + std::cos(a) * r, 21 + std::sin(a) * r);
-  }
-  cairo_close_path(b);
-  cairo_pattern_t* g = cairo_pattern_create_radial(18, 18, 0.5, 21, 21, 16);
-  cairo_pattern_add_color_stop_rgb(g, 0, 1.0, 0.96, 0.62);
-  cairo_pattern_add_color_stop_rgb(g, 0.4, 1.0, 0.66, 0.16);
-  cairo_pattern_add_color_stop_rgb(g, 0.85, 0.86, 0.22, 0.08);
-  cairo_pattern_add_color_stop_rgb(g, 1, 0.62, 0.10, 0.06);
-  cairo_set_source(b, g);
-  cairo_pattern_destroy(g);
-  cairo_fill(b);
-  if (tier > 1) {  // stronger kinds wear a gold ring, the strongest with studs
-    cairo_new_sub_path(b);
-    cairo_arc(b, 21, 21, 17.2, 0, 2 * M_PI);
-    cairo_set_line_width(b, 2.4);
-    cairo_set_source_rgb(b, 1.0, 0.80, 0.32);
-    cairo_stroke(b);
-    if (tier > 2)
-      for (int k = 0; k < 4; ++k) {
-        double a = M_PI / 4 + k * M_PI / 2;
-        cairo_new_sub_path(b);
-        cairo_arc(b, 21 + std::cos(a) * 17.2, 21 + std::sin(a) * 17.2, 2.6, 0, 2 * M_PI);
-        cairo_set_source_rgb(b, 1.0, 0.92, 0.6);
-        cairo_fill(b);
+  // Three passes, each smaller and hotter: the red-orange flame, its yellow heart, the ember.
+  const struct {
+    double scale;
+    Rgba inner, outer;
+  } passes[] = {{1.0, Rgba::hex(0xFFB030), Rgba::hex(0xD8361A)},
+                {0.62, Rgba::hex(0xFFF4B0), Rgba::hex(0xFFB82E)}};
+  for (const auto& pass : passes) {
+    auto tongue = [&](double quarter, double len, double wid, double phase) {
+      cairo_save(b);
+      cairo_translate(b, 21, 21);
+      cairo_rotate(b, quarter * M_PI / 2);
+      flameTongue(b, len * pass.scale, wid * pass.scale, t, phase);
+      cairo_restore(b);
+    };
+    for (size_t k = 0; k < axes.size(); ++k) {
+      tongue(axes[k], length, width, double(k) * 0.25);
+      if (!cross && tier > 1) {  // side tongues beside each main flame
+        tongue(axes[k] - 0.4, 11.5, 3.4, double(k) * 0.25 + 0.4);
+        tongue(axes[k] + 0.4, 11.5, 3.4, double(k) * 0.25 + 0.7);
       }
-  }
-  finishPiece(out, body,
-              {{Rgba::hex(0xFFE08A), Rgba::hex(0xF07A1E), Rgba::hex(0xA8300E), Rgba::hex(0x5E1406)},
-               1.3,
-               0.45,
-               0.45,
-               0.25});
-}
-
-// The double arrow of the blast along one axis (vertical; rotated for the others). It
-// breathes outward over the loop.
-void arrowPath(cairo_t* cr, double t) {
-  double push = 1.2 * std::sin(t * 2 * M_PI);
-  double tip = 2.2 - push, head = 13.5 - push * 0.5, half = 8.2, shaft = 3.0;
-  cairo_move_to(cr, 21, tip);
-  cairo_line_to(cr, 21 + half, head);
-  cairo_line_to(cr, 21 + shaft, head);
-  cairo_line_to(cr, 21 + shaft, 42 - head);
-  cairo_line_to(cr, 21 + half, 42 - head);
-  cairo_line_to(cr, 21, 42 - tip);
-  cairo_line_to(cr, 21 - half, 42 - head);
-  cairo_line_to(cr, 21 - shaft, 42 - head);
-  cairo_line_to(cr, 21 - shaft, head);
-  cairo_line_to(cr, 21 - half, head);
-  cairo_close_path(cr);
-}
-
-void fireFrame(Canvas& out, double t, Effect e, int tier) {
-  fireball(out, t, tier);
-  Canvas arrows(S, S);
-  cairo_t* a = arrows.cr();
-  cairo_set_line_join(a, CAIRO_LINE_JOIN_ROUND);
-  int count = e == Effect::Cross ? 2 : 1;
-  for (int k = 0; k < count; ++k) {
-    cairo_save(a);
-    if (e == Effect::Horizontal || k == 1) {
-      cairo_translate(a, 21, 21);
-      cairo_rotate(a, M_PI / 2);
-      cairo_translate(a, -21, -21);
     }
-    arrowPath(a, t);
-    cairo_restore(a);
+    if (cross && tier == 3)  // eight flames: a star of fire
+      for (int k = 0; k < 4; ++k) tongue(0.5 + k, length * 0.85, 3.8, k * 0.25 + 0.1);
+    cairo_new_sub_path(b);
+    cairo_arc(b, 21, 21, (cross ? 8.5 : 8.0) * pass.scale, 0, 2 * M_PI);
+    cairo_pattern_t* g = cairo_pattern_create_radial(21, 21, 1, 21, 21, length * pass.scale + 2);
+    cairo_pattern_add_color_stop_rgb(g, 0, pass.inner.r, pass.inner.g, pass.inner.b);
+    cairo_pattern_add_color_stop_rgb(g, 0.45, pass.inner.mix(pass.outer, 0.5).r,
+                                     pass.inner.mix(pass.outer, 0.5).g,
+                                     pass.inner.mix(pass.outer, 0.5).b);
+    cairo_pattern_add_color_stop_rgb(g, 1, pass.outer.r, pass.outer.g, pass.outer.b);
+    cairo_set_source(b, g);
+    cairo_pattern_destroy(g);
+    cairo_fill(b);
   }
-  if (e == Effect::Cross) {  // a solid hub where the four arrows meet
-    cairo_new_sub_path(a);
-    cairo_arc(a, 21, 21, 6.2, 0, 2 * M_PI);
+  if (tier > 1) {  // a gold ring round the ember, wider than the flames at their root
+    cairo_new_sub_path(b);
+    cairo_arc(b, 21, 21, cross ? 9.5 : 8.8, 0, 2 * M_PI);
+    cairo_set_line_width(b, 2.8);
+    cairo_set_source_rgb(b, 1.0, 0.84, 0.36);
+    cairo_stroke(b);
   }
-  cairo_pattern_t* g = cairo_pattern_create_linear(8, 8, 34, 34);
-  cairo_pattern_add_color_stop_rgb(g, 0, 1.0, 1.0, 1.0);
-  cairo_pattern_add_color_stop_rgb(g, 0.6, 1.0, 0.98, 0.86);
-  cairo_pattern_add_color_stop_rgb(g, 1, 1.0, 0.86, 0.5);
-  cairo_set_source(a, g);
-  cairo_pattern_destroy(g);
-  cairo_fill(a);
-  finishPiece(out, arrows,
-              {{Rgba::hex(0xFFFFFF), Rgba::hex(0xFFE9A8), Rgba::hex(0xE89B1E), Rgba::hex(0x7A1E08)},
-               1.9,
-               0.3,
-               0.4,
-               0.3});
+  finishPiece(out, body, {kFlame, 1.5, 0.35, 0.45, 0.3});
+  // A white-hot heart that flickers.
+  const double flick = 0.5 + 0.5 * std::sin(t * 4 * M_PI);
+  radialGlow(cr, 21, 21, 6 + flick, {1, 1, 0.92, 1}, 0.95);
 }
 
 // ---- vanish ----

@@ -1,5 +1,5 @@
-// Snow flakes. The game adds them to the screen at 0.1-0.56 of their size, so they are drawn
-// large and soft: a round flake and two six-armed crystals, white light on transparency.
+// Snow flakes: a round flake and two six-armed crystals, white light on transparency. The game
+// draws them at 0.1-0.56 of their size.
 #include <cmath>
 
 #include "core/Registry.h"
@@ -20,7 +20,8 @@ void halo(Canvas& c, double r, double alpha) {
 }
 
 // Six arms, each with `branches` pairs of side twigs; drawn as round-capped strokes.
-void crystal(Canvas& c, double armLength, double width, int branches, double branchLength) {
+void crystal(Canvas& c, double armLength, double width, int branches, double branchLength,
+             double alpha) {
   cairo_t* cr = c.cr();
   double m = c.width() / 2.0;
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -43,40 +44,36 @@ void crystal(Canvas& c, double armLength, double width, int branches, double bra
       cairo_restore(t);
     }
   };
-  c.glow(arms, width * 2.5, 3, Rgba::hex(0xDCE8F7, 0.6));
+  c.glow(arms, width * 3.0, 3, Rgba::hex(0xDCE8F7, 0.5 * alpha));
   arms(cr);
   cairo_set_line_width(cr, width);
-  c.setColor(Rgba::hex(0xFFFFFF));
+  c.setColor(Rgba::hex(0xF4F8FF, alpha));
   cairo_stroke(cr);
 }
 
+// The flakes fill only the middle of their pictures, so at the game's scales they stay small;
+// soft and faint, they keep the sky quiet even when many are falling.
 void makeSnow(assetgen::Output& out) {
   {
     Canvas c(32, 32);
-    halo(c, 16, 0.9);
-    halo(c, 7, 1.0);
+    halo(c, 11, 0.35);
+    halo(c, 4.5, 0.45);
     out.savePng("gfx/particles/snow0.png", c);
   }
   {
     Canvas c(64, 64);
-    halo(c, 14, 0.6);
-    crystal(c, 27, 3.2, 2, 9);
-    halo(c, 5, 1.0);
+    halo(c, 12, 0.2);
+    crystal(c, 14, 1.8, 1, 5, 0.38);
+    halo(c, 4, 0.4);
+    c.blur(0.9);  // no crisp edges: the flakes stay out of focus behind the board
     out.savePng("gfx/particles/snow1.png", c);
   }
   {
     Canvas c(64, 64);
-    halo(c, 18, 0.5);
-    crystal(c, 26, 2.6, 3, 7);
-    // A hexagonal plate at the heart of the crystal.
-    cairo_t* cr = c.cr();
-    for (int i = 0; i < 6; ++i) {
-      double a = i * M_PI / 3 - M_PI / 2;
-      cairo_line_to(cr, 32 + 8 * std::cos(a), 32 + 8 * std::sin(a));
-    }
-    cairo_close_path(cr);
-    c.setColor(Rgba::hex(0xFFFFFF, 0.85));
-    cairo_fill(cr);
+    halo(c, 13, 0.18);
+    crystal(c, 13, 1.6, 2, 4, 0.34);
+    halo(c, 4.5, 0.36);
+    c.blur(0.9);
     out.savePng("gfx/particles/snow2.png", c);
   }
 }
