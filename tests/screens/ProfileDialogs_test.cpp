@@ -104,7 +104,8 @@ class ProfileDialogsTest : public ::testing::Test {
     setupFolders();
     platform::Graphics(800, 600, 0, 60, 0);
     App::get().globalSnd().setup();
-    title = std::make_unique<TTitleScreen>(App::get(), App::get().globalSnd());
+    title =
+        std::make_unique<TTitleScreen>(App::get(), App::get().globalSnd(), App::get().profiles());
     title->prepare();
     title->fade = 0.0f;  // the card fully in, as it stands behind a dialog
     enterText = std::make_unique<Scripted<TEnterText>>(App::get());
