@@ -223,7 +223,35 @@ void house(Canvas& c, const Light& l, const House& hs) {
   houseRoof(c, l, hs);
 }
 
+// Far mountains, hazy and low in contrast, their snowy peaks catching the light from the left.
+void mountains(Canvas& c, const Light& l) {
+  cairo_t* cr = c.cr();
+  const double peaks[][3] = {
+      {-40, 250, 150}, {90, 262, 120}, {600, 246, 140}, {730, 236, 150}, {860, 256, 120}};
+  const Rgba body = l.farHill.mix(l.skyLow, 0.45);
+  for (const auto& p : peaks) {
+    const double x = p[0], y = p[1], half = p[2];
+    cairo_move_to(cr, x - half, 360);
+    cairo_line_to(cr, x - half * 0.2, y + 12);
+    cairo_line_to(cr, x, y);
+    cairo_line_to(cr, x + half * 0.25, y + 16);
+    cairo_line_to(cr, x + half, 360);
+    cairo_close_path(cr);
+    c.linearGradient(x - half, y, x + half * 0.6, 360, {{0, body.mix(l.rim, 0.25)}, {1, body}});
+    cairo_fill(cr);
+    cairo_move_to(cr, x - half * 0.2, y + 12);
+    cairo_line_to(cr, x, y);
+    cairo_line_to(cr, x + half * 0.25, y + 16);
+    cairo_line_to(cr, x + half * 0.1, y + 24);
+    cairo_line_to(cr, x - half * 0.05, y + 18);
+    cairo_line_to(cr, x - half * 0.22, y + 28);
+    cairo_close_path(cr);
+    fill(cr, l.rim.withAlpha(l.day ? 0.8 : 0.45));
+  }
+}
+
 void farLayers(Canvas& c, const Light& l, assetgen::Rng& rng) {
+  mountains(c, l);
   ridge(c, 330, 26, 90, 0.7, l.farHill, l.midHill);
   for (int i = 0; i < 40; ++i) {
     double x = rng.range(0, kScreenW);
@@ -268,6 +296,12 @@ void villages(Canvas& c, const Light& l, assetgen::Rng& rng) {
   for (const House& h : left) house(c, l, h);
   // The house whose chimney smokes: chimney top at (256, 204).
   house(c, l, {200, 268, 90, 34, 18, kChimneyX, 3});
+  if (!l.day) {
+    cairo_save(c.cr());
+    cairo_scale(c.cr(), 1, 0.35);
+    softSpot(c.cr(), 245, 280 / 0.35, 60, l.window, 0.28);
+    cairo_restore(c.cr());
+  }
   for (double x : {318.0, 336.0, 300.0}) fir(c, l, x, 300 + (x - 300) * 0.8, 40);
   for (double x : {12.0, 150.0, 176.0}) fir(c, l, x, 262, 46);
 }
@@ -291,8 +325,9 @@ void snowfield(Canvas& c, const Light& l) {
     cairo_scale(cr, d[2], d[3]);
     cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
     cairo_restore(cr);
-    c.linearGradient(d[0] - d[2], d[1] - d[3], d[0] + d[2], d[1] + d[3],
-                     {{0, l.rim.withAlpha(0.5)}, {1, l.snowShadow.withAlpha(0.45)}});
+    c.linearGradient(
+        d[0] - d[2], d[1] - d[3], d[0] + d[2], d[1] + d[3],
+        {{0, Rgba::hex(0xFFFFFF, l.day ? 0.55 : 0.2)}, {1, l.snowShadow.withAlpha(0.45)}});
     cairo_fill(cr);
   }
   // The tree's soft shadow on the snow, falling down-right.
