@@ -237,7 +237,8 @@ void mountains(Canvas& c, const Light& l) {
     cairo_line_to(cr, x + half * 0.25, y + 16);
     cairo_line_to(cr, x + half, 360);
     cairo_close_path(cr);
-    c.linearGradient(x - half, y, x + half * 0.6, 360, {{0, body.mix(l.rim, 0.25)}, {1, body}});
+    c.linearGradient(x - half, y, x + half * 0.6, 360,
+                     {{0, body.mix(l.nearSnow, 0.25)}, {1, body}});
     cairo_fill(cr);
     cairo_move_to(cr, x - half * 0.2, y + 12);
     cairo_line_to(cr, x, y);
@@ -246,7 +247,7 @@ void mountains(Canvas& c, const Light& l) {
     cairo_line_to(cr, x - half * 0.05, y + 18);
     cairo_line_to(cr, x - half * 0.22, y + 28);
     cairo_close_path(cr);
-    fill(cr, l.rim.withAlpha(l.day ? 0.8 : 0.45));
+    fill(cr, l.day ? l.nearSnow.mix(l.rim, 0.3) : l.rim.withAlpha(0.45));
   }
 }
 
