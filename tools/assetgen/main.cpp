@@ -4,6 +4,7 @@
 //   assetgen --contact-sheet <out.png> <asset-dir> [--only <path-part>] [--scale <n>]
 //   assetgen --preview <out.png> <asset-dir>        (a mock-up of the game screen)
 //   assetgen --tree-preview <out.png> <asset-dir>   (the decorated tree, night and day)
+//   assetgen --screen-preview <out.png> <asset-dir> (the whole tree screen with its shop)
 //   assetgen --zoom <factor> <out.png> <picture.png>
 #include <algorithm>
 #include <atomic>
@@ -28,6 +29,7 @@ struct Options {
   std::string contactSheet;
   std::string preview;
   std::string treePreview;
+  std::string screenPreview;
   std::string zoomOut;
   int zoom = 0;
   int scale = 4;
@@ -52,6 +54,8 @@ bool parse(int argc, char** argv, Options& o) {
       if (!value(o.preview)) return false;
     } else if (a == "--tree-preview") {
       if (!value(o.treePreview)) return false;
+    } else if (a == "--screen-preview") {
+      if (!value(o.screenPreview)) return false;
     } else if (a == "--zoom") {
       std::string n;
       if (!value(n) || !value(o.zoomOut)) return false;
@@ -124,12 +128,15 @@ int main(int argc, char** argv) {
         "       assetgen --contact-sheet <out.png> <asset-dir> [--only <path-part>] [--scale <n>]\n"
         "       assetgen --preview <out.png> <asset-dir>\n"
         "       assetgen --tree-preview <out.png> <asset-dir>\n"
+        "       assetgen --screen-preview <out.png> <asset-dir>\n"
         "       assetgen --zoom <factor> <out.png> <picture.png>\n");
     return 2;
   }
   if (o.zoom > 0) return assetgen::Preview::zoom(o.outDir, o.zoom, o.zoomOut) ? 0 : 1;
   if (!o.preview.empty()) return assetgen::Preview::gameScreen(o.outDir, o.preview) ? 0 : 1;
   if (!o.treePreview.empty()) return assetgen::Preview::treeScreen(o.outDir, o.treePreview) ? 0 : 1;
+  if (!o.screenPreview.empty())
+    return assetgen::Preview::treeScreenMockup(o.outDir, o.screenPreview) ? 0 : 1;
   if (!o.contactSheet.empty())
     return assetgen::ContactSheet::write(o.outDir, o.contactSheet, o.only, o.scale) ? 0 : 1;
   return generate(o);

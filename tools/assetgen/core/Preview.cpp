@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/Canvas.h"
+#include "core/JpegWriter.h"
 #include "core/PngWriter.h"
 #include "fonts/FontFile.h"
 
@@ -35,7 +36,9 @@ struct Draw {
   std::string dir;
 
   bool load(const std::string& path, Image& img) const {
-    if (PngWriter::read(dir + "/" + path, img)) return true;
+    const bool jpeg = path.size() > 4 && (path.ends_with(".jpg") || path.ends_with(".jpeg"));
+    if (jpeg ? JpegWriter::read(dir + "/" + path, img) : PngWriter::read(dir + "/" + path, img))
+      return true;
     std::fprintf(stderr, "preview: missing %s\n", path.c_str());
     return false;
   }
@@ -48,7 +51,7 @@ struct Draw {
     cairo_surface_t* s = surfaceOf(img);
     cairo_t* cr = c.cr();
     cairo_save(cr);
-    int w = cell ? cell : img.width, h = cell ? cell : img.height;
+    int w = cell ? cell : img.width, h = img.height;  // sheets are one row of cells
     cairo_translate(cr, x, y);
     cairo_rotate(cr, rotation * M_PI / 180);
     cairo_scale(cr, scale, scale);
@@ -152,13 +155,13 @@ void chain(Draw& d, const std::string& link, double x1, double y1, double x2, do
   }
 }
 
-void decoratedTree(Canvas& c, const std::string& dir, bool day) {
+void decoratedTree(Canvas& c, const std::string& dir, bool day, bool withGround = true) {
   Draw d{c, dir};
   const int centreY[5] = {175, 245, 317, 390, 455};
   std::string suffix = day ? "_d.png" : ".png";
   auto glowOf = [](int i) { return "gfx/tree/lampki/glow0" + std::to_string(i) + ".png"; };
   auto num = [](int i) { return (i < 10 ? "0" : "") + std::to_string(i); };
-  ground(c, day);
+  if (withGround) ground(c, day);
   for (int i = 1; i <= 8; i += 2)
     d.hung("gfx/tree/dekoracje/prezent" + num(i) + ".png", 300 + i * 22, 505, 40, 72,
            0.6 + 0.4 * 25 / 100);
@@ -196,6 +199,53 @@ void decoratedTree(Canvas& c, const std::string& dir, bool day) {
   d.hung(std::string("gfx/tree/ozdobki/gwiazda0") + (day ? "1" : "3") + ".png", 458, 100, 40, 76);
 }
 
+// The whole tree screen as the game composes it with the panel shown: landscape, sun (day),
+// the decorated tree, the panel with its tabs, a page of products with prices, the star count,
+// the bin behind the play button's backing, the buttons, and a "no" mark beside the tree.
+void treeScreenLayer(Canvas& c, const std::string& dir, bool day) {
+  Draw d{c, dir};
+  const std::string ts = "gfx/gui/treeScreen/";
+  d.image(ts + (day ? "back-day.jpg" : "back.jpeg"), 0, 0, 1, 1, false, true);
+  if (day) {
+    d.image(ts + "sun2.png", 370, 70, 1, 0.6, false, false, 0, 0, 20);
+    d.image(ts + "sun1.png", 370, 70, 1, 0.5, false, false, 0, 0, 5);
+    d.image(ts + "sun0.png", 370, 70, 1, 0.9);
+  } else {
+    d.image("gfx/particles/dym.png", 258, 190, 0.5, 0.35);
+    d.image("gfx/particles/dym.png", 262, 170, 0.7, 0.25);
+    d.image("gfx/particles/dym.png", 270, 145, 0.9, 0.15);
+  }
+  decoratedTree(c, dir, day, false);
+  d.image("gfx/gui/treeScreen/kosz.png", 750, 560, 1, 0.5);
+  d.image(ts + "shop-interface-main-part.png", 0, 0, 1, 1, false, true);
+  d.image(ts + "shop-interface-right-part.png", 172, 0, 1, 1, false, true);
+  d.image(ts + "shop-interface-eye-part.png", 0, 510, 1, 1, false, true);
+  Image backing;
+  if (PngWriter::read(dir + "/" + ts + "play-button-bez-play.png", backing))
+    d.image(ts + "play-button-bez-play.png", 800 - backing.width, 600 - backing.height, 1, 1, false,
+            true);
+  const char* tabs[5] = {"bulbs", "star", "lights", "chains", "prezent"};
+  for (int k = 0; k < 5; ++k)
+    if (k != 0)
+      d.image(ts + "tabs-inactive-" + tabs[k] + ".png", 104, 100 + 66 * k, 1, 1, false, true);
+  d.image(ts + "tab-bulbs.png", 101, 97, 1, 1, false, true);
+  for (int i = 0; i < 6; ++i) {
+    double y = 125 + i * 60;
+    d.image(ts + "item.png", 52, y);
+    std::string num = "0" + std::to_string(i * 2 + 1);
+    if (num.size() > 2) num = num.substr(1);
+    d.image("gfx/tree/bombki/bombka" + num + ".png", 52, y);
+    d.text("gfx/fonts/whitesmall_22.fnt", std::to_string(5 + i * 7), 52, y - 11, 1);
+  }
+  d.text("gfx/fonts/whitesmall_22.fnt", "128", 86, 0, 1);
+  d.image(ts + "prev.png", 50, 74, 1, 1, false, false, 72, 0);
+  d.image(ts + "next.png", 50, 478, 1, 1, false, false, 72, 1);
+  d.image(ts + "eye.png", 45, 545, 1, 1, false, false, 72, 0);
+  d.image(ts + "play.png", 730, 552, 1, 1, false, false, 124, 0);
+  d.image("gfx/sign1.png", 620, 200);
+  d.image("gfx/sign2.png", 620, 250);
+}
+
 }  // namespace
 
 bool Preview::treeScreen(const std::string& assetDir, const std::string& outPng) {
@@ -208,6 +258,28 @@ bool Preview::treeScreen(const std::string& assetDir, const std::string& outPng)
   c.paint(night, 0, 0);
   c.paint(day, 800, 0);
   // Below, the same in grey: the tree must stand out from the sky by its lightness alone.
+  c.paint(night, 0, 600);
+  c.paint(day, 800, 600);
+  cairo_t* cr = c.cr();
+  cairo_rectangle(cr, 0, 600, 1600, 600);
+  cairo_set_operator(cr, CAIRO_OPERATOR_HSL_SATURATION);
+  cairo_set_source_rgb(cr, 0.5, 0.5, 0.5);
+  cairo_fill(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+  return PngWriter::write(outPng, c.toImage());
+}
+
+bool Preview::treeScreenMockup(const std::string& assetDir, const std::string& outPng) {
+  Canvas c(1600, 1200);
+  Canvas night(800, 600), day(800, 600);
+  treeScreenLayer(night, assetDir, false);
+  treeScreenLayer(day, assetDir, true);
+  // Each light also alone at game size, to be looked at pixel for pixel.
+  const std::string stem = outPng.substr(0, outPng.rfind('.'));
+  PngWriter::write(stem + "-night.png", night.toImage());
+  PngWriter::write(stem + "-day.png", day.toImage());
+  c.paint(night, 0, 0);
+  c.paint(day, 800, 0);
   c.paint(night, 0, 600);
   c.paint(day, 800, 600);
   cairo_t* cr = c.cr();

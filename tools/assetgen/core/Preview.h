@@ -13,6 +13,8 @@ class Preview {
   // The tree screen's tree by night and by day side by side, with decorations hung on it,
   // and below both again in grey.
   static bool treeScreen(const std::string& assetDir, const std::string& outPng);
+  // The whole tree screen with the shop panel shown, by night and by day, in colour and grey.
+  static bool treeScreenMockup(const std::string& assetDir, const std::string& outPng);
 };
 
 }  // namespace assetgen
