@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/Input.h"
+#include "platform/InputScript.h"
 #include "platform/files.h"
 #include "support/TempDir.h"
 
@@ -31,6 +33,19 @@ TEST(FileFaults, SpecialFilesAreRefusedWithoutWaiting) {
     EXPECT_EQ(why, c.reason) << c.path;
     EXPECT_EQ(platform::ReadStream(c.path), nullptr) << c.path;
   }
+}
+
+TEST(FileFaults, AnInputScriptThatIsAFifoReadsAsEmpty) {
+  TempDir dir;
+  ASSERT_EQ(mkfifo((dir / "script").c_str(), 0600), 0);
+  testing::internal::CaptureStdout();
+  platform::InputScript script = platform::InputScript::load(dir / "script");
+  const std::string out = testing::internal::GetCapturedStdout();
+  platform::Input input;
+  EXPECT_FALSE(script.applyDue(1000000, input));
+  EXPECT_NE(out.find("Cannot read the input script " + dir / "script" + " : is not a regular file"),
+            std::string::npos)
+      << out;
 }
 
 TEST(FileFaults, AFailedSaveSaysWhyAndLeavesWhatStoodThere) {
