@@ -15,13 +15,18 @@ namespace fuzzsupport {
 
 inline const std::string& ScratchDir() {
   static const std::string dir = [] {
-    std::string pattern = (std::filesystem::temp_directory_path() / "glimmerfir-fuzz-XXXXXX");
+    // Saves flush to disk; in memory (where there is such a folder) that costs nothing.
+    std::error_code error;
+    const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", error)
+                                           ? std::filesystem::path("/dev/shm")
+                                           : std::filesystem::temp_directory_path();
+    std::string pattern = base / "glimmerfir-fuzz-XXXXXX";
     if (mkdtemp(pattern.data()) == nullptr) return std::string();
     static std::string removeAtExit;
     removeAtExit = pattern;
     atexit([] {
-      std::error_code error;
-      std::filesystem::remove_all(removeAtExit, error);
+      std::error_code ignored;
+      std::filesystem::remove_all(removeAtExit, ignored);
     });
     return pattern;
   }();
