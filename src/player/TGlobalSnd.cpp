@@ -30,11 +30,11 @@ void TGlobalSnd::setup() { _setupSounds(); }
 void TGlobalSnd::_setupSounds() {
   sounds.clear();
   TRCMFile file(catalogueFile);
-  const int count = readCount(file, "globalSnd::sounds",
-                              [](int k) { return "globalSnd::sound" + std::to_string(k); });
+  const auto soundGroup = [](int k) { return "globalSnd::sound" + std::to_string(k); };
+  const int count = readCount(file, "globalSnd::sounds", soundGroup);
   for (int k = 1; k <= count; ++k) {
     auto sound = std::make_shared<TSoundData>();
-    const std::string group = "globalSnd::sound" + std::to_string(k);
+    const std::string group = soundGroup(k);
     sound->url = file.getString(group + "::url");
     sound->id = file.getString(group + "::id");
     sound->snd = platform::LoadSound(sound->url, 0);
