@@ -35,4 +35,7 @@ void setupFolders() {
   if (platform::FileType(dataFolder) != 2) {
     platform::Notify("Can't create folder: '" + dataFolder + "' !");
   }
+  // Saves cut short by a crash leave their temporary files behind; the saved files
+  // themselves are whole (each replaced at once), so the leftovers only take room.
+  platform::RemoveStaleTempFiles(dataFolder, true);
 }

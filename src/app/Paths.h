@@ -9,5 +9,6 @@ class Paths {
 
 // The machine-wide application-data folder: $XDG_DATA_HOME, else ~/.local/share.
 std::string applicationDataFolder();
-// Creates dataFolder with its Data and Profiles folders when missing.
+// Creates dataFolder with its Data and Profiles folders when missing, and removes the
+// temporary files of saves a crash cut short.
 void setupFolders();

@@ -44,10 +44,12 @@ void TRCMFile::Load(const std::string& path) {
   _path = path;
   _realPath = platform::RealPath(path);
   _txt.clear();
+  std::string why;
   std::optional<std::string> text;
-  if (platform::FileType(path) == 1) text = platform::LoadText(path);
+  if (platform::FileType(path) != 0) text = platform::LoadText(path, &why);
   if (!text) {
-    errorMsg("Nie znaleziono pliku : " + path);
+    // A file that is there but cannot be read says why, not that it is missing.
+    errorMsg(why.empty() ? "Nie znaleziono pliku : " + path : path + " : " + why);
     return;
   }
   _txt = std::move(*text);
@@ -154,7 +156,9 @@ TRCMEntryPtr TRCMFile::readEntry(std::string_view line) {
   return entry;
 }
 
-bool TRCMFile::save(const std::string& path) { return platform::SaveText(saveText(), path); }
+bool TRCMFile::save(const std::string& path, std::string* why) {
+  return platform::SaveText(saveText(), path, why);
+}
 
 std::string TRCMFile::saveText() {
   std::string text;

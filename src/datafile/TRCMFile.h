@@ -42,8 +42,9 @@ class TRCMFile {
   // Reads and parses the file; a missing file or unbalanced braces leave an empty file and
   // print the reason.
   void Load(const std::string& path);
-  // Replaces the file with the tree's text atomically; false when it could not be written.
-  bool save(const std::string& path);
+  // Replaces the file with the tree's text atomically; false when it could not be written
+  // (the reason is logged, and given in `why` when asked for).
+  bool save(const std::string& path, std::string* why = nullptr);
   // The text save writes.
   std::string saveText();
 

@@ -1,5 +1,7 @@
 #include "gui/GuiDeclaration.h"
 
+#include <algorithm>
+
 #include "gui/GuiUtil.h"
 #include "platform/strings.h"
 
@@ -76,6 +78,8 @@ GuiDeclaration parseGuiDeclaration(const Tokens& t) {
   if (t.empty()) return declaration;
   declaration.type = t[0];
   if (t.size() > 1) declaration.name = t[1];
+  const auto opening = std::count(t.begin(), t.end(), "{");
+  declaration.closed = opening > 0 && opening == std::count(t.begin(), t.end(), "}");
   // The token after the name is taken as the "{", and a final "}" closes the body.
   const size_t end = (t.size() > 3 && t.back() == "}") ? t.size() - 1 : t.size();
   const bool bar = platform::SameText(declaration.type, "BAR");

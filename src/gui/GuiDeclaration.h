@@ -29,6 +29,7 @@ struct GuiDeclaration {
   std::string name;
   GuiEntries entries;
   std::vector<std::shared_ptr<TSmallObject>> nested;  // BAR only
+  bool closed = false;  // its braces balance (a cut-off file leaves the last one open)
 };
 
 // Tokens split at white space outside double quotes; quotes dropped, empty tokens dropped.

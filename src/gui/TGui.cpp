@@ -25,6 +25,38 @@ std::shared_ptr<TGui> loadGui(const std::string& path, GuiContext& context) {
   return gui;
 }
 
+namespace {
+
+// Valid UTF-8 without NUL bytes (which text never holds, and UTF-16 is full of).
+bool utf8Text(const std::string& bytes) {
+  if (bytes.find('\0') != std::string::npos) return false;
+  std::string again;
+  for (const int c : platform::DecodeUtf8(bytes)) again += platform::EncodeUtf8(c);
+  return again == bytes;
+}
+
+bool hasByteOrderMark(const std::vector<uint8_t>& bytes) {
+  return (bytes.size() >= 2 &&
+          ((bytes[0] == 0xFF && bytes[1] == 0xFE) || (bytes[0] == 0xFE && bytes[1] == 0xFF))) ||
+         (bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF);
+}
+
+// The file's text; a file that cannot be read, or that is neither marked nor UTF-8 (so its
+// words would come out garbled), is the designer's to see.
+std::string readGuiText(const std::string& path, const std::string& shown) {
+  std::string why;
+  const auto bytes = platform::LoadBytes(path, &why);
+  if (!bytes) {
+    guiError("Plik : " + shown + " : " + why);
+    return "";
+  }
+  if (!hasByteOrderMark(*bytes) && !utf8Text(std::string(bytes->begin(), bytes->end())))
+    guiError("Plik : " + shown + " is not UTF-8 text");
+  return platform::LoadText(path).value_or("");
+}
+
+}  // namespace
+
 std::vector<GuiDeclaration> TGui::stworzListyTokenow(const std::string& text) {
   std::vector<GuiDeclaration> declarations;
   for (const auto& tokens : splitGuiDeclarations(tokenizeGui(text))) {
@@ -38,9 +70,13 @@ void TGui::Load(const std::string& path) {
   const std::string resolved = platform::ResolvePath(path);
   _myPath = platform::RealPath(resolved);
   _listaObiektow.clear();
-  const auto declarations = stworzListyTokenow(platform::LoadText(resolved).value_or(""));
+  const auto declarations = stworzListyTokenow(readGuiText(resolved, _myPath));
+  const size_t before = _fonts.size() + _themes.size();
   platform::ChangeDir(platform::ExtractDir(_myPath));
   for (const auto& declaration : declarations) {
+    if (!declaration.closed)
+      guiError("Plik : " + _myPath + " : " +
+               platform::Trim(declaration.type + " " + declaration.name) + " - unbalanced braces");
     if (platform::SameText(declaration.type, "BAR")) {
       dodajObiektZlozony(declaration);
     } else {
@@ -48,6 +84,9 @@ void TGui::Load(const std::string& path) {
     }
   }
   platform::ChangeDir(remPath);
+  // An empty, cut-off or garbled file must not pass as a screen that shows nothing.
+  if (_listaObiektow.empty() && _fonts.size() + _themes.size() == before)
+    guiError("Plik : " + _myPath + " declares nothing");
 }
 
 void TGui::reload() {

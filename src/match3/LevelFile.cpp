@@ -17,13 +17,11 @@ std::string rowKey(const char* group, int row) {
 
 // Grids live in a fixed 52 x 52 array: larger or negative sizes are clamped, never trusted.
 int readGridSize(TRCMFile& file, const std::string& key) {
-  const int value = readInt(file, key);
-  const int clamped = std::clamp(value, 0, TLevel::kMaxGrid);
-  if (clamped != value)
-    reportProblem(key + " = " + std::to_string(value) + " (allowed 0.." +
-                  std::to_string(TLevel::kMaxGrid) + ")");
-  return clamped;
+  return readInt(file, key, 0, TLevel::kMaxGrid);
 }
+
+// The clock counts whole seconds down from these; a day is far beyond any level.
+constexpr int kMaxLevelSeconds = 24 * 60 * 60;
 
 // The first cols values of a row entry; a short row reads as zeros past its end, and a
 // missing one (like any missing key) as zeros throughout.
@@ -115,9 +113,10 @@ void readBoard(TRCMFile& file, TLevel& level) {
 
 void readCreators(TRCMFile& file, TLevel& level) {
   level.tileCreators.clear();
-  const int count = readInt(file, "level::tileCreators");
+  const auto creatorKey = [](int i) { return "level::tileC" + std::to_string(i); };
+  const int count = readCount(file, "level::tileCreators", creatorKey);
   for (int i = 1; i <= count; ++i) {
-    const std::string key = "level::tileC" + std::to_string(i);
+    const std::string key = creatorKey(i);
     const int row = readInt(file, key, 0);
     const int col = readInt(file, key, 1);
     if (auto tile = level.tileAt(row, col))
@@ -146,8 +145,8 @@ std::shared_ptr<TLevel> loadLevel(const std::string& path,
   level->rows = readGridSize(file, "level::rows");
   level->cols = readGridSize(file, "level::cols");
   level->musicID = file.getString("level::music", 0);
-  level->czas = readInt(file, "level::actTime");
-  level->maxCzas = readInt(file, "level::maxTime");
+  level->czas = readInt(file, "level::actTime", 0, kMaxLevelSeconds);
+  level->maxCzas = readInt(file, "level::maxTime", 0, kMaxLevelSeconds);
   level->availableTiles =
       readKinds(file, "level::availableTiles", level->catalog(), &TTileCatalog::getTileData);
   level->availableBonuses =

@@ -17,9 +17,10 @@ void TLevelManager::_setupQuestSets(const std::string& path) {
   zestawyQuest.clear();
   TRCMFile file;
   file.Load(path);
-  const int count = readInt(file, "zestawy::I");
+  const auto setGroup = [](int i) { return "zestawy::zestaw" + std::to_string(i); };
+  const int count = readCount(file, "zestawy::I", setGroup);
   for (int i = 1; i <= count; ++i) {
-    const std::string prefix = "zestawy::zestaw" + std::to_string(i);
+    const std::string prefix = setGroup(i);
     auto set = std::make_shared<TZestaw>();
     set->url = file.getString(prefix + "::url", 0);
     set->id = readInt(file, prefix + "::id");
@@ -32,9 +33,10 @@ void TLevelManager::_setupSetLevels(TZestaw& set) {
   set.levels.clear();
   TRCMFile file;
   file.Load(set.url);
-  const int count = readInt(file, "levels::i");
+  const auto levelGroup = [](int i) { return "levels::lvl" + std::to_string(i); };
+  const int count = readCount(file, "levels::i", levelGroup);
   for (int i = 1; i <= count; ++i) {
-    const std::string prefix = "levels::lvl" + std::to_string(i);
+    const std::string prefix = levelGroup(i);
     auto data = std::make_shared<TLevelData>();
     data->url = file.getString(prefix + "::url", 0);
     data->id = file.getString(prefix + "::id", 0);

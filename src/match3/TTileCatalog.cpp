@@ -15,6 +15,12 @@ constexpr platform::ImageFlags kTileFlags =
     platform::ImageFlags::Filtered | platform::ImageFlags::Mipmapped;
 constexpr int kCell = 42;  // strips are cut in 42 x 42 cells at every size index
 constexpr int kBlinkFrames = 9;
+// Bounds for numbers read from the catalogues, far beyond any real art or rule.
+constexpr int kMaxPoints = 1000000;
+constexpr int kMaxFrames = 1000;
+constexpr int kMaxMatches = 1000;
+constexpr int kMaxOffset = 10000;
+constexpr int kMaxReach = 52;  // the side of the largest board
 const char* const kSizeKeys[4] = {"::img64x64", "::img50x50", "::img42x42", "::img32x32"};
 
 platform::Image loadCentred(const std::string& path) {
@@ -49,11 +55,11 @@ std::shared_ptr<TTileData> readTile(TRCMFile& file, int i) {
   auto tile = std::make_shared<TTileData>();
   tile->id = readInt(file, prefix + "::id");
   tile->rgb = std::make_shared<TRGB>();
-  tile->rgb->r = readInt(file, prefix + "::rgb", 0);
-  tile->rgb->g = readInt(file, prefix + "::rgb", 1);
-  tile->rgb->b = readInt(file, prefix + "::rgb", 2);
+  tile->rgb->r = readInt(file, prefix + "::rgb", 0, 255, 0);
+  tile->rgb->g = readInt(file, prefix + "::rgb", 0, 255, 1);
+  tile->rgb->b = readInt(file, prefix + "::rgb", 0, 255, 2);
   for (int k = 0; k < 4; ++k) tile->img[k] = loadCentred(file.getString(prefix + kSizeKeys[k], 0));
-  tile->partN = readInt(file, prefix + "::points");
+  tile->partN = readInt(file, prefix + "::points", 0, kMaxPoints);
   tile->punkty = pointsForParticle(tile->partN);
   return tile;
 }
@@ -62,8 +68,9 @@ std::shared_ptr<TTileData> readBonus(TRCMFile& file, int i) {
   const std::string prefix = "bonusy::bonus" + std::to_string(i);
   auto bonus = std::make_shared<TTileData>();
   bonus->id = readInt(file, prefix + "::id");
-  bonus->maxFrames = readInt(file, prefix + "::frames");
-  bonus->moc = readInt(file, prefix + "::moc");
+  bonus->maxFrames = readInt(file, prefix + "::frames", 0, kMaxFrames);
+  // The reach of a bonus counts cells: more than the largest board reaches every cell.
+  bonus->moc = readInt(file, prefix + "::moc", 0, kMaxReach);
   for (int k = 0; k < 4; ++k)
     bonus->img[k] = loadCentredStrip(file.getString(prefix + kSizeKeys[k], 0), bonus->maxFrames);
   return bonus;
@@ -74,7 +81,7 @@ std::shared_ptr<TTileBack> readTileBack(TRCMFile& file, int i,
   const std::string prefix = "tilesets::set" + std::to_string(i);
   auto set = std::make_shared<TTileBack>();
   set->id = readInt(file, prefix + "::id");
-  set->matches = readInt(file, prefix + "::match");
+  set->matches = readInt(file, prefix + "::match", 0, kMaxMatches);
   for (int k = 0; k < 4; ++k)
     set->img[k] = loadCentred(file.getString(prefix + "::img" + std::to_string(k), 0));
   set->art = art;
@@ -97,14 +104,16 @@ std::shared_ptr<TTileBackArt> readTileBackArt(TRCMFile& file) {
 void TTileCatalog::loadTiles(const std::string& path) {
   auto file = openFile(path);
   tiles_.clear();
-  const int count = readInt(*file, "tiles::i");
+  const int count =
+      readCount(*file, "tiles::i", [](int i) { return "tiles::tile" + std::to_string(i); });
   for (int i = 1; i <= count; ++i) tiles_.push_back(readTile(*file, i));
 }
 
 void TTileCatalog::loadBonusy(const std::string& path) {
   auto file = openFile(path);
   bonusy_.clear();
-  const int count = readInt(*file, "bonusy::i");
+  const int count =
+      readCount(*file, "bonusy::i", [](int i) { return "bonusy::bonus" + std::to_string(i); });
   for (int i = 1; i <= count; ++i) bonusy_.push_back(readBonus(*file, i));
 }
 
@@ -114,17 +123,20 @@ void TTileCatalog::loadTileBacks(const std::string& path) {
   auto art = readTileBackArt(*file);
   tileBacks_.clear();
   // Sets run from 0 to the count inclusive; a file without a count (or no file) has none.
+  const auto setGroup = [](int i) { return "tilesets::set" + std::to_string(i); };
   const int count = valueCount(*file, "tilesets::i") > 0 ? readInt(*file, "tilesets::i") : -1;
-  for (int i = 0; i <= count; ++i) tileBacks_.push_back(readTileBack(*file, i, art));
+  const int sets = presentItems(*file, "tilesets::i", count + 1LL, setGroup, 0);
+  for (int i = 0; i < sets; ++i) tileBacks_.push_back(readTileBack(*file, i, art));
   art_ = art;
 }
 
 void TTileCatalog::loadBackgrounds(const std::string& path) {
   auto file = openFile(path);
   backgrounds_.clear();
-  const int count = readInt(*file, "backgrounds::i");
+  const auto backGroup = [](int i) { return "backGrounds::back" + std::to_string(i); };
+  const int count = readCount(*file, "backgrounds::i", backGroup);
   for (int i = 1; i <= count; ++i) {
-    const std::string prefix = "backGrounds::back" + std::to_string(i);
+    const std::string prefix = backGroup(i);
     auto background = std::make_shared<TBackGround>();
     background->id = readInt(*file, prefix + "::id");
     background->url = file->getString(prefix + "::img", 0);
@@ -140,8 +152,8 @@ void TTileCatalog::loadRamki(const std::string& path) {
     auto piece = std::make_shared<TRamka>();
     piece->id = i;
     piece->img = platform::LoadImage(file->getString(prefix + "::img", 0));
-    piece->ax = readInt(*file, prefix + "::d", 0);
-    piece->ay = readInt(*file, prefix + "::d", 1);
+    piece->ax = readInt(*file, prefix + "::d", -kMaxOffset, kMaxOffset, 0);
+    piece->ay = readInt(*file, prefix + "::d", -kMaxOffset, kMaxOffset, 1);
     ramki_[i] = piece;
   }
 }

@@ -1,11 +1,11 @@
 #include "platform/InputScript.h"
 
 #include <algorithm>
-#include <fstream>
 #include <sstream>
 
 #include "platform/Input.h"
 #include "platform/Log.h"
+#include "platform/files.h"
 #include "platform/strings.h"
 
 namespace platform {
@@ -103,15 +103,14 @@ InputScript InputScript::parse(const std::string& text, std::vector<std::string>
 }
 
 InputScript InputScript::load(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    platform::Logf("Cannot read the input script %s", path.c_str());
+  std::string why;
+  const auto bytes = LoadBytes(path, &why);
+  if (!bytes) {
+    platform::Logf("Cannot read the input script %s : %s", path.c_str(), why.c_str());
     return {};
   }
-  std::stringstream text;
-  text << in.rdbuf();
   std::vector<std::string> errors;
-  InputScript script = parse(text.str(), errors);
+  InputScript script = parse(std::string(bytes->begin(), bytes->end()), errors);
   for (const std::string& error : errors)
     platform::Logf("Input script %s, %s", path.c_str(), error.c_str());
   return script;

@@ -6,16 +6,40 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
+#include "platform/Log.h"
 #include "platform/strings.h"
 
 namespace platform {
 namespace {
 
 constexpr int kReplacement = 0xFFFD;
+// A save writes "<file>.tmp.XXXXXX" beside its file (mkstemp fills in the six characters).
+constexpr std::string_view kTempMark = ".tmp.";
+constexpr size_t kTempRandom = 6;
+
+std::string SystemError() { return std::strerror(errno); }
+
+bool IsTempName(const std::string& name) {
+  const size_t tail = kTempMark.size() + kTempRandom;
+  if (name.size() <= tail) return false;
+  const size_t mark = name.size() - tail;
+  if (name.compare(mark, kTempMark.size(), kTempMark) != 0) return false;
+  return std::all_of(name.end() - static_cast<std::ptrdiff_t>(kTempRandom), name.end(),
+                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+// Fails with the reason unless the path is a regular file (following symbolic links).
+bool CheckRegular(const struct stat& st, std::string& reason) {
+  if (S_ISREG(st.st_mode)) return true;
+  reason = S_ISDIR(st.st_mode) ? "is a folder" : "is not a regular file";
+  return false;
+}
 
 bool Exists(const std::string& path) {
   struct stat st {};
@@ -92,6 +116,7 @@ bool WriteAll(int fd, const std::vector<uint8_t>& bytes) {
   while (done < bytes.size()) {
     const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
+    if (n == 0) errno = ENOSPC;  // nothing taken: the device is full
     if (n <= 0) return false;
     done += static_cast<size_t>(n);
   }
@@ -185,55 +210,116 @@ std::vector<uint8_t> EncodeText(const std::string& utf8Text) {
 
 std::string ResolvePath(const std::string& path) { return Resolve(path, false).value_or(path); }
 
-std::optional<std::vector<uint8_t>> LoadBytes(const std::string& path) {
-  const int fd = open(ResolvePath(path).c_str(), O_RDONLY);
-  if (fd < 0) return std::nullopt;
-  struct stat st {};
-  if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-    close(fd);
-    return std::nullopt;
-  }
-  std::vector<uint8_t> bytes;
+namespace {
+
+bool ReadAll(int fd, std::vector<uint8_t>& bytes) {
   uint8_t buffer[65536];
   for (;;) {
     const ssize_t n = read(fd, buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      close(fd);
-      return std::nullopt;
-    }
-    if (n == 0) break;
+    if (n < 0) return false;
+    if (n == 0) return true;
     bytes.insert(bytes.end(), buffer, buffer + n);
   }
+}
+
+// The type is checked before opening (a FIFO would wait for a writer, a device may never
+// end) and again on the open file, which is opened without waiting in case it changed.
+std::optional<std::vector<uint8_t>> ReadRegular(const std::string& path, std::string& reason) {
+  const std::string resolved = ResolvePath(path);
+  struct stat st {};
+  if (stat(resolved.c_str(), &st) != 0) {
+    reason = SystemError();
+    return std::nullopt;
+  }
+  if (!CheckRegular(st, reason)) return std::nullopt;
+  const int fd = open(resolved.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    reason = SystemError();
+    return std::nullopt;
+  }
+  std::vector<uint8_t> bytes;
+  bool ok = fstat(fd, &st) == 0 ? CheckRegular(st, reason) : (reason = SystemError(), false);
+  if (ok && !ReadAll(fd, bytes)) {
+    reason = SystemError();
+    ok = false;
+  }
   close(fd);
+  if (!ok) return std::nullopt;
   return bytes;
 }
 
-bool SaveBytesAtomic(const std::vector<uint8_t>& bytes, const std::string& path) {
-  if (path.empty()) return false;
-  const std::string target = ResolveForWrite(path);
-  std::string temp = target + ".tmp.XXXXXX";
-  const int fd = mkstemp(temp.data());
-  if (fd < 0) return false;
-  const bool written =
-      fchmod(fd, NewFileMode(target)) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
-  const bool closed = close(fd) == 0;
-  if (!written || !closed || rename(temp.c_str(), target.c_str()) != 0) {
-    unlink(temp.c_str());
+bool WriteAtomic(const std::vector<uint8_t>& bytes, const std::string& path, std::string& reason) {
+  if (path.empty()) {
+    reason = "no path";
     return false;
   }
-  SyncDir(ExtractDir(target));
-  return true;
+  const std::string target = ResolveForWrite(path);
+  // Whatever stands where the file belongs and is no file (a folder, a FIFO, a device)
+  // is left alone: the save fails instead of replacing it.
+  struct stat st {};
+  if (stat(target.c_str(), &st) == 0 && !CheckRegular(st, reason)) return false;
+  std::string temp = target + std::string(kTempMark) + std::string(kTempRandom, 'X');
+  const int fd = mkstemp(temp.data());
+  if (fd < 0) {
+    reason = SystemError();
+    return false;
+  }
+  const bool written =
+      fchmod(fd, NewFileMode(target)) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
+  if (!written) reason = SystemError();
+  const bool closed = close(fd) == 0;
+  if (written && !closed) reason = SystemError();
+  if (written && closed && rename(temp.c_str(), target.c_str()) != 0) {
+    reason = SystemError();
+  } else if (written && closed) {
+    SyncDir(ExtractDir(target));
+    return true;
+  }
+  unlink(temp.c_str());
+  return false;
 }
 
-std::optional<std::string> LoadText(const std::string& path) {
-  std::optional<std::vector<uint8_t>> bytes = LoadBytes(path);
+}  // namespace
+
+std::optional<std::vector<uint8_t>> LoadBytes(const std::string& path, std::string* why) {
+  std::string reason;
+  std::optional<std::vector<uint8_t>> bytes = ReadRegular(path, reason);
+  if (!bytes && why) *why = reason;
+  return bytes;
+}
+
+bool SaveBytesAtomic(const std::vector<uint8_t>& bytes, const std::string& path, std::string* why) {
+  std::string reason;
+  if (WriteAtomic(bytes, path, reason)) return true;
+  Logf("Cannot save %s : %s", path.c_str(), reason.c_str());
+  if (why) *why = reason;
+  return false;
+}
+
+std::optional<std::string> LoadText(const std::string& path, std::string* why) {
+  std::optional<std::vector<uint8_t>> bytes = LoadBytes(path, why);
   if (!bytes) return std::nullopt;
   return DecodeText(*bytes);
 }
 
-bool SaveText(const std::string& utf8Text, const std::string& path) {
-  return SaveBytesAtomic(EncodeText(utf8Text), path);
+bool SaveText(const std::string& utf8Text, const std::string& path, std::string* why) {
+  return SaveBytesAtomic(EncodeText(utf8Text), path, why);
+}
+
+int RemoveStaleTempFiles(const std::string& folder, bool recursive) {
+  int removed = 0;
+  for (const std::string& name : ListDir(folder)) {
+    const std::string path = Join(folder, name);
+    struct stat st {};
+    if (lstat(path.c_str(), &st) != 0) continue;
+    if (S_ISDIR(st.st_mode) && recursive) removed += RemoveStaleTempFiles(path, true);
+    if (S_ISREG(st.st_mode) && IsTempName(name) && unlink(path.c_str()) == 0) {
+      Logf("Removed the unfinished save %s", path.c_str());
+      ++removed;
+    }
+  }
+  return removed;
 }
 
 Stream::Stream(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}

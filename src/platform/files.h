@@ -15,15 +15,24 @@ namespace platform {
 // when nothing matches.
 std::string ResolvePath(const std::string& path);
 
+// Reading and writing give the reason of a failure in `why` when it is given. Only regular
+// files are read or replaced: a folder, a FIFO or a device where a file should be is a
+// failure, never a wait.
+
 // The whole file decoded to UTF-8: a UTF-8 or UTF-16 (either order) byte-order mark is
 // honoured, anything else is read as Latin-1. nullopt when the file cannot be opened.
-std::optional<std::string> LoadText(const std::string& path);
+std::optional<std::string> LoadText(const std::string& path, std::string* why = nullptr);
 // Writes Latin-1 when every character is below 256, else UTF-16 LE with its mark. The file
-// is replaced atomically (temporary file in the same folder, flushed, renamed).
-bool SaveText(const std::string& utf8Text, const std::string& path);
+// is replaced atomically (temporary file in the same folder, flushed, renamed). A failure
+// is logged with its reason.
+bool SaveText(const std::string& utf8Text, const std::string& path, std::string* why = nullptr);
 // Raw bytes, for binary formats.
-std::optional<std::vector<uint8_t>> LoadBytes(const std::string& path);
-bool SaveBytesAtomic(const std::vector<uint8_t>& bytes, const std::string& path);
+std::optional<std::vector<uint8_t>> LoadBytes(const std::string& path, std::string* why = nullptr);
+bool SaveBytesAtomic(const std::vector<uint8_t>& bytes, const std::string& path,
+                     std::string* why = nullptr);
+// Removes the temporary files that saves interrupted by a crash left in the folder (and,
+// with `recursive`, in its subfolders); returns how many were removed.
+int RemoveStaleTempFiles(const std::string& folder, bool recursive);
 
 // A byte input stream over a whole file; reads past the end give 0 and set eof.
 class Stream {

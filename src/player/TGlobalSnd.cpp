@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Globals.h"
+#include "datafile/FileNumbers.h"
 #include "datafile/TRCMFile.h"
 #include "platform/Log.h"
 #include "platform/strings.h"
@@ -29,10 +30,11 @@ void TGlobalSnd::setup() { _setupSounds(); }
 void TGlobalSnd::_setupSounds() {
   sounds.clear();
   TRCMFile file(catalogueFile);
-  const int count = static_cast<int>(file.getFloat("globalSnd::sounds"));
+  const auto soundGroup = [](int k) { return "globalSnd::sound" + std::to_string(k); };
+  const int count = readCount(file, "globalSnd::sounds", soundGroup);
   for (int k = 1; k <= count; ++k) {
     auto sound = std::make_shared<TSoundData>();
-    const std::string group = "globalSnd::sound" + std::to_string(k);
+    const std::string group = soundGroup(k);
     sound->url = file.getString(group + "::url");
     sound->id = file.getString(group + "::id");
     sound->snd = platform::LoadSound(sound->url, 0);
@@ -59,7 +61,8 @@ void TGlobalSnd::_setupMusic() {
   if (noMusic) return;
   TRCMFile file(catalogueFile);
   musics.clear();
-  const int count = static_cast<int>(file.getFloat("globalSnd::musics"));
+  const int count = readCount(file, "globalSnd::musics",
+                              [](int n) { return "globalSnd::music" + std::to_string(n); });
   for (int n = 1; n <= count; ++n) musics.push_back(readMusic(file, n));
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/Globals.h"
 #include "datafile/AssetNames.h"
+#include "datafile/FileNumbers.h"
 #include "datafile/TRCMFile.h"
 #include "gui/ScreenContext.h"
 #include "gui/TGui.h"
@@ -15,11 +16,13 @@ namespace {
 constexpr const char* kFullScreen = "settings::fullScreen";
 constexpr const char* kMusicVolume = "settings::musicVolume";
 constexpr const char* kSoundVolume = "settings::soundVolume";
+constexpr int kMaxVolume = 10;
 
 // A setting missing from a damaged file keeps its current value rather than turning into 0
-// (which would silence the game or leave full screen for no reason).
-void readSetting(TRCMFile& file, const char* path, int& value) {
-  if (!file.getString(path).empty()) value = static_cast<int>(file.getFloat(path));
+// (which would silence the game or leave full screen for no reason); one out of range is
+// clamped, so a hand-edited value is never kept or written back.
+void readSetting(TRCMFile& file, const char* path, int& value, int high) {
+  if (!file.getString(path).empty()) value = readInt(file, path, 0, high);
 }
 }  // namespace
 
@@ -38,16 +41,20 @@ void TOptions::saveOptions() {
   file.setFloat(kFullScreen, static_cast<float>(fullScreen));
   file.setFloat(kMusicVolume, static_cast<float>(musicVol));
   file.setFloat(kSoundVolume, static_cast<float>(soundVol));
-  file.save(settingsFile());
+  std::string why;
+  if (file.save(settingsFile(), &why) || saveFailureShown_) return;
+  // Once per run: the player should know, but not be told again at every later save.
+  saveFailureShown_ = true;
+  platform::Notify("Your settings could not be saved (" + why + ").");
 }
 
 void TOptions::loadOptions() {
   if (platform::FileType(settingsFile()) != 1) saveOptions();
   TRCMFile file(settingsFile());
   file.printAll();
-  readSetting(file, kFullScreen, fullScreen);
-  readSetting(file, kSoundVolume, soundVol);
-  readSetting(file, kMusicVolume, musicVol);
+  readSetting(file, kFullScreen, fullScreen, 1);
+  readSetting(file, kSoundVolume, soundVol, kMaxVolume);
+  readSetting(file, kMusicVolume, musicVol, kMaxVolume);
   passVolumes();
 }
 
@@ -58,8 +65,8 @@ float TOptions::musicVolFloat() { return static_cast<float>(musicVol) / 10.0f; }
 void TOptions::openScreen() { platform::Graphics(800, 600, fullScreen ? 32 : 0, 60, 0); }
 
 void TOptions::checkSoundStuff() {
-  musicVol = std::clamp(musicVol, 0, 10);
-  soundVol = std::clamp(soundVol, 0, 10);
+  musicVol = std::clamp(musicVol, 0, kMaxVolume);
+  soundVol = std::clamp(soundVol, 0, kMaxVolume);
   passVolumes();
 }
 

@@ -22,6 +22,7 @@ class TOptions : public TEkran {
   // outlive the options.
   TOptions(ScreenContext& screen, TGlobalSnd& sounds);
 
+  // A failed save is logged with its reason, and the first one of a run is shown.
   virtual void saveOptions();
   virtual void loadOptions();
   virtual float soundVolFloat();
@@ -53,6 +54,7 @@ class TOptions : public TEkran {
 
  private:
   std::function<void()> updateBehind_;
+  bool saveFailureShown_ = false;
   ScreenContext& screen_;
   TGlobalSnd& sounds_;
   void _controlGUI();

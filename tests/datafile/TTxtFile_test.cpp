@@ -64,6 +64,30 @@ TEST(TTxtFile, BracketedCaptionsNameALine) {
   for (const auto& [caption, text] : rows) EXPECT_EQ(resolveCaption(caption), text) << caption;
 }
 
+TEST(TTxtFile, AMissingTableIsShownToTheDesignerAndABadLineLogged) {
+  TempDir dir;
+  WriteFile(dir / "two.txt", "one\ntwo\n");
+  struct Case {
+    std::string caption, shown, printed;
+  };
+  const Case cases[] = {
+      {"[" + dir / "absent.txt" + "|1]", "(BEYOND TEXT ARRAY LENGTH!)",
+       " >> BLAD! << : Plik : " + dir / "absent.txt" + " : No such file or directory"},
+      {"[" + dir / "two.txt" + "|3]", "(BEYOND TEXT ARRAY LENGTH!)",
+       "Text table " + dir / "two.txt" + " has no line 3"},
+      {"[" + dir / "two.txt" + "|2]", "two", ""},
+  };
+  for (const Case& c : cases) {
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(resolveCaption(c.caption), c.shown) << c.caption;
+    const std::string out = testing::internal::GetCapturedStdout();
+    if (c.printed.empty())
+      EXPECT_EQ(out, "") << c.caption;
+    else
+      EXPECT_NE(out.find(c.printed), std::string::npos) << c.caption << ": " << out;
+  }
+}
+
 TEST(Teksty, SetupReadsThePopUpPrompts) {
   TempDir dir;
   WriteFile(dir / "txt/popup.txt", "Podaj imie\nNowy gracz\nUsunac gracza?\n");

@@ -54,6 +54,8 @@ class GameRun {
       writeFile("input.txt", input);
       command += " GLIMMERFIR_INPUT='" + path("input.txt") + "'";
     }
+    // A run that hangs is ended (exit status 124) instead of hanging the test.
+    if (timeoutSeconds > 0) command += " timeout -k 5 " + std::to_string(timeoutSeconds);
     command += " '" GLIMMERFIR_GAME_EXE "' 2>&1";
     std::string output;
     if (FILE* pipe = popen(command.c_str(), "r")) {
@@ -65,6 +67,8 @@ class GameRun {
     return output;
   }
   int exitCode() const { return exitCode_; }
+  // When above 0, the run is ended after that many seconds.
+  int timeoutSeconds = 0;
 
  private:
   testsupport::TempDir dir_;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -85,6 +86,47 @@ TEST_F(GuiFixture, AMissingFileIsReportedAndGivesAnEmptyGui) {
   const std::string out = testing::internal::GetCapturedStdout();
   EXPECT_TRUE(gui->_listaObiektow.empty());
   EXPECT_NE(out.find(" >> BLAD! << : Plik : " + dir.path() + "/nothing.gui nie istenieje!"),
+            std::string::npos)
+      << out;
+}
+
+// Files a designer broke must say so rather than show an empty screen.
+TEST_F(GuiFixture, BrokenFilesAreReportedToTheDesigner) {
+  struct Case {
+    const char* what;
+    std::string text;
+    std::string message;  // empty: nothing is reported
+  };
+  const std::string utf16 = std::string("T\0E\0X\0T\0 \0t\0 \0{\0 \0}\0", 20);
+  const Case cases[] = {
+      {"sound", "TEXT t { TXT = hi }", ""},
+      {"empty", "", "case.gui declares nothing"},
+      {"blank", " \n\t\n", "case.gui declares nothing"},
+      {"cut off", "TEXT t { TXT = hi } TEXT u { TXT = ", "case.gui : TEXT u - unbalanced braces"},
+      {"stray brace", "TEXT t { TXT = hi } }", "case.gui : } - unbalanced braces"},
+      {"latin-1", "TEXT t { TXT = caf\xe9 }", "case.gui is not UTF-8 text"},
+      {"utf-16 without its mark", utf16, "case.gui is not UTF-8 text"},
+      {"utf-16 without its mark, read as nothing", utf16, "case.gui declares nothing"},
+  };
+  for (const Case& c : cases) {
+    testing::internal::CaptureStdout();
+    loadText(c.text, "case.gui");
+    const std::string out = testing::internal::GetCapturedStdout();
+    const std::string prefix = " >> BLAD! << : Plik : " + dir.path() + "/";
+    if (c.message.empty())
+      EXPECT_EQ(out.find(" >> BLAD! << "), std::string::npos) << c.what << ": " << out;
+    else
+      EXPECT_NE(out.find(prefix + c.message), std::string::npos) << c.what << ": " << out;
+  }
+}
+
+TEST_F(GuiFixture, AFifoInPlaceOfAGuiFileIsReportedWithoutWaiting) {
+  ASSERT_EQ(mkfifo((dir / "fifo.gui").c_str(), 0600), 0);
+  testing::internal::CaptureStdout();
+  auto gui = loadGui(dir / "fifo.gui", *context);
+  const std::string out = testing::internal::GetCapturedStdout();
+  EXPECT_TRUE(gui->_listaObiektow.empty());
+  EXPECT_NE(out.find(" >> BLAD! << : Plik : " + dir.path() + "/fifo.gui : is not a regular file"),
             std::string::npos)
       << out;
 }

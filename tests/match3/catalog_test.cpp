@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "CatalogFixture.h"
 #include "gui/TRGB.h"
 #include "platform/platform.h"
@@ -151,6 +153,38 @@ TEST_F(CatalogTest, MissingCataloguesLeaveEmptyListsAndNullLookups) {
   EXPECT_EQ(empty.getBackground(1), nullptr);
   EXPECT_EQ(empty.getRamka(1), nullptr);
   EXPECT_TRUE(empty.sizes().empty());
+}
+
+// Hand-edited catalogues: counts far past the file read what is there, and numbers that the
+// rules compute with are kept in range.
+TEST_F(CatalogTest, DamagedCountsAndNumbersStayWithinBounds) {
+  TTileCatalog damaged;
+  capturedStdout([&] {
+    damaged.loadTiles(writeTemp("tiles.dat",
+                                "tiles {\n\ti = 1e10\n\ttile1 {\n\t\tid = 1\n\t\trgb = -4, 300, "
+                                "1e20\n\t\tpoints = -1e30\n\t}\n\n}\n"));
+    damaged.loadBonusy(writeTemp("bonusy.dat",
+                                 "bonusy {\n\ti = 2147483647\n\tbonus1 {\n\t\tid = 101\n\t\t"
+                                 "moc = 1e9\n\t\tframes = 1e12\n\t}\n\n\tbonus2 {\n\t\tid = "
+                                 "102\n\t\tmoc = -1e9\n\t}\n\n}\n"));
+    damaged.loadTileBacks(writeTemp("backs.dat",
+                                    "tilesets {\n\ti = 2147483647\n\tset0 {\n\t\tid = 0\n\t}\n\n\t"
+                                    "set1 {\n\t\tid = 1\n\t\tmatch = -2147483648\n\t}\n\n}\n"));
+    damaged.loadBackgrounds(
+        writeTemp("backs2.dat", "backgrounds {\n\ti = 1e30\n\tback2 {\n\t\tid = 2\n\t}\n\n}\n"));
+  });
+  ASSERT_EQ(damaged.tiles().size(), 1u);
+  const auto& tile = *damaged.tiles()[0];
+  EXPECT_EQ((std::vector<int>{tile.rgb->r, tile.rgb->g, tile.rgb->b}),
+            (std::vector<int>{0, 255, 255}));
+  EXPECT_EQ(tile.partN, 0);
+  ASSERT_EQ(damaged.bonusy().size(), 2u);
+  EXPECT_EQ(damaged.bonusy()[0]->moc, 52);
+  EXPECT_EQ(damaged.bonusy()[0]->maxFrames, 1000);
+  EXPECT_EQ(damaged.bonusy()[1]->moc, 0);
+  ASSERT_EQ(damaged.tileBacks().size(), 2u);
+  EXPECT_EQ(damaged.tileBacks()[1]->matches, 0);
+  EXPECT_EQ(damaged.getBackground(2), nullptr);  // back1 is missing, so none is read
 }
 
 TEST_F(CatalogTest, DrawingSkipsMissingPicturesAndKeepsFramesOnTheStrip) {

@@ -323,3 +323,32 @@ TEST_F(LevelTest, MissingFileGivesAnEmptyBoard) {
   EXPECT_EQ(level->tileAt(0, 0), nullptr);
   EXPECT_EQ(level->size, 2);
 }
+
+// Counts and clock values from a damaged or hand-edited file: a count reads no further than
+// the creators actually present (stopping at the first gap), and the clock stays in range.
+TEST_F(LevelTest, DamagedCountsAndClockValuesStayWithinTheFile) {
+  struct Case {
+    std::string creators, actTime, maxTime;
+    size_t gotCreators;
+    int gotCzas, gotMaxCzas;
+  };
+  const Case cases[] = {
+      {"1e10", "-1e10", "1e10", 2, 0, 86400},
+      {"2147483647", "1e40", "-1", 2, 86400, 0},
+      {"3", "90", "120", 2, 90, 120},
+      {"1", "nan", "-0.5", 1, 0, 0},
+      {"-7", "-2147483648", "2147483647", 0, 0, 86400},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.creators + " creators, " + c.actTime + " / " + c.maxTime + " s");
+    const std::string path = writeTemp(
+        "counts.lvl", "level {\n\trows = 2\n\tcols = 2\n\tactTime = " + c.actTime +
+                          "\n\tmaxTime = " + c.maxTime + "\n\ttileCreators = " + c.creators +
+                          "\n\ttileC1 = 0, 0\n\ttileC2 = 0, 1\n\ttileC4 = 1, 1\n"
+                          "\tfield {\n\t\trow1 = 1, 1\n\t\trow2 = 1, 1\n\t}\n\n}\n");
+    const auto level = quietLoad(path, catalog);
+    EXPECT_EQ(level->tileCreators.size(), c.gotCreators);
+    EXPECT_EQ(level->czas, c.gotCzas);
+    EXPECT_EQ(level->maxCzas, c.gotMaxCzas);
+  }
+}

@@ -1,8 +1,11 @@
 #include "player/TOptions.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <functional>
 #include <string>
 
 #include "app/Paths.h"
@@ -47,14 +50,16 @@ TEST_F(OptionsTest, FirstStartWritesTheDefaultsAndReadsThem) {
   EXPECT_FLOAT_EQ(snd.musicVol, 0.5f);
 }
 
-TEST_F(OptionsTest, AHandEditedFileIsUsedAsReadAndMissingSettingsKeepTheirValues) {
+TEST_F(OptionsTest, AHandEditedFileIsClampedAndMissingSettingsKeepTheirValues) {
   struct Case {
     const char* text;
     int fullScreen, musicVol, soundVol;
   };
   const Case cases[] = {
-      {"settings {\n\tfullScreen = 0\n\tmusicVolume = 7.9\n\tsoundVolume = 12\n}\n", 0, 7, 12},
-      {"Settings {\n\tFULLSCREEN = 0\n\tsoundvolume = -2\n}\n", 0, 5, -2},
+      {"settings {\n\tfullScreen = 0\n\tmusicVolume = 7.9\n\tsoundVolume = 12\n}\n", 0, 7, 10},
+      {"Settings {\n\tFULLSCREEN = 0\n\tsoundvolume = -2\n}\n", 0, 5, 0},
+      {"settings {\n\tfullScreen = 1e40\n\tmusicVolume = -3\n\tsoundVolume = 11\n}\n", 1, 0, 10},
+      {"settings {\n\tfullScreen = -1\n\tmusicVolume = -1e40\n\tsoundVolume = 1e10\n}\n", 0, 0, 10},
       {"nothing here", 1, 5, 5},
   };
   for (const Case& c : cases) {
@@ -65,7 +70,51 @@ TEST_F(OptionsTest, AHandEditedFileIsUsedAsReadAndMissingSettingsKeepTheirValues
     EXPECT_EQ(fresh.musicVol, c.musicVol) << c.text;
     EXPECT_EQ(fresh.soundVol, c.soundVol) << c.text;
     EXPECT_FLOAT_EQ(snd.musicVol, float(c.musicVol) / 10.0f) << c.text;
+    // What was read is what goes back to the file.
+    fresh.saveOptions();
+    EXPECT_EQ(settingsText(), "settings {\n\tfullScreen = " + std::to_string(c.fullScreen) +
+                                  "\n\tmusicVolume = " + std::to_string(c.musicVol) +
+                                  "\n\tsoundVolume = " + std::to_string(c.soundVol) + "\n}\n\n")
+        << c.text;
   }
+}
+
+// Something that is no file where the settings belong: every failed save is logged with its
+// reason, the player is told once, and the thing itself is left as it was.
+TEST_F(OptionsTest, FailedSavesAreLoggedAndShownOnce) {
+  const std::string path = TOptions::settingsFile();
+  struct Case {
+    const char* what;
+    std::function<void()> make;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"folder", [&] { std::filesystem::create_directory(path); }, "is a folder"},
+      {"fifo", [&] { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); }, "is not a regular file"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove_all(path);
+    c.make();
+    TOptions fresh(screen, snd);
+    testing::internal::CaptureStdout();
+    fresh.loadOptions();  // reading gives up at once instead of waiting on a FIFO
+    fresh.saveOptions();
+    fresh.saveOptions();
+    const std::string out = testing::internal::GetCapturedStdout();
+    const std::string logged = "Cannot save " + path + " : " + c.reason;
+    const size_t first = out.find(logged);
+    ASSERT_NE(first, std::string::npos) << out;
+    EXPECT_NE(out.find(logged, first + 1), std::string::npos) << out;
+    const std::string shown = "Your settings could not be saved (" + std::string(c.reason) + ")";
+    const size_t once = out.find(shown);
+    ASSERT_NE(once, std::string::npos) << out;
+    EXPECT_EQ(out.find(shown, once + 1), std::string::npos) << out;
+    EXPECT_EQ(fresh.fullScreen, 1);  // the defaults stand
+    EXPECT_NE(platform::FileType(path), 0);
+    EXPECT_FALSE(std::filesystem::is_regular_file(path));
+  }
+  std::filesystem::remove_all(path);
 }
 
 TEST_F(OptionsTest, SavedSettingsReadBack) {
