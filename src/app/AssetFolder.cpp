@@ -17,12 +17,6 @@ std::string executableFolder() {
   return error ? std::string() : exe.parent_path().string();
 }
 
-std::string workingFolder() {
-  std::error_code error;
-  const fs::path here = fs::current_path(error);
-  return error ? std::string(".") : here.string();
-}
-
 }  // namespace
 
 std::vector<std::string> AssetFolder::candidates(const std::string& workingFolder,
@@ -55,17 +49,16 @@ std::string AssetFolder::notFoundMessage(const std::vector<std::string>& tried) 
 }
 
 bool AssetFolder::enter() {
-  const std::string here = workingFolder();
+  std::string here = platform::CurrentDir();
+  if (here.empty()) here = ".";
   const std::vector<std::string> tried = candidates(here, executableFolder());
   const std::string found = find(tried);
-  std::error_code error;
   if (found.empty()) {
     platform::Notify(notFoundMessage(tried));
     return false;
   }
-  if (found != here) fs::current_path(found, error);
-  if (error) {
-    platform::Notify("Cannot enter the game's data folder '" + found + "': " + error.message());
+  if (found != here && !platform::ChangeDir(found)) {
+    platform::Notify("Cannot enter the game's data folder '" + found + "'");
     return false;
   }
   return true;
