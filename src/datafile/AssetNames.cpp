@@ -1,5 +1,7 @@
 #include "datafile/AssetNames.h"
 
+#include <string>
+
 namespace assets {
 
 const char* const PARTICLE_PICTURES[PARTICLE_SLOTS] = {
@@ -115,6 +117,8 @@ const std::vector<AssetSpec>& codeAssets() {
                           DATA_ICICLES, DATA_CREDITS, TEXT_MAIN_MENU, TEXT_SUMMARY, TEXT_POPUP})
       data(p);
     for (const char* p : DATA_PRODUCTS) data(p);
+    for (int size : ICON_SIZES) image(ICON_PREFIX + std::to_string(size) + ".png", size, size);
+    data(ICON_SVG);
     return t;
   }();
   return table;

@@ -148,6 +148,15 @@ inline constexpr const char* CREDITS_BACK = "gfx/gui/credits/back.jpg";
 inline constexpr const char* WINDOW_THEME = "gfx/gui/window/temat1.txt";
 inline constexpr int SCREEN_WIDTH = 800, SCREEN_HEIGHT = 600;
 
+// ---- The game's emblem (a fir tree under a star) for the window and the desktop ----------
+// Square pictures "gfx/icon/glimmerfir_<size>.png" at these sizes, and one scalable drawing.
+inline constexpr int ICON_SIZES[] = {48, 64, 128, 256};
+inline constexpr const char* ICON_PREFIX = "gfx/icon/glimmerfir_";
+inline constexpr const char* ICON_SVG = "gfx/icon/glimmerfir.svg";
+inline constexpr const char* WINDOW_ICON = "gfx/icon/glimmerfir_64.png";
+// A file every asset folder holds: how the game recognises one at start-up.
+inline constexpr const char* ASSET_FOLDER_MARKER = PIXEL;
+
 // ---- Data files and text tables -------------------------------------------------------------
 inline constexpr const char* DATA_TILES = "data/tiles.dat";
 inline constexpr const char* DATA_BONUSES = "data/bonusy.dat";

@@ -7,6 +7,7 @@
 #include "platform/Backend.h"
 #include "platform/ImageData.h"
 #include "platform/ImageFontData.h"
+#include "platform/WindowIcon.h"
 #include "platform/platform.h"
 #include "platform/strings.h"
 
@@ -62,6 +63,13 @@ void AppTitle(const std::string& title) {
   B().title = title;
   SDL_SetHint(SDL_HINT_APP_NAME, title.c_str());  // names the game in the sound mixer too
   B().renderer.setTitle(title);
+}
+
+bool AppIcon(const std::string& path) {
+  Pixmap icon = LoadPixmap(path);
+  if (!icon) return false;
+  B().renderer.setIcon(std::move(icon));
+  return true;
 }
 
 bool Graphics(int width, int height, int depth, int, int) {

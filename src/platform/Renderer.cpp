@@ -148,6 +148,7 @@ bool Renderer::openWindow(const std::string& title, int width, int height, bool 
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return false;
   }
+  applyIcon();
   fullScreen_ = fullScreen && confirmFullScreen();
   SDL_StartTextInput();  // typed characters arrive as text events
   if (!createRenderer(false)) {
@@ -206,6 +207,24 @@ void Renderer::close() {
 
 void Renderer::setTitle(const std::string& title) {
   if (window_) SDL_SetWindowTitle(window_, title.c_str());
+}
+
+void Renderer::setIcon(Pixmap icon) {
+  icon_ = std::move(icon);
+  applyIcon();
+}
+
+void Renderer::applyIcon() {
+  if (!window_ || !icon_) return;
+  SDL_Surface* surface =
+      SDL_CreateRGBSurfaceWithFormatFrom(icon_->pixels.data(), icon_->width, icon_->height, 32,
+                                         icon_->width * 4, SDL_PIXELFORMAT_ARGB8888);
+  if (!surface) {
+    platform::Logf("Cannot set the window icon: %s", SDL_GetError());
+    return;
+  }
+  SDL_SetWindowIcon(window_, surface);
+  SDL_FreeSurface(surface);
 }
 
 void Renderer::recreate() {

@@ -47,6 +47,9 @@ class Renderer {
   int height() const { return height_; }
   SDL_Window* window() const { return window_; }
   void setTitle(const std::string& title);
+  // The picture every window carries as its icon; null for none.
+  void setIcon(Pixmap icon);
+  const Pixmap& icon() const { return icon_; }
 
   // Generation of the live renderer; 0 when none. Textures carry the one they were made for.
   static unsigned liveGeneration();
@@ -77,7 +80,10 @@ class Renderer {
   void drawTexture(const DrawCommand& command);
   void setDrawState(const DrawCommand& command);
 
+  void applyIcon();
+
   SDL_Window* window_ = nullptr;
+  Pixmap icon_;
   SDL_Surface* surface_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   unsigned generation_ = 0;

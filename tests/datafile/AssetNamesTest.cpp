@@ -51,7 +51,7 @@ TEST(AssetNames, EveryEntryIsAUniqueRelativePathOfAFittingKind) {
         EXPECT_TRUE(endsWithOneOf(spec.path, {".ogg", ".wav"}));
         break;
       case AssetKind::Data:
-        EXPECT_TRUE(endsWithOneOf(spec.path, {".dat", ".txt", ".gui", ".lvl"}));
+        EXPECT_TRUE(endsWithOneOf(spec.path, {".dat", ".txt", ".gui", ".lvl", ".svg"}));
         break;
     }
   }
