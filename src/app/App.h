@@ -6,9 +6,9 @@
 #include "gui/ScreenContext.h"
 #include "gui/TThemeList.h"
 #include "match3/MainGameContext.h"
+#include "platform/platform.h"
 #include "player/TProfile.h"
 #include "tree/TreeScreenContext.h"
-#include "platform/platform.h"
 
 class IBoardSounds;
 class TDeltaTime;

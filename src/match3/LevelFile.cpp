@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "datafile/TRCMFile.h"
 #include "datafile/FileValues.h"
+#include "datafile/TRCMFile.h"
 #include "match3/TLevel.h"
 #include "platform/strings.h"
 

@@ -1,7 +1,7 @@
 #include "match3/TLevelManager.h"
 
-#include "datafile/TRCMFile.h"
 #include "datafile/FileValues.h"
+#include "datafile/TRCMFile.h"
 #include "platform/platform.h"
 
 TLevelManager::TLevelManager(std::shared_ptr<const TTileCatalog> catalog)

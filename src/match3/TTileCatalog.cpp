@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <sstream>
 
+#include "datafile/FileValues.h"
 #include "datafile/TRCMFile.h"
 #include "gui/TRGB.h"
-#include "datafile/FileValues.h"
 #include "platform/Log.h"
 #include "platform/files.h"
 

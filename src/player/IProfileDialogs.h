@@ -15,8 +15,7 @@ class IProfileDialogs {
   // The typed name (letters and digits, at most 12), or "//" when the player cancelled.
   // `text` is the initial content; noCancel = 1 hides the cancel button.
   virtual std::string askName(TEkran* screen, const std::function<void()>& behind,
-                              const std::string& prompt, const std::string& text,
-                              int noCancel) = 0;
+                              const std::string& prompt, const std::string& text, int noCancel) = 0;
   // 1 when the player confirms that the profile goes, 0 when not.
   virtual int confirmDelete(TEkran* screen, const std::function<void()>& behind) = 0;
 };

@@ -125,7 +125,10 @@ TEST(MainGameEndToEnd, TheWinKeyShowsTheBannerAndLeadsToTheNextLevel) {
   run.allowCheats();
   run.shot(190, "playing.png");
   run.shot(480, "banner.png");
-  const std::string out = run.run(kLevel, 560, "200 keydown 87\n202 keyup 87\n");
+  // The win key; then PLAY on the tree screen between the levels.
+  const std::string out = run.run(kLevel, 800,
+                                  "200 keydown 87\n202 keyup 87\n640 move 730 550\n"
+                                  "641 press 1\n643 release 1\n700 press 1\n702 release 1\n");
   EXPECT_EQ(run.exitCode(), 0) << out;
   expectInOrder(out, {"WHERE : MAIN-GAME", "LEVEL END : WIN-INFO POINTS : 0 STARS : 0 TIME : 01:29",
                       "WHERE : GET-NEXT-QUEST-LEVEL", "WHERE : TREE-SCREEN", "WHERE : MAIN-GAME"});

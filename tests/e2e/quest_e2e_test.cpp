@@ -1,5 +1,5 @@
-// The quest from the title card: the first quest level opens, and a won level leads to the
-// next one.
+// The quest from the title card: a first start asks the player's name, the tree screen opens
+// the first quest level, and a won level leads through the tree screen to the next one.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,11 +23,16 @@ size_t findAfter(const std::string& out, const std::string& line, size_t from) {
 TEST(QuestEndToEnd, EnterOnTheTitleCardPlaysTheQuestLevelByLevel) {
   e2e::GameRun run;
   run.allowCheats();
-  run.shot(200, "first.png");
-  run.shot(820, "second.png");
+  run.shot(450, "first.png");
+  run.shot(1250, "second.png");
   run.recordSound("quest.wav");
-  // Enter on the title card; later the developer's win key.
-  const std::string out = run.run("", 840, "30 key 13\n250 keydown 87\n252 keyup 87\n");
+  // Enter on the title card, the first player's name, PLAY on the tree screen; later the
+  // developer's win key, and PLAY again on the tree screen before the next level.
+  const std::string out = run.run("", 1300,
+                                  "30 key 13\n80 char \"Ann\"\n100 key 13\n"
+                                  "220 move 730 550\n221 press 1\n223 release 1\n"
+                                  "500 keydown 87\n502 keyup 87\n"
+                                  "900 press 1\n902 release 1\n1000 press 1\n1002 release 1\n");
   EXPECT_EQ(run.exitCode(), 0) << out;
   size_t at = 0;
   for (const char* line :
