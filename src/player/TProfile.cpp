@@ -10,6 +10,7 @@
 #include "platform/Log.h"
 #include "platform/files.h"
 #include "platform/strings.h"
+#include "player/SavedFile.h"
 #include "tree/DecorationFactory.h"
 #include "tree/TShopCatalogue.h"
 
@@ -46,9 +47,9 @@ std::vector<int> positionNumbers(const std::string& text) {
   return numbers;
 }
 
-// The file to read: the profile, or the copy kept at the last good save when the profile is
-// missing or holds no profile.
-bool readable(TRCMFile& file) { return file.getGroup({"Profile", "name"}) != nullptr; }
+constexpr const char* kQuestLevelFile = "questlevel.lvl";
+constexpr const char* kFreePlayLevelFile = "FreePlayLevel.lvl";
+constexpr const char* kNext = ".next";
 
 }  // namespace
 
@@ -73,13 +74,35 @@ void TProfile::_saveStats(TRCMFile& file) const {
 }
 
 void TProfile::_saveLevel(TRCMFile& file) const {
-  const auto saveOne = [&](const char* key, const std::shared_ptr<TLevel>& level,
-                           const char* fileName) {
-    setNumber(file, key, level ? 1 : 0);
-    if (level && !level->save(folder() + "/" + fileName)) levelSaveFailed_ = true;
-  };
-  saveOne("Profile::questLevel", questLevel, "questlevel.lvl");
-  saveOne("Profile::FreePlayLevel", freePlayLevel, "FreePlayLevel.lvl");
+  setNumber(file, "Profile::questLevel", questLevel ? 1 : 0);
+  if (!saveLevelFile(questLevel, kQuestLevelFile)) levelSaveFailed_ = true;
+  setNumber(file, "Profile::FreePlayLevel", freePlayLevel ? 1 : 0);
+  if (!saveLevelFile(freePlayLevel, kFreePlayLevelFile)) levelSaveFailed_ = true;
+}
+
+// The board goes first beside its file, numbered with this save.
+bool TProfile::saveLevelFile(const std::shared_ptr<TLevel>& level,
+                             const std::string& fileName) const {
+  if (!level) return true;
+  const std::string next = folder() + "/" + fileName + kNext;
+  if (!level->save(next)) return false;
+  TRCMFile written(next);
+  written.setFloat("Level::saveStamp", static_cast<float>(saveStamp));
+  return written.save(next);
+}
+
+// Once the profile is written, the board takes its place.
+bool TProfile::placeLevelFile(const std::shared_ptr<TLevel>& level,
+                              const std::string& fileName) const {
+  if (!level) return true;
+  const std::string path = folder() + "/" + fileName;
+  const std::string next = path + kNext;
+  const auto bytes = platform::LoadBytes(next);
+  if (!bytes) return false;
+  savedfile::keepGoodCopy(path, savedfile::holds("Level"));
+  if (!platform::SaveBytesAtomic(*bytes, path)) return false;
+  platform::DeleteFile(next);
+  return true;
 }
 
 void TProfile::_saveTree(TRCMFile& file) const {
@@ -97,21 +120,23 @@ void TProfile::_saveTree(TRCMFile& file) const {
 bool TProfile::save() const {
   TRCMFile file;
   levelSaveFailed_ = false;
+  ++saveStamp;
   _saveStandardData(file);
   _saveTutorial(file);
   _saveStats(file);
   _saveLevel(file);
   _saveTree(file);
-  // The file being replaced was read back whole at its own save: keep it as the good copy.
-  TRCMFile previous;
-  if (platform::FileType(url) == 1) {
-    previous.Load(url);
-    if (readable(previous) && !previous.save(url + ".bak"))
-      platform::Log("Napotkano problem : could not keep a copy of " + url);
-  }
+  setNumber(file, "Profile::saveStamp", saveStamp);
+  if (!savedfile::keepGoodCopy(url, savedfile::holds("Profile")))
+    platform::Log("Napotkano problem : could not keep a copy of " + url);
   const bool written = file.save(url);
-  if (!written) platform::Log("Napotkano problem : could not write the profile " + url);
-  return written && !levelSaveFailed_;
+  if (!written) {
+    platform::Log("Napotkano problem : could not write the profile " + url);
+    return false;
+  }
+  const bool placed = placeLevelFile(questLevel, kQuestLevelFile) &&
+                      placeLevelFile(freePlayLevel, kFreePlayLevelFile);
+  return placed && !levelSaveFailed_;
 }
 
 void TProfile::QUEST_startNew() {
@@ -147,17 +172,9 @@ void TProfile::removeObject(const TElementChoinki* element) {
 }
 
 void TProfile::read() {
-  TRCMFile file(url);
-  if (!readable(file) && platform::FileType(url + ".bak") == 1) {
-    TRCMFile kept(url + ".bak");
-    if (readable(kept)) {
-      platform::Log("Napotkano problem : " + url +
-                    " is damaged; reading the copy kept at the "
-                    "last good save");
-      file = std::move(kept);
-    }
-  }
+  TRCMFile file = savedfile::read(url, savedfile::holds("Profile"));
   name = file.getString("Profile::name");
+  saveStamp = readInt(file, "Profile::saveStamp");
   hintsDone.clear();
   for (int k = 1; hasEntry(file, "Profile::hint" + std::to_string(k)); ++k)
     hintsDone.push_back(readInt(file, "Profile::hint" + std::to_string(k)));
@@ -171,11 +188,26 @@ void TProfile::read() {
   nrFolderuFree = readInt(file, "Profile::nrFolderuFree");
   zestawFree = services_.levels().getZestaw(nrFolderuFree, nrZestawuFree);
   zestawQuest = services_.levels().getZestaw(-1, nrZestawuQuest);
-  if (readInt(file, "Profile::questLevel") != 0)
-    questLevel = services_.levels().loadLevel(folder() + "/questlevel.lvl");
-  if (readInt(file, "Profile::FreePlayLevel") != 0)
-    freePlayLevel = services_.levels().loadLevel(folder() + "/FreePlayLevel.lvl");
+  if (readInt(file, "Profile::questLevel") != 0) questLevel = readLevel(kQuestLevelFile);
+  if (readInt(file, "Profile::FreePlayLevel") != 0) freePlayLevel = readLevel(kFreePlayLevelFile);
   readTree(file);
+}
+
+std::shared_ptr<TLevel> TProfile::readLevel(const std::string& fileName) const {
+  const std::string path = folder() + "/" + fileName;
+  for (const std::string& candidate : {path, path + kNext, savedfile::copyPath(path)}) {
+    if (platform::FileType(candidate) != 1) continue;
+    TRCMFile level(candidate);
+    if (!savedfile::holds("Level")(level) || readInt(level, "Level::saveStamp") != saveStamp)
+      continue;
+    if (candidate != path)
+      platform::Log("Napotkano problem : " + path + " is not the board of this profile; reading " +
+                    candidate);
+    return services_.levels().loadLevel(candidate);
+  }
+  platform::Log("Napotkano problem : no board saved with the profile " + url +
+                "; the level starts afresh");
+  return nullptr;
 }
 
 void TProfile::readTree(TRCMFile& file) {

@@ -43,14 +43,18 @@ class TProfile : public TProfileData {
   int mode = 0;  // 0 timed, anything else relaxed
   // Which tutorial hints were shown, in the order of the hint list.
   std::vector<int> hintsDone;
+  // Counts the saves: the level files of a save carry the same number as its profile file, so
+  // a profile is never read with a board of another moment.
+  mutable int saveStamp = 0;
 
   virtual void _saveStandardData(TRCMFile& file) const;
   virtual void _saveStats(TRCMFile& file) const;
   virtual void _saveLevel(TRCMFile& file) const;
   virtual void _saveTree(TRCMFile& file) const;
   virtual void _saveTutorial(TRCMFile& file) const;
-  // Writes the whole profile to `url`, keeping the last good file as "profile.dat.bak";
-  // false when something could not be written.
+  // Writes the whole profile to `url`, keeping the last good files as "<file>.bak": first
+  // the levels beside their files, then the profile (the moment the save counts), then the
+  // levels in their places. False when something could not be written.
   virtual bool save() const;
   virtual int canResumeQuest() const { return questLevel ? 1 : 0; }
   virtual void QUEST_startNew();
@@ -64,6 +68,11 @@ class TProfile : public TProfileData {
 
  private:
   void readTree(TRCMFile& file);
+  // The level saved with this profile: the first of its file, the file being written and the
+  // kept copy that carries the profile's save number; null when none does.
+  std::shared_ptr<TLevel> readLevel(const std::string& fileName) const;
+  bool saveLevelFile(const std::shared_ptr<TLevel>& level, const std::string& fileName) const;
+  bool placeLevelFile(const std::shared_ptr<TLevel>& level, const std::string& fileName) const;
   TElementChoinkiPtr makeDecoration(int id, const std::string& kind,
                                     const std::vector<int>& position) const;
   ProfileServices& services_;

@@ -17,6 +17,7 @@
 #include "platform/platform.h"
 #include "platform/strings.h"
 #include "player/IProfileDialogs.h"
+#include "player/SavedFile.h"
 
 namespace {
 
@@ -56,6 +57,7 @@ bool TProfileManager::saveAll() {
     // The folder the player's files are in: a renamed player keeps theirs.
     file.setString(key, entry->folderId(), 1);
   }
+  savedfile::keepGoodCopy(profilesFile, savedfile::holds("Profiles"));
   bool ok = file.save(profilesFile);
   if (!ok) reportSaveFailure("the list of players " + profilesFile);
   if (profile && !profile->save()) {
@@ -75,7 +77,7 @@ void TProfileManager::reportSaveFailure(const std::string& what) {
 
 void TProfileManager::loadProfiles() {
   if (platform::FileType(profilesFile) != 1) saveAll();
-  TRCMFile file(profilesFile);
+  TRCMFile file = savedfile::read(profilesFile, savedfile::holds("Profiles"));
   const std::string act = platform::Upper(file.getString("Profiles::ActProfile"));
   const int count = readInt(file, "Profiles::i");
   profiles.clear();
@@ -100,11 +102,21 @@ TProfilePtr TProfileManager::newProfile(const std::string& name,
   created->name = name;
   auto entry = createProfileData(name, created->getMyID());
   created->url = entry->url;
-  // A name that differs only in letter case is the same player: the entry is not doubled.
-  const auto same = std::find_if(list.begin(), list.end(),
-                                 [&](const auto& e) { return e->getMyID() == created->getMyID(); });
-  if (same == list.end()) list.push_back(entry);
+  list.push_back(entry);
   return created;
+}
+
+bool TProfileManager::nameTaken(const std::string& name, const TProfileData* except) const {
+  const std::string wanted = TProfileData(name, "").getMyID();
+  for (const auto& entry : _profilesList) {
+    if (entry.get() == except) continue;
+    if (entry->getMyID() != wanted && entry->folderId() != wanted) continue;
+    // Names that differ only in letter case would share one folder.
+    platform::Notify("There is a player called " + entry->name +
+                     " already. Please choose another name.");
+    return true;
+  }
+  return false;
 }
 
 void TProfileManager::createNewProfile(TEkran* screen, const std::function<void()>& behind) {
@@ -264,7 +276,7 @@ void TProfileManager::DOWN() { startN = std::max(0, startN - 1); }
 
 void TProfileManager::goNEW() {
   const std::string name = dialogs_.askName(ekran, updateBehind_, "Enter your name", "", 0);
-  if (name == kCancelled || name.empty()) return;
+  if (name == kCancelled || name.empty() || nameTaken(name, nullptr)) return;
   auto created = newProfile(name, _profilesList);
   created->save();
   if (profile && !profile->save()) reportSaveFailure("the profile of " + profile->name);
@@ -277,7 +289,7 @@ void TProfileManager::goRENAME() {
   if (!clicked) return;
   const std::string name =
       dialogs_.askName(ekran, updateBehind_, "Enter your name", clicked->name, 1);
-  if (name != kCancelled && !name.empty()) clicked->name = name;
+  if (name != kCancelled && !name.empty() && !nameTaken(name, clicked.get())) clicked->name = name;
 }
 
 void TProfileManager::goDELETE() {

@@ -92,6 +92,9 @@ class TProfileManager : public TEkran, public IMainGameProfile, public ITreeProf
   void showButton(const char* button, bool shown);
   TProfilePtr newProfile(const std::string& name, std::vector<TProfileDataPtr>& list);
   void reportSaveFailure(const std::string& what);
+  // Whether another player of the working list has the name (or one differing only in letter
+  // case); says so to the player.
+  bool nameTaken(const std::string& name, const TProfileData* except) const;
 
   ScreenContext& screen_;
   ProfileServices& services_;

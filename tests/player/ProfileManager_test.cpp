@@ -168,6 +168,38 @@ TEST_F(ProfileManagerTest, NewPlayerStaysOnTheListWhenTheDialogIsCancelled) {
   EXPECT_EQ(savedNames(), (std::vector<std::string>{"Ann", "Bob"}));
 }
 
+TEST_F(ProfileManagerTest, NamesDifferingOnlyInCaseAreRefused) {
+  auto m = start();
+  addPlayers(*m, {"Ann", "Bob"});
+  m->prepare();
+  ::testing::internal::CaptureStdout();
+  dialogs.names = {"ANN"};
+  m->goNEW();
+  m->clicked = m->_profilesList[1];  // Bob
+  dialogs.names = {"ann"};
+  m->goRENAME();
+  const std::string said = ::testing::internal::GetCapturedStdout();
+  EXPECT_EQ(m->_profilesList.size(), 2u);
+  EXPECT_EQ(m->_profilesList[1]->name, "Bob");
+  EXPECT_NE(said.find("There is a player called Ann already"), std::string::npos) << said;
+  // A player may change the case of their own name.
+  m->clicked = m->_profilesList[0];
+  dialogs.names = {"ANN"};
+  m->goRENAME();
+  EXPECT_EQ(m->_profilesList[0]->name, "ANN");
+}
+
+TEST_F(ProfileManagerTest, DamagedListIsReadFromItsKeptCopy) {
+  auto m = start();
+  addPlayers(*m, {"Ann", "Bob"});
+  m->saveAll();  // the list of two is now also the kept copy
+  testsupport::WriteFile(profilesFile, "Profiles {\n\ti = 2");  // cut short
+  auto next = start();
+  ASSERT_EQ(next->profiles.size(), 2u);
+  ASSERT_TRUE(next->profile);
+  EXPECT_EQ(next->profile->name, "Bob");
+}
+
 TEST_F(ProfileManagerTest, FailedSaveIsReportedOnce) {
   auto m = start();
   addPlayers(*m, {"Ann"});

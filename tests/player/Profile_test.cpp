@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "datafile/TRCMFile.h"
 #include "match3/TLevel.h"
 #include "player/ProfileFixture.h"
@@ -151,6 +153,62 @@ TEST_F(ProfileTest, DamagedFilesReadAsFarAsTheyGo) {
   EXPECT_EQ(none->stars, 0);
   EXPECT_TRUE(none->all.empty());
   EXPECT_FALSE(none->questLevel);
+}
+
+}  // namespace
+
+namespace {
+
+class ProfileSaveTest : public ProfileTest {
+ protected:
+  // Two saves of the same player with different boards: stars and the clock tell them apart.
+  void twoSaves() {
+    profile = freshProfile("Ann");
+    profile->QUEST_startNew();
+    profile->QUEST_getLevelAndZestaw();
+    profile->stars = 11;
+    profile->questLevel->czas = 111;
+    ASSERT_TRUE(profile->save());
+    profile->stars = 22;
+    profile->questLevel->czas = 222;
+    ASSERT_TRUE(profile->save());
+    level = profile->folder() + "/questlevel.lvl";
+  }
+  void expectState(int stars, float czas) {
+    const auto again = reload(*profile);
+    EXPECT_EQ(again->stars, stars);
+    ASSERT_TRUE(again->questLevel) << log;
+    EXPECT_FLOAT_EQ(again->questLevel->czas, czas);
+  }
+  TProfilePtr profile;
+  std::string level;
+};
+
+TEST_F(ProfileSaveTest, AProfileIsNeverReadWithTheBoardOfAnotherSave) {
+  twoSaves();
+  expectState(22, 222);
+  const std::string newLevel = ReadFile(level), oldLevel = ReadFile(level + ".bak");
+  const std::string newProfile = ReadFile(profile->url),
+                    oldProfile = ReadFile(profile->url + ".bak");
+
+  // Stopped after the board was written beside its file, before the profile: the old save.
+  WriteFile(level + ".next", newLevel);
+  WriteFile(level, oldLevel);
+  WriteFile(profile->url, oldProfile);
+  expectState(11, 111);
+  // Stopped after the profile, before the board took its place: the new save.
+  WriteFile(profile->url, newProfile);
+  expectState(22, 222);
+  // The profile file lost: its kept copy, with the board of that save.
+  std::filesystem::remove(level + ".next");
+  WriteFile(level, newLevel);
+  WriteFile(profile->url, "");
+  expectState(11, 111);
+  // No board of that save anywhere: the level starts afresh from its level file.
+  std::filesystem::remove(level + ".bak");
+  const auto fresh = reload(*profile);
+  EXPECT_FALSE(fresh->questLevel);
+  EXPECT_NE(log.find("starts afresh"), std::string::npos) << log;
 }
 
 }  // namespace
