@@ -1,4 +1,4 @@
-// Cost of the tree with thirty decorations, per frame: every decoration's update (its animation
+// Cost of the tree with sixty decorations, per frame: every decoration's update (its animation
 // and the pointer test), and the drawing of the tree's five layers with the decorations between
 // them (rendered headless). Also the layer of a point, read from the layer pictures' pixels, set
 // against writing the five layer pictures into a collision layer and testing a pixel.
@@ -48,20 +48,20 @@ struct Tree {
     }
   }
   void hang() {
-    hangAll(shop.catalogueBombki, 8, 200, [](const TElementDataPtr& p, float x, float y) {
+    hangAll(shop.catalogueBombki, 16, 200, [](const TElementDataPtr& p, float x, float y) {
       return TElementChoinkiPtr(createBombka(std::static_pointer_cast<TBombkaData>(p), x, y));
     });
-    hangAll(shop.catalogueOzdobki, 7, 180, [](const TElementDataPtr& p, float x, float y) {
+    hangAll(shop.catalogueOzdobki, 14, 180, [](const TElementDataPtr& p, float x, float y) {
       return TElementChoinkiPtr(createOzdobka(std::static_pointer_cast<TOzdobkaData>(p), x, y));
     });
-    hangAll(shop.catalogueLampki, 9, 220, [](const TElementDataPtr& p, float x, float y) {
+    hangAll(shop.catalogueLampki, 18, 220, [](const TElementDataPtr& p, float x, float y) {
       return TElementChoinkiPtr(createLampka(std::static_pointer_cast<TLampkaData>(p), x, y));
     });
-    hangAll(shop.catalogueLancuchy, 3, 250, [](const TElementDataPtr& p, float x, float y) {
+    hangAll(shop.catalogueLancuchy, 6, 250, [](const TElementDataPtr& p, float x, float y) {
       return TElementChoinkiPtr(
           createLancuch(std::static_pointer_cast<TLancuchData>(p), x - 50, y, x + 40, y + 10));
     });
-    hangAll(shop.catalogueDekoracje, 3, 540, [](const TElementDataPtr& p, float x, float y) {
+    hangAll(shop.catalogueDekoracje, 6, 540, [](const TElementDataPtr& p, float x, float y) {
       return TElementChoinkiPtr(
           createDekor(std::static_pointer_cast<TDekorData>(p), x, 540 + (y - 540) / 10));
     });
