@@ -56,6 +56,8 @@ class GameRun {
     }
     // A run that hangs is ended (exit status 124) instead of hanging the test.
     if (timeoutSeconds > 0) command += " timeout -k 5 " + std::to_string(timeoutSeconds);
+    // A run cut off hard, as by a power loss: SIGKILL after that many seconds.
+    if (!killAfter.empty()) command += " timeout -s KILL " + killAfter;
     command += " '" GLIMMERFIR_GAME_EXE "' 2>&1";
     std::string output;
     if (FILE* pipe = popen(command.c_str(), "r")) {
@@ -69,6 +71,8 @@ class GameRun {
   int exitCode() const { return exitCode_; }
   // When above 0, the run is ended after that many seconds.
   int timeoutSeconds = 0;
+  // When set (seconds, "2.5"), the run is killed without warning after that long.
+  std::string killAfter;
 
  private:
   testsupport::TempDir dir_;

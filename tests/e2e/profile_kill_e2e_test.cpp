@@ -1,0 +1,59 @@
+// The real game killed without warning at many moments of a quest that saves again and
+// again: after every kill the player's files read back whole, the profile with the board of
+// its own save, never an empty or half-written one.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "datafile/TRCMFile.h"
+#include "e2e/GameRun.h"
+#include "match3/TLevel.h"
+#include "player/ProfileFixture.h"
+
+namespace {
+
+class ProfileKillTest : public profiletest::ProfileFixture {};
+
+TEST_F(ProfileKillTest, EveryKillLeavesAWholeProfile) {
+  e2e::GameRun run;
+  run.allowCheats();
+  // Name, PLAY, win, PLAY, win, ...: a save at the new quest, on leaving each tree screen and
+  // after each won level.
+  const std::string script =
+      "30 key 13\n80 char \"Ann\"\n100 key 13\n"
+      "200 move 730 550\n201 press 1\n203 release 1\n400 keydown 87\n402 keyup 87\n"
+      "700 press 1\n702 release 1\n900 keydown 87\n902 keyup 87\n"
+      "1200 press 1\n1202 release 1\n";
+  profilesFolder = run.path("xdg") + "/Glimmerfir/Profiles/";
+  profilesFile = profilesFolder + "profiles.dat";
+  int lastStamp = 0, kills = 0;
+  for (const char* after :
+       {"0.8", "1.3", "1.9", "2.6", "3.1", "3.7", "4.4", "5.2", "6.1", "7.3", "8.6", "9.9"}) {
+    SCOPED_TRACE(after);
+    run.killAfter = after;
+    const std::string out = run.run("", 1400, script);
+    if (run.exitCode() != 0) ++kills;
+    if (platform::FileType(profilesFile) != 1) continue;  // killed before the first save
+    TProfileManager manager(context, *this, dialogs);
+    ::testing::internal::CaptureStdout();
+    manager.loadProfiles();
+    const std::string log = ::testing::internal::GetCapturedStdout();
+    if (manager.profiles.empty() && lastStamp == 0) continue;  // killed before the name was given
+    ASSERT_EQ(manager.profiles.size(), 1u) << log << out;
+    ASSERT_TRUE(manager.profile) << log;
+    const TProfile& profile = *manager.profile;
+    EXPECT_EQ(profile.name, "Ann");
+    EXPECT_GE(profile.nrLeveluQuest, 1);
+    EXPECT_GE(profile.saveStamp, lastStamp);  // never an older save than one already read
+    lastStamp = profile.saveStamp;
+    TRCMFile file(profile.url);
+    if (file.getFloat("Profile::questLevel") != 0) {
+      EXPECT_TRUE(profile.questLevel) << "no board of save " << profile.saveStamp << "\n" << log;
+    }
+    EXPECT_EQ(log.find("starts afresh"), std::string::npos) << log;
+  }
+  EXPECT_GT(kills, 6);  // most runs really were cut off
+  EXPECT_GT(lastStamp, 3);
+}
+
+}  // namespace
