@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "datafile/AssetNames.h"
 #include "platform/files.h"
@@ -249,6 +250,50 @@ TEST_F(TreeScreenTest, LeavingSavesTheProfileAndFadesOut) {
   EXPECT_EQ(screen.wynik, "MAIN-GAME");
   for (int i = 0; i < 200 && screen.dFade < 1.0f; ++i) frame(300, 300);
   EXPECT_EQ(screen.dFade, 1.0f);
+}
+
+}  // namespace
+
+namespace {
+
+// The whole screen as a player sees it, by day and by night, with decorations of every kind;
+// the pictures go to the build's preview folder.
+TEST_F(TreeScreenTest, DayAndNightScreensShowTheirSkyAndTheShop) {
+  const int hang[][2] = {{420, 200}, {500, 260}, {400, 330}, {520, 380}, {450, 430}};
+  int i = 0;
+  for (const auto& tab : catalogue.kategorie) {
+    if (tab->id == 4 || tab->id == 5) continue;
+    for (size_t p = 0; p < 2 && p < tab->produkty.size(); ++p) {
+      screen.pickProduct(tab->produkty[p]);
+      profile.starCount = 1000;
+      frame(hang[i % 5][0] + 7 * int(p), hang[i % 5][1] + 11 * int(p), true);
+      ++i;
+    }
+  }
+  ASSERT_GE(profile.tree.size(), 5u);
+  platform::SetAlwaysRender(true);
+  std::filesystem::create_directories(GLIMMERFIR_PREVIEW_DIR);
+  for (const auto& [level, name] :
+       {std::pair{4, "tree-screen-day.png"}, {5, "tree-screen-night.png"}}) {
+    SCOPED_TRACE(name);
+    profile.level = level;
+    screen.prepare();
+    // A few seconds: the screen fades in and the panel slides out.
+    for (int f = 0; f < 150; ++f) {
+      ::testing::internal::CaptureStdout();
+      platform::Cls();
+      screen.update();
+      screen.draw();
+      platform::Flip(-1);
+      ::testing::internal::GetCapturedStdout();
+    }
+    EXPECT_EQ(screen.per, 1.0f);
+    const uint32_t sky = platform::ScreenPixel(370, 70) & 0xFFFFFF;
+    const uint32_t tree = platform::ScreenPixel(458, 300) & 0xFFFFFF;
+    EXPECT_NE(sky, tree);
+    platform::SaveScreenshot(std::string(GLIMMERFIR_PREVIEW_DIR) + "/" + name);
+  }
+  platform::SetAlwaysRender(false);
 }
 
 }  // namespace
