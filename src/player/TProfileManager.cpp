@@ -192,7 +192,7 @@ void TProfileManager::update() {
 
 int TProfileManager::rowAt(int x, int y) const {
   for (int r = 0; r < kRows; ++r) {
-    const size_t index = size_t(startN + r);
+    const size_t index = size_t(startN) + size_t(r);
     if (index >= _profilesList.size()) break;
     if (x >= kRowX && x < kRowX + kRowWidth && y >= kRowY + kRowHeight * r &&
         y < kRowY + kRowHeight * (r + 1))
@@ -240,7 +240,7 @@ void TProfileManager::draw() {
 void TProfileManager::_drawProfiles() {
   if (!ProfileFont) return;
   for (int r = 0; r < kRows; ++r) {
-    const size_t index = size_t(startN + r);
+    const size_t index = size_t(startN) + size_t(r);
     if (index >= _profilesList.size()) break;
     const Colour c = rowColour(_profilesList[index].get());
     platform::SetBlend(platform::ALPHABLEND);
