@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "datafile/TRCMFile.h"
@@ -218,6 +219,43 @@ TEST_F(ProfileManagerTest, FailedSaveIsReportedOnce) {
        at = out.find("could not be saved", at + 1))
     ++notices;
   EXPECT_EQ(notices, 1u) << out;
+}
+
+}  // namespace
+
+namespace {
+
+// The dialog over the title card's night sky, as a player sees it, kept in the preview folder.
+TEST_F(ProfileManagerTest, DialogShowsTheRowsInTheirColours) {
+  auto m = start();
+  addPlayers(*m, {"Ann", "Bob", "Cid", "Dora", "Eve"});
+  ::testing::internal::CaptureStdout();
+  m->setup();
+  ::testing::internal::GetCapturedStdout();
+  m->prepare();
+  m->clicked = m->_profilesList[1];
+  platform::SetAlwaysRender(true);
+  for (int f = 0; f < 40; ++f) {
+    platform::SetClsColor(0x14, 0x26, 0x4F);
+    platform::Cls();
+    m->update();
+    m->draw();
+    platform::Flip(-1);
+  }
+  EXPECT_EQ(m->alpha, 1.0f);
+  // Somewhere along each of the four rows the name's letters show.
+  for (int r = 0; r < TProfileManager::kRows; ++r) {
+    int lit = 0;
+    for (int x = 400; x < 490; ++x)
+      for (int y = 204 + 24 * r; y < 220 + 24 * r; ++y) {
+        const uint32_t c = platform::ScreenPixel(x, y);
+        lit += std::max({c >> 16 & 0xFF, c >> 8 & 0xFF, c & 0xFF}) > 0xC0 ? 1 : 0;
+      }
+    EXPECT_GT(lit, 10) << "row " << r;
+  }
+  std::filesystem::create_directories(GLIMMERFIR_PREVIEW_DIR);
+  platform::SaveScreenshot(std::string(GLIMMERFIR_PREVIEW_DIR) + "/profile-manager-rows.png");
+  platform::SetAlwaysRender(false);
 }
 
 }  // namespace
