@@ -364,7 +364,16 @@ void TMainGame::LOSE() {
 
 void TMainGame::_controlGUI() {
   const bool menuClicked = Gui && Gui->clickedItem("MENU");
-  if (menuClicked || KeyHit(key::ESCAPE)) goMENU();
+  const bool escape = KeyHit(key::ESCAPE) != 0;
+  // Once the level is being left there is nothing to pause: a menu opened during the fade
+  // after a loss could turn the restart the lost level needs into a plain return to the menu.
+  if ((menuClicked || escape) && !levelBeingLeft()) goMENU();
+}
+
+bool TMainGame::levelBeingLeft() const {
+  for (const char* leaving : {"LOSE", "WIN-INFO", "MAIN-MENU", "MAIN-MENU-RESTART", "RESTART"})
+    if (SameText(state, leaving)) return true;
+  return false;
 }
 
 void TMainGame::goMENU() {
