@@ -276,6 +276,20 @@ TEST_F(MainGameTest, NoMenuOpensOnceTheLevelIsBeingLeft) {
   board->onUpdate = nullptr;
 }
 
+TEST_F(MainGameTest, LeavingTheWindowOpensTheMenuSoTheClockStops) {
+  platform::InjectFocusLost();  // before the level: no pause for that
+  playToNormal();
+  EXPECT_EQ(overlays.menus, 0);
+  const int seconds = level->czas;
+  platform::InjectFocusLost();
+  frame();
+  EXPECT_EQ(overlays.menus, 1);
+  frame();
+  EXPECT_EQ(overlays.menus, 1) << "once per loss of focus";
+  EXPECT_EQ(level->czas, seconds);
+  EXPECT_EQ(game->state, "NORMAL");
+}
+
 TEST_F(MainGameTest, ARelaxedLevelNeverRunsOutOfTime) {
   profile.modeValue = 1;
   level->czas = 1;
