@@ -15,9 +15,12 @@
 #include "player/TProfileManager.h"
 #include "screens/TDeleteProfile.h"
 #include "screens/TEnterText.h"
+#include "screens/TGameOverlays.h"
+#include "screens/TInGameMenu.h"
+#include "screens/TLoseScreen.h"
 #include "screens/TProfileDialogs.h"
-#include "screens/TStandInScreens.h"
 #include "screens/TTitleScreen.h"
+#include "screens/TWinScreen.h"
 #include "tree/TShopCatalogue.h"
 #include "tree/TTreeScreen.h"
 #include "tree/TTreeStage.h"
@@ -60,7 +63,10 @@ void App::createSingletons() {
   treeStage_ = std::make_unique<TTreeStage>(*zbuffer_, *mouse_);
   shop_ = std::make_unique<TShopCatalogue>(*treeStage_);
   title_ = std::make_unique<TTitleScreen>(*this, *globalSnd_, *profiles_);
-  standIns_ = std::make_unique<TStandInScreens>();
+  loseScreen_ = std::make_unique<TLoseScreen>(*this, *mainGame_);
+  winScreen_ = std::make_unique<TWinScreen>(*this, *mainGame_, *profiles_);
+  inGameMenu_ = std::make_unique<TInGameMenu>(*this, *mainGame_, *options_);
+  overlays_ = std::make_unique<TGameOverlays>(*inGameMenu_, *loseScreen_, *winScreen_);
   tutorial_ = std::make_unique<TNoTutorial>();
   boardSounds_ = std::make_unique<TBoardSoundsAdapter>(*globalSnd_);
   quest_ = std::make_unique<ProfileQuest>(*profiles_, *mainGame_);
@@ -96,7 +102,7 @@ ITreeProfile& App::treeProfile() { return *profiles_; }
 
 ITreeSounds& App::treeSounds() { return *globalSnd_; }
 
-IMainGameOverlays& App::overlays() { return *standIns_; }
+IMainGameOverlays& App::overlays() { return *overlays_; }
 
 IMainGameTutorial& App::tutorial() { return *tutorial_; }
 

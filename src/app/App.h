@@ -19,7 +19,10 @@ class TMouse;
 class TNoTutorial;
 class TOptions;
 class TShopCatalogue;
-class TStandInScreens;
+class TGameOverlays;
+class TInGameMenu;
+class TLoseScreen;
+class TWinScreen;
 class TTileCatalog;
 class TDeleteProfile;
 class TEnterText;
@@ -61,6 +64,9 @@ class App : public ScreenContext,
   TProfileManager& profiles() { return *profiles_; }
   TEnterText& enterText() { return *enterText_; }
   TDeleteProfile& deleteProfile() { return *deleteProfile_; }
+  TInGameMenu& inGameMenu() { return *inGameMenu_; }
+  TLoseScreen& loseScreen() { return *loseScreen_; }
+  TWinScreen& winScreen() { return *winScreen_; }
   void setQuest(std::unique_ptr<QuestBook> quest) { quest_ = std::move(quest); }
 
   // FrameContext
@@ -105,9 +111,11 @@ class App : public ScreenContext,
   ScreenFlow flow_;
   std::unique_ptr<QuestBook> quest_;
   std::unique_ptr<TTitleScreen> title_;
-  // Until the in-game menu, the win and lose screens and the tutorial exist, these stand in
-  // for them.
-  std::unique_ptr<TStandInScreens> standIns_;
+  std::unique_ptr<TLoseScreen> loseScreen_;
+  std::unique_ptr<TWinScreen> winScreen_;
+  std::unique_ptr<TInGameMenu> inGameMenu_;
+  std::unique_ptr<TGameOverlays> overlays_;
+  // Until the tutorial exists, this stands in for it.
   std::unique_ptr<TNoTutorial> tutorial_;
   std::unique_ptr<IBoardSounds> boardSounds_;
   std::shared_ptr<TTileCatalog> tileCatalog_;

@@ -16,6 +16,9 @@
 #include "player/TProfileManager.h"
 #include "screens/TDeleteProfile.h"
 #include "screens/TEnterText.h"
+#include "screens/TInGameMenu.h"
+#include "screens/TLoseScreen.h"
+#include "screens/TWinScreen.h"
 #include "tree/TTreeScreen.h"
 
 namespace {
@@ -42,9 +45,12 @@ void loadSharedResources() {
   sounds.loadMusicPart(1);
   app.deleteProfile().setup();
   Teksty::setup();
-  // Step 2: the name entry, the sleigh.
+  // Step 2: the name entry, the lose and win screens, the in-game menu, the sleigh.
   sounds.loadMusicPart(2);
   app.enterText().setup();
+  app.loseScreen().setup();
+  app.winScreen().setup();
+  app.inGameMenu().setup();
   TSanta::setup();
   // Step 3: the level sets, the profile manager.
   app.levelManager().setup();

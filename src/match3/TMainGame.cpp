@@ -149,6 +149,8 @@ void TMainGame::_prepareSelf() {
   if (tileMatch) tileMatch->resetFull();
   timerOn = 0;
   match3->clearClicked();
+  // Focus lost before the level opened is not a reason to pause it.
+  WindowFocusLost();
 }
 
 void TMainGame::_prepareTop() {
@@ -364,7 +366,18 @@ void TMainGame::LOSE() {
 
 void TMainGame::_controlGUI() {
   const bool menuClicked = Gui && Gui->clickedItem("MENU");
-  if (menuClicked || KeyHit(key::ESCAPE)) goMENU();
+  const bool escape = KeyHit(key::ESCAPE) != 0;
+  // A player who leaves the window pauses the level, so its clock does not run meanwhile.
+  const bool away = WindowFocusLost();
+  // Once the level is being left there is nothing to pause: a menu opened during the fade
+  // after a loss could turn the restart the lost level needs into a plain return to the menu.
+  if ((menuClicked || escape || away) && !levelBeingLeft()) goMENU();
+}
+
+bool TMainGame::levelBeingLeft() const {
+  for (const char* leaving : {"LOSE", "WIN-INFO", "MAIN-MENU", "MAIN-MENU-RESTART", "RESTART"})
+    if (SameText(state, leaving)) return true;
+  return false;
 }
 
 void TMainGame::goMENU() {

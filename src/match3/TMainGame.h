@@ -117,6 +117,7 @@ class TMainGame : public TEkran {
   MainGameContext& services_;
   std::unique_ptr<IBoardListener> boardEvents_;
   bool cheatsOn() const;
+  bool levelBeingLeft() const;
   void playMusic(const std::string& name);
   void drawCounters();
 };

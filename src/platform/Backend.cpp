@@ -129,6 +129,9 @@ void Backend::handleEvent(const SDL_Event& event) {
       break;
     case SDL_WINDOWEVENT:
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) requestClose();
+      if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
+          event.window.event == SDL_WINDOWEVENT_MINIMIZED)
+        loseFocus();
       break;
     case SDL_AUDIODEVICEREMOVED:
       if (!event.adevice.iscapture) audio.deviceLost(event.adevice.which);

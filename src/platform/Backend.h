@@ -36,6 +36,13 @@ class Backend {
   void poll();
   bool appTerminate();
   void requestClose();
+  // Latched when the window loses the keyboard focus or is minimised; taking it clears it.
+  void loseFocus() { focusLost_ = true; }
+  bool takeFocusLost() {
+    const bool was = focusLost_;
+    focusLost_ = false;
+    return was;
+  }
   void setAlwaysRender(bool on);
   bool saveScreenshot(const std::string& path);
   void notify(const std::string& text);
@@ -71,6 +78,7 @@ class Backend {
   int frames_ = 0;
   bool alwaysRender_ = false;
   bool closeRequested_ = false;
+  bool focusLost_ = false;
   bool audioWanted_ = false;
 };
 

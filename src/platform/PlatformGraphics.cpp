@@ -100,6 +100,8 @@ void SetClsColor(int r, int g, int b) {
 void Flip(int sync) { B().flip(sync); }
 void PollSystem() { B().poll(); }
 bool AppTerminate() { return B().appTerminate(); }
+
+bool WindowFocusLost() { return B().takeFocusLost(); }
 void Notify(const std::string& text) { B().notify(text); }
 void ShowMouse() {
   if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_ShowCursor(SDL_ENABLE);

@@ -19,5 +19,6 @@ void InjectMouseButton(int button, bool down) { Backend::get().input.mouseButton
 void InjectKey(int key, bool down, bool repeat) { Backend::get().input.key(key, down, repeat); }
 void InjectChar(int codepoint) { Backend::get().input.character(codepoint); }
 void InjectCloseRequest() { Backend::get().requestClose(); }
+void InjectFocusLost() { Backend::get().loseFocus(); }
 
 }  // namespace platform

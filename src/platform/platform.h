@@ -72,6 +72,8 @@ void Flip(int sync = -1);
 void PollSystem();
 // True once after the user asked to close the window (and, headless, at the frame limit).
 bool AppTerminate();
+// True once after the window lost the keyboard focus or was minimised.
+bool WindowFocusLost();
 void Notify(const std::string& text);
 void ShowMouse();
 void HideMouse();
@@ -207,5 +209,6 @@ void InjectMouseButton(int button, bool down);
 void InjectKey(int key, bool down, bool repeat = false);
 void InjectChar(int codepoint);
 void InjectCloseRequest();
+void InjectFocusLost();
 
 }  // namespace platform

@@ -55,7 +55,9 @@ TEST(MainGameEndToEnd, TheClockRunsOutAndTheLevelIsLost) {
   run.shot(200, "two-left.png");
   run.shot(290, "last-second.png");
   run.shot(380, "times-up.png");
-  const std::string out = run.run(shortClockLevel(run, 3), 600);
+  // MAINMENU on the lose screen once it has come up.
+  const std::string out =
+      run.run(shortClockLevel(run, 3), 700, "490 move 400 395\n500 press 1\n502 release 1\n");
   EXPECT_EQ(run.exitCode(), 0) << out;
   expectInOrder(
       out, {"WHERE : MAIN-GAME", "LEVEL END : MAIN-MENU-RESTART POINTS : 0 STARS : 0 TIME : 00:00",
@@ -92,8 +94,9 @@ TEST(MainGameEndToEnd, OneSwapClearsThePlatesAndWinsTheLevel) {
   run.shot(560, "banner.png");
   const std::string moves =
       "300 move 400 319\n301 press 1\n303 release 1\n"
-      "320 move 400 361\n321 press 1\n323 release 1\n";
-  const std::string out = run.run(kLevel, 700, moves);
+      "320 move 400 361\n321 press 1\n323 release 1\n"
+      "700 press 1\n702 release 1\n";  // leaves the summary
+  const std::string out = run.run(kLevel, 850, moves);
   EXPECT_EQ(run.exitCode(), 0) << out;
   expectInOrder(out, {"WHERE : MAIN-GAME", "SPASOWANYCH : 3", "LEVEL END : WIN-INFO",
                       "WHERE : GET-NEXT-QUEST-LEVEL"});
@@ -125,10 +128,10 @@ TEST(MainGameEndToEnd, TheWinKeyShowsTheBannerAndLeadsToTheNextLevel) {
   run.allowCheats();
   run.shot(190, "playing.png");
   run.shot(480, "banner.png");
-  // The win key; then PLAY on the tree screen between the levels.
-  const std::string out = run.run(kLevel, 800,
-                                  "200 keydown 87\n202 keyup 87\n640 move 730 550\n"
-                                  "641 press 1\n643 release 1\n700 press 1\n702 release 1\n");
+  // The win key; Escape on the summary; then PLAY on the tree screen between the levels.
+  const std::string out = run.run(kLevel, 950,
+                                  "200 keydown 87\n202 keyup 87\n500 key 27\n790 move 730 550\n"
+                                  "791 press 1\n793 release 1\n850 press 1\n852 release 1\n");
   EXPECT_EQ(run.exitCode(), 0) << out;
   expectInOrder(out, {"WHERE : MAIN-GAME", "LEVEL END : WIN-INFO POINTS : 0 STARS : 0 TIME : 01:29",
                       "WHERE : GET-NEXT-QUEST-LEVEL", "WHERE : TREE-SCREEN", "WHERE : MAIN-GAME"});
@@ -141,20 +144,26 @@ TEST(MainGameEndToEnd, TheWinKeyShowsTheBannerAndLeadsToTheNextLevel) {
   EXPECT_GT(changedPixels(playing, banner, kPointsSlot), 400);
 }
 
-// The menu button on the bar leaves for the main menu (through the in-game menu once it
-// exists), fading to black first.
+// The menu button on the bar opens the in-game menu, whose MAINMENU leaves for the main menu,
+// fading to black first.
 TEST(MainGameEndToEnd, TheMenuButtonLeavesForTheMainMenu) {
   e2e::GameRun run;
   run.shot(200, "playing.png");
-  run.shot(240, "left.png");
-  const std::string out = run.run(kLevel, 300, "190 move 750 28\n205 press 1\n207 release 1\n");
+  run.shot(235, "menu.png");
+  run.shot(290, "left.png");
+  const std::string out = run.run(kLevel, 350,
+                                  "190 move 750 28\n205 press 1\n207 release 1\n240 move 400 "
+                                  "442\n245 press 1\n247 release 1\n");
   EXPECT_EQ(run.exitCode(), 0) << out;
   expectInOrder(out, {"WHERE : MAIN-GAME", "LEVEL END : MAIN-MENU POINTS : 0 STARS : 0",
                       "WHERE : MAIN-MENU"});
   EXPECT_EQ(out.find("WHERE : MAIN-MENU-RESTART"), std::string::npos);
   const auto playing = platform::LoadPixmap(run.path("playing.png"));
+  const auto menu = platform::LoadPixmap(run.path("menu.png"));
   const auto left = platform::LoadPixmap(run.path("left.png"));
-  ASSERT_TRUE(playing && left);
+  ASSERT_TRUE(playing && menu && left);
+  // The menu's panel stands over the board's centre.
+  EXPECT_GT(changedPixels(playing, menu, kBoardCentre), 3000);
   EXPECT_GT(changedPixels(playing, left, kWholeScreen), 100000);
 }
 

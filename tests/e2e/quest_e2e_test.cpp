@@ -27,11 +27,12 @@ TEST(QuestEndToEnd, EnterOnTheTitleCardPlaysTheQuestLevelByLevel) {
   run.shot(1250, "second.png");
   run.recordSound("quest.wav");
   // Enter on the title card, the first player's name, PLAY on the tree screen; later the
-  // developer's win key, and PLAY again on the tree screen before the next level.
+  // developer's win key, Escape on the level's summary, and PLAY again on the tree screen
+  // before the next level.
   const std::string out = run.run("", 1300,
                                   "30 key 13\n80 char \"Ann\"\n100 key 13\n"
                                   "220 move 730 550\n221 press 1\n223 release 1\n"
-                                  "500 keydown 87\n502 keyup 87\n"
+                                  "500 keydown 87\n502 keyup 87\n760 key 27\n"
                                   "900 press 1\n902 release 1\n1000 press 1\n1002 release 1\n");
   EXPECT_EQ(run.exitCode(), 0) << out;
   size_t at = 0;

@@ -251,6 +251,45 @@ TEST_F(MainGameTest, TheClockRunningOutOpensTheLoseScreenOnceAndItsResultLeads) 
   EXPECT_EQ(board->count("startDrawingBack"), 2);
 }
 
+// While the level fades out after a loss or a choice, Escape and the menu button open no
+// menu: a "MAIN-MENU" chosen there would keep the lost level from being set up again.
+TEST_F(MainGameTest, NoMenuOpensOnceTheLevelIsBeingLeft) {
+  overlays.menuChoice = "MAIN-MENU";
+  for (const char* leaving : {"MAIN-MENU-RESTART", "MAIN-MENU", "RESTART", "WIN-INFO"}) {
+    playToNormal();
+    overlays.menus = 0;
+    game->state = leaving;
+    pressKey(platform::key::ESCAPE);
+    game->_controlGUI();
+    EXPECT_EQ(overlays.menus, 0) << leaving;
+    EXPECT_EQ(game->state, leaving);
+  }
+  overlays = RecordingOverlays();
+  overlays.loseChoice = "MAIN-MENU-RESTART";
+  overlays.menuChoice = "MAIN-MENU";
+  level->czas = 2;
+  board->onUpdate = [&] {
+    if (game->state == "MAIN-MENU-RESTART") pressKey(platform::key::ESCAPE);
+  };
+  EXPECT_EQ(game->mainLoop(), "MAIN-MENU-RESTART");
+  EXPECT_EQ(overlays.menus, 0);
+  board->onUpdate = nullptr;
+}
+
+TEST_F(MainGameTest, LeavingTheWindowOpensTheMenuSoTheClockStops) {
+  platform::InjectFocusLost();  // before the level: no pause for that
+  playToNormal();
+  EXPECT_EQ(overlays.menus, 0);
+  const int seconds = level->czas;
+  platform::InjectFocusLost();
+  frame();
+  EXPECT_EQ(overlays.menus, 1);
+  frame();
+  EXPECT_EQ(overlays.menus, 1) << "once per loss of focus";
+  EXPECT_EQ(level->czas, seconds);
+  EXPECT_EQ(game->state, "NORMAL");
+}
+
 TEST_F(MainGameTest, ARelaxedLevelNeverRunsOutOfTime) {
   profile.modeValue = 1;
   level->czas = 1;
