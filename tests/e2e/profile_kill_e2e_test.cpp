@@ -17,13 +17,13 @@ class ProfileKillTest : public profiletest::ProfileFixture {};
 TEST_F(ProfileKillTest, EveryKillLeavesAWholeProfile) {
   e2e::GameRun run;
   run.allowCheats();
-  // Name, PLAY, win, PLAY, win, ...: a save at the new quest, on leaving each tree screen and
-  // after each won level.
+  // Name, PLAY, win, summary, PLAY, win, summary: a save at the new quest, on leaving each
+  // tree screen and after each won level.
   const std::string script =
       "30 key 13\n80 char \"Ann\"\n100 key 13\n"
       "200 move 730 550\n201 press 1\n203 release 1\n400 keydown 87\n402 keyup 87\n"
-      "700 press 1\n702 release 1\n900 keydown 87\n902 keyup 87\n"
-      "1200 press 1\n1202 release 1\n";
+      "660 key 27\n800 press 1\n802 release 1\n900 press 1\n902 release 1\n"
+      "1100 keydown 87\n1102 keyup 87\n1360 key 27\n";
   profilesFolder = run.path("xdg") + "/Glimmerfir/Profiles/";
   profilesFile = profilesFolder + "profiles.dat";
   int lastStamp = 0, kills = 0;
@@ -31,7 +31,7 @@ TEST_F(ProfileKillTest, EveryKillLeavesAWholeProfile) {
        {"0.8", "1.3", "1.9", "2.6", "3.1", "3.7", "4.4", "5.2", "6.1", "7.3", "8.6", "9.9"}) {
     SCOPED_TRACE(after);
     run.killAfter = after;
-    const std::string out = run.run("", 1400, script);
+    const std::string out = run.run("", 1500, script);
     if (run.exitCode() != 0) ++kills;
     if (platform::FileType(profilesFile) != 1) continue;  // killed before the first save
     TProfileManager manager(context, *this, dialogs);
