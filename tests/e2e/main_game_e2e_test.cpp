@@ -84,6 +84,25 @@ TEST(MainGameEndToEnd, TheClockRunsOutAndTheLevelIsLost) {
   EXPECT_EQ(changedPixels(lastSecond, timesUp, kPointsSlot), 0);  // still over the game
 }
 
+// RESTART on the lose screen plays the same level again from its start, with a full clock.
+TEST(MainGameEndToEnd, RestartAfterALossReplaysTheSameLevel) {
+  e2e::GameRun run;
+  run.shot(160, "first-try.png");
+  run.shot(660, "second-try.png");
+  const std::string out =
+      run.run(shortClockLevel(run, 3), 700, "490 move 400 327\n500 press 1\n502 release 1\n");
+  EXPECT_EQ(run.exitCode(), 0) << out;
+  expectInOrder(out, {"WHERE : MAIN-GAME", "LEVEL END : RESTART", "WHERE : RESTART-LEVEL",
+                      "WHERE : MAIN-GAME"});
+  EXPECT_EQ(out.find("WHERE : MAIN-MENU-RESTART"), std::string::npos) << out;
+  EXPECT_EQ(out.find("WHERE : GET-NEXT-QUEST-LEVEL"), std::string::npos) << out;
+  const auto firstTry = platform::LoadPixmap(run.path("first-try.png"));
+  const auto secondTry = platform::LoadPixmap(run.path("second-try.png"));
+  ASSERT_TRUE(firstTry && secondTry);
+  // The same board again: the points' slot as it was, the board's centre alike.
+  EXPECT_EQ(changedPixels(firstTry, secondTry, kPointsSlot), 0);
+}
+
 // Two clicks swap the tiles at grid (2, 3) and (3, 3): the kind 1 comes up between two 1s on
 // the plates of row 2 and clears them; the tiles above fall in and no line follows.
 TEST(MainGameEndToEnd, OneSwapClearsThePlatesAndWinsTheLevel) {
