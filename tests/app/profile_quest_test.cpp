@@ -1,9 +1,8 @@
 // The screen flow's quest steps on the current profile: a new quest, the next level, a
 // restart, and a lost level left for the main menu that comes back on resume.
-#include "app/ProfileQuest.h"
-
 #include <gtest/gtest.h>
 
+#include "app/ProfileQuest.h"
 #include "match3/IBoardSounds.h"
 #include "match3/IMainGameOverlays.h"
 #include "match3/IMainGameSounds.h"
