@@ -1,6 +1,7 @@
 #include "app/App.h"
 
 #include "app/ProfileQuest.h"
+#include "app/ResourceLoading.h"
 #include "core/TDeltaTime.h"
 #include "datafile/AssetNames.h"
 #include "effects/TZBuffer.h"
@@ -13,13 +14,16 @@
 #include "player/TGlobalSnd.h"
 #include "player/TOptions.h"
 #include "player/TProfileManager.h"
+#include "screens/TCredits.h"
 #include "screens/TDeleteProfile.h"
 #include "screens/TEnterText.h"
 #include "screens/TGameOverlays.h"
 #include "screens/TInGameMenu.h"
+#include "screens/TLoadingScreen.h"
 #include "screens/TLoseScreen.h"
+#include "screens/TMainMenu.h"
+#include "screens/TPickMode.h"
 #include "screens/TProfileDialogs.h"
-#include "screens/TTitleScreen.h"
 #include "screens/TWinScreen.h"
 #include "tree/TShopCatalogue.h"
 #include "tree/TTreeScreen.h"
@@ -57,12 +61,17 @@ void App::createSingletons() {
   profiles_ = std::make_unique<TProfileManager>(*this, *this, *profileDialogs_);
   globalSnd_ = std::make_unique<TGlobalSnd>(*this);
   options_ = std::make_unique<TOptions>(*this, *globalSnd_);
+  // The loading screen's pictures are read now, so that it can show before anything else.
+  loadingScreen_ = std::make_unique<TLoadingScreen>(*this, loadingSteps(*this));
   zbuffer_ = std::make_unique<TZBuffer>();
   mouse_ = std::make_unique<TMouse>();
   pixel_ = platform::LoadImage(assets::PIXEL);
   treeStage_ = std::make_unique<TTreeStage>(*zbuffer_, *mouse_);
   shop_ = std::make_unique<TShopCatalogue>(*treeStage_);
-  title_ = std::make_unique<TTitleScreen>(*this, *globalSnd_, *profiles_);
+  pickMode_ = std::make_unique<TPickMode>(*this);
+  credits_ = std::make_unique<TCredits>(*this);
+  mainMenu_ = std::make_unique<TMainMenu>(MainMenuServices{
+      *this, *treeScreen_, *profiles_, *options_, *globalSnd_, *pickMode_, *credits_});
   loseScreen_ = std::make_unique<TLoseScreen>(*this, *mainGame_);
   winScreen_ = std::make_unique<TWinScreen>(*this, *mainGame_, *profiles_);
   inGameMenu_ = std::make_unique<TInGameMenu>(*this, *mainGame_, *options_);
@@ -73,8 +82,7 @@ void App::createSingletons() {
 }
 
 void App::connectFlow() {
-  // Until the main menu exists, the game opens on its title card.
-  flow_.mainMenu = [this] { return title_->mainLoop(); };
+  flow_.mainMenu = [this] { return mainMenu_->mainLoop(); };
   flow_.mainMenuRestart = Control::MAIN_MENU_RESTART;
   flow_.mainGame = [this] { return mainGame_->mainLoop(); };
   flow_.treeScreen = [this] { return treeScreen_->mainLoop(); };

@@ -28,7 +28,10 @@ class TDeleteProfile;
 class TEnterText;
 class TProfileDialogs;
 class TProfileManager;
-class TTitleScreen;
+class TCredits;
+class TLoadingScreen;
+class TMainMenu;
+class TPickMode;
 class TTreeScreen;
 class TTreeStage;
 class TZBuffer;
@@ -67,6 +70,10 @@ class App : public ScreenContext,
   TInGameMenu& inGameMenu() { return *inGameMenu_; }
   TLoseScreen& loseScreen() { return *loseScreen_; }
   TWinScreen& winScreen() { return *winScreen_; }
+  TMainMenu& mainMenu() { return *mainMenu_; }
+  TPickMode& pickMode() { return *pickMode_; }
+  TCredits& credits() { return *credits_; }
+  TLoadingScreen& loadingScreen() { return *loadingScreen_; }
   void setQuest(std::unique_ptr<QuestBook> quest) { quest_ = std::move(quest); }
 
   // FrameContext
@@ -110,7 +117,10 @@ class App : public ScreenContext,
   platform::Image pixel_;
   ScreenFlow flow_;
   std::unique_ptr<QuestBook> quest_;
-  std::unique_ptr<TTitleScreen> title_;
+  std::unique_ptr<TPickMode> pickMode_;
+  std::unique_ptr<TCredits> credits_;
+  std::unique_ptr<TLoadingScreen> loadingScreen_;
+  std::unique_ptr<TMainMenu> mainMenu_;
   std::unique_ptr<TLoseScreen> loseScreen_;
   std::unique_ptr<TWinScreen> winScreen_;
   std::unique_ptr<TInGameMenu> inGameMenu_;

@@ -13,11 +13,15 @@
 #include "match3/TMainGame.h"
 #include "match3/TTileCatalog.h"
 #include "player/TGlobalSnd.h"
+#include "player/TOptions.h"
 #include "player/TProfileManager.h"
+#include "screens/TCredits.h"
 #include "screens/TDeleteProfile.h"
 #include "screens/TEnterText.h"
 #include "screens/TInGameMenu.h"
 #include "screens/TLoseScreen.h"
+#include "screens/TMainMenu.h"
+#include "screens/TPickMode.h"
 #include "screens/TWinScreen.h"
 #include "tree/TTreeScreen.h"
 
@@ -31,43 +35,65 @@ void loadBoardCatalogues(TTileCatalog& catalog) {
   catalog.loadRamki();
 }
 
-}  // namespace
-
-void loadSharedResources() {
-  App& app = App::get();
-  TGlobalSnd& sounds = app.globalSnd();
-  // Step 1: the default window theme, the main game, the tree screen with its shop, the board
-  // catalogues, the delete confirmation, the texts.
+// The window theme, the main game, the tree screen with its shop, the board catalogues, the
+// mode question, the delete confirmation, the texts.
+void part1(App& app) {
   TTheme::loadDefault(assets::WINDOW_THEME, "temat1", app.themes());
   app.mainGame().setup();
   app.treeScreen().setup();
   loadBoardCatalogues(*app.tileCatalog());
-  sounds.loadMusicPart(1);
+  app.pickMode().setup();
+  app.globalSnd().loadMusicPart(1);
   app.deleteProfile().setup();
   Teksty::setup();
-  // Step 2: the name entry, the lose and win screens, the in-game menu, the sleigh.
-  sounds.loadMusicPart(2);
-  app.enterText().setup();
+}
+
+// The main menu, the lose and win screens, the in-game menu, the name entry, the sleigh.
+void part2(App& app) {
+  app.mainMenu().setup();
   app.loseScreen().setup();
   app.winScreen().setup();
   app.inGameMenu().setup();
+  app.globalSnd().loadMusicPart(2);
+  app.enterText().setup();
   TSanta::setup();
-  // Step 3: the level sets, the profile manager.
+}
+
+// The level sets and the profile manager.
+void part3(App& app) {
   app.levelManager().setup();
   app.profiles().setup();
-  sounds.loadMusicPart(3);
-  // Step 4: the sound effects, particle pictures, bonus kinds and snow.
-  sounds.setup();
+  app.globalSnd().loadMusicPart(3);
+}
+
+// The sound effects, the options, the particle pictures, the bonus kinds and the snow.
+void part4(App& app) {
+  app.globalSnd().setup();
+  app.options().setup();
   TParticle::setup();
   app.tileCatalog()->loadBonusy();
   loadSnowImages();
-  sounds.loadMusicPart(4);
-  // Step 5: the profiles, the hover glow and the icicles.
+  app.globalSnd().loadMusicPart(4);
+}
+
+// The profiles, the hover glow, the credits and the icicles. (The particle pictures, read
+// again here once, are already loaded.)
+void part5(App& app) {
   app.profiles().loadProfiles();
   Poswiata::setup();
-  sounds.loadMusicPart(5);
+  app.globalSnd().loadMusicPart(5);
+  app.credits().setup();
   loadSople();
-  // Steps 6 and 7: the last musics.
-  sounds.loadMusicPart(6);
-  sounds.loadMusicPart(7);
+}
+
+}  // namespace
+
+std::array<TLoadingScreen::Step, TLoadingScreen::kSteps> loadingSteps(App& app) {
+  return {[&app] { part1(app); },
+          [&app] { part2(app); },
+          [&app] { part3(app); },
+          [&app] { part4(app); },
+          [&app] { part5(app); },
+          [&app] { app.globalSnd().loadMusicPart(6); },
+          [&app] { app.globalSnd().loadMusicPart(7); }};
 }

@@ -1,5 +1,10 @@
 #pragma once
+#include <array>
 
-// Loads every shared resource in the order of the loading screen's seven steps: themes,
-// catalogues, level sets, sounds and music, particle, snow, glow, sleigh and icicle pictures.
-void loadSharedResources();
+#include "screens/TLoadingScreen.h"
+
+class App;
+
+// What each of the loading screen's seven steps loads: themes, catalogues, every screen's
+// set-up, level sets, sounds and music, particle, snow, glow, sleigh and icicle pictures.
+std::array<TLoadingScreen::Step, TLoadingScreen::kSteps> loadingSteps(App& app);

@@ -5,13 +5,14 @@
 #include "app/App.h"
 #include "app/Control.h"
 #include "app/Paths.h"
-#include "app/ResourceLoading.h"
 #include "app/SingleLevelQuest.h"
 #include "core/Globals.h"
 #include "platform/Log.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "player/TOptions.h"
+#include "screens/TIntro.h"
+#include "screens/TLoadingScreen.h"
 
 namespace {
 // GLIMMERFIR_LEVEL=file: the run opens on that level instead of the main menu.
@@ -29,15 +30,25 @@ bool startWithLevelFile() {
   currentState = "MAIN-GAME";
   return true;
 }
+
+void playIntro() {
+  App& app = App::get();
+  TIntro intro(app);
+  intro.load();
+  intro.play(app.options().soundVolFloat());
+}
 }  // namespace
 
 void startGame() {
   platform::SeedRnd(platform::MilliSecs());
   setupFolders();
   Paths::getPaths();
-  App::get().options().loadOptions();
-  App::get().options().openScreen();
-  loadSharedResources();
+  App& app = App::get();
+  app.options().loadOptions();
+  app.options().openScreen();
+  // A run that opens straight on a level file is a developer's: it goes without the intro.
+  if (levelFromEnvironment().empty()) playIntro();
+  app.loadingScreen().loadAll();
   platform::FlushMouse();
   platform::FlushKeys();
 }

@@ -111,6 +111,10 @@ const std::vector<AssetSpec>& codeAssets() {
       image(p);
     image(LOADING_BACK, SCREEN_WIDTH, SCREEN_HEIGHT);
     image(CREDITS_BACK, SCREEN_WIDTH, SCREEN_HEIGHT);
+    image(INTRO_VILLAGE, SCREEN_WIDTH, SCREEN_HEIGHT);
+    image(INTRO_TITLE);
+    image(INTRO_GLOW);
+    t.push_back({INTRO_BELL, K::Sound, 0, 0, 0});
 
     for (const char* p : {DATA_TILES, DATA_BONUSES, DATA_TILE_BACKS, DATA_BACKGROUNDS, DATA_FRAME,
                           DATA_SIZES, DATA_QUEST_SETS, DATA_CATEGORIES, DATA_SOUNDS, DATA_TUTORIAL,

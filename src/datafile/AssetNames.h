@@ -145,6 +145,12 @@ inline constexpr const char* TUTORIAL_PANEL = "gfx/gui/tutorial/panel.png";
 inline constexpr const char* TUTORIAL_ARROW = "gfx/gui/tutorial/arrow.png";
 inline constexpr const char* TUTORIAL_OK = "gfx/gui/tutorial/ok.png";
 inline constexpr const char* CREDITS_BACK = "gfx/gui/credits/back.jpg";
+// The intro: the village at night, the title lettering, a soft glow for lights and snow, and
+// the bell that rings as the title appears.
+inline constexpr const char* INTRO_VILLAGE = "gfx/intro/village.jpg";
+inline constexpr const char* INTRO_TITLE = "gfx/intro/title.png";
+inline constexpr const char* INTRO_GLOW = "gfx/intro/glow.png";
+inline constexpr const char* INTRO_BELL = "sfx/intro_bell.ogg";
 inline constexpr const char* WINDOW_THEME = "gfx/gui/window/temat1.txt";
 inline constexpr int SCREEN_WIDTH = 800, SCREEN_HEIGHT = 600;
 

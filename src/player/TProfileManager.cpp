@@ -47,6 +47,9 @@ TProfileDataPtr TProfileManager::getProfileData(const std::string& profileId) co
 }
 
 bool TProfileManager::saveAll() {
+  // Before the list has been read (a quit while the game is still loading) there is nothing
+  // to save, and writing the empty list would lose every player.
+  if (!listRead_) return true;
   TRCMFile file;
   file.setFloat("Profiles::i", static_cast<float>(profiles.size()));
   file.setString("Profiles::ActProfile", profile ? profile->getMyID() : "NULL");
@@ -76,6 +79,7 @@ void TProfileManager::reportSaveFailure(const std::string& what) {
 }
 
 void TProfileManager::loadProfiles() {
+  listRead_ = true;
   if (platform::FileType(profilesFile) != 1) saveAll();
   TRCMFile file = savedfile::read(profilesFile, savedfile::holds("Profiles"));
   const std::string act = platform::Upper(file.getString("Profiles::ActProfile"));

@@ -101,5 +101,6 @@ class TProfileManager : public TEkran, public IMainGameProfile, public ITreeProf
   IProfileDialogs& dialogs_;
   std::function<void()> updateBehind_;
   bool saveFailureShown_ = false;
+  bool listRead_ = false;  // loadProfiles has run: the list may be written
   std::vector<TElementChoinkiPtr> noDecorations_;
 };

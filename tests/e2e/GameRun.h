@@ -2,6 +2,7 @@
 // build's asset folder, and keeps what it printed and the screenshots it took.
 #pragma once
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -16,6 +17,34 @@ namespace e2e {
 struct Region {
   int x, y, w, h;
 };
+
+// The script with every line's frame moved on by `frames`.
+inline std::string shifted(const std::string& script, int frames) {
+  std::string out;
+  size_t at = 0;
+  while (at < script.size()) {
+    size_t end = script.find('\n', at);
+    if (end == std::string::npos) end = script.size();
+    const std::string line = script.substr(at, end - at);
+    const size_t space = line.find(' ');
+    if (space != std::string::npos && space > 0 &&
+        std::isdigit(static_cast<unsigned char>(line[0])))
+      out += std::to_string(std::stoi(line.substr(0, space)) + frames) + line.substr(space);
+    else
+      out += line;
+    out += "\n";
+    at = end + 1;
+  }
+  return out;
+}
+
+// A run begins with the start sequence: the intro (a run from the start skips it with Space on
+// kIntroSkipFrame; a run on a level file goes without it) and the loading screen's frames.
+// GameRun counts the frames of its scripts, shots and limits from the first frame after them.
+inline constexpr int kIntroSkipFrame = 2;
+inline constexpr int kLoadingFrames = 49;
+inline constexpr int kMenuStart = kIntroSkipFrame + 1 + kLoadingFrames;
+inline constexpr int kLevelStart = kLoadingFrames;
 
 class GameRun {
  public:
@@ -40,18 +69,24 @@ class GameRun {
   void recordSound(const std::string& name) { wav_ = path(name); }
 
   // Runs the game to the frame limit and returns everything it printed.
+  // Frames count from the first frame of the main menu, or of the level when one is given.
   std::string run(const std::string& level, int frames, const std::string& input = "") {
+    start_ = level.empty() ? kMenuStart : kLevelStart;
+    frames += start_;
     std::string shots;
     for (const auto& [frame, file] : shots_)
-      shots += (shots.empty() ? "" : ",") + std::to_string(frame) + ":" + file;
+      shots += (shots.empty() ? "" : ",") + std::to_string(frame + start_) + ":" + file;
     std::string command = "cd '" + work() + "' && GLIMMERFIR_HEADLESS=1 GLIMMERFIR_SEED=7" +
                           " SDL_AUDIODRIVER=dummy XDG_DATA_HOME='" + path("xdg") + "'" +
                           " GLIMMERFIR_LEVEL='" + level +
                           "' GLIMMERFIR_FRAMES=" + std::to_string(frames) + " GLIMMERFIR_SHOTS='" +
                           shots + "'";
     if (!wav_.empty()) command += " GLIMMERFIR_WAV='" + wav_ + "'";
-    if (!input.empty()) {
-      writeFile("input.txt", input);
+    const std::string script =
+        (level.empty() ? std::to_string(kIntroSkipFrame) + " key 32\n" : "") +
+        shifted(input, start_);
+    if (!script.empty()) {
+      writeFile("input.txt", script);
       command += " GLIMMERFIR_INPUT='" + path("input.txt") + "'";
     }
     // A run that hangs is ended (exit status 124) instead of hanging the test.
@@ -69,6 +104,8 @@ class GameRun {
     return output;
   }
   int exitCode() const { return exitCode_; }
+  // The frame of the process at which the last run's own frames began.
+  int startFrame() const { return start_; }
   // When above 0, the run is ended after that many seconds.
   int timeoutSeconds = 0;
   // When set (seconds, "2.5"), the run is killed without warning after that long.
@@ -79,7 +116,22 @@ class GameRun {
   std::map<int, std::string> shots_;
   std::string wav_;
   int exitCode_ = -1;
+  int start_ = 0;
 };
+
+// A first start from an empty data folder, in frames of the main menu: once the menu has slid
+// in the name entry opens by itself, the name is typed and confirmed, PLAY is clicked and the
+// mode question answered with Escape (a timed quest). The tree screen opens at about
+// kFirstStartTree.
+inline constexpr int kFirstStartTree = 230;
+inline std::string firstStart(const std::string& name = "Ann") {
+  return "130 char \"" + name + "\"\n140 key 13\n170 move 157 232\n171 press 1\n173 release 1\n" +
+         "200 key 27\n";
+}
+// A first start, then `later`, whose frames count from the tree screen's opening.
+inline std::string firstStartThen(const std::string& later, const std::string& name = "Ann") {
+  return firstStart(name) + shifted(later, kFirstStartTree);
+}
 
 // How many pixels of the region differ between two pictures by more than a small amount.
 inline int changedPixels(const platform::Pixmap& a, const platform::Pixmap& b, Region r) {

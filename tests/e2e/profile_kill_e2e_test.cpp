@@ -19,11 +19,10 @@ TEST_F(ProfileKillTest, EveryKillLeavesAWholeProfile) {
   run.allowCheats();
   // Name, PLAY, win, summary, PLAY, win, summary: a save at the new quest, on leaving each
   // tree screen and after each won level.
-  const std::string script =
-      "30 key 13\n80 char \"Ann\"\n100 key 13\n"
-      "200 move 730 550\n201 press 1\n203 release 1\n400 keydown 87\n402 keyup 87\n"
-      "660 key 27\n800 press 1\n802 release 1\n900 press 1\n902 release 1\n"
-      "1100 keydown 87\n1102 keyup 87\n1360 key 27\n";
+  const std::string script = e2e::firstStartThen(
+      "80 move 730 550\n81 press 1\n83 release 1\n280 keydown 87\n282 keyup 87\n"
+      "540 key 27\n680 press 1\n682 release 1\n780 press 1\n782 release 1\n"
+      "980 keydown 87\n982 keyup 87\n1240 key 27\n");
   profilesFolder = run.path("xdg") + "/Glimmerfir/Profiles/";
   profilesFile = profilesFolder + "profiles.dat";
   int lastStamp = 0, kills = 0;
@@ -31,7 +30,7 @@ TEST_F(ProfileKillTest, EveryKillLeavesAWholeProfile) {
        {"0.8", "1.3", "1.9", "2.6", "3.1", "3.7", "4.4", "5.2", "6.1", "7.3", "8.6", "9.9"}) {
     SCOPED_TRACE(after);
     run.killAfter = after;
-    const std::string out = run.run("", 1500, script);
+    const std::string out = run.run("", e2e::kFirstStartTree + 1380, script);
     if (run.exitCode() != 0) ++kills;
     if (platform::FileType(profilesFile) != 1) continue;  // killed before the first save
     TProfileManager manager(context, *this, dialogs);

@@ -24,15 +24,15 @@ void expectInOrder(const std::string& out, std::initializer_list<const char*> li
 TEST(ProfileEndToEnd, TheTreeAndTheQuestSurviveAQuit) {
   e2e::GameRun run;
   run.allowCheats();
-  // Title card, the name, then on the tree screen: the first bauble of the shop (8 stars of
-  // the 10 a quest starts with) onto the tree, PLAY, the win key, Escape on the level's
+  // The first start in the main menu, then on the tree screen: the first bauble of the shop (8
+  // stars of the 10 a quest starts with) onto the tree, PLAY, the win key, Escape on the level's
   // summary (which pays 7 stars for the time left), and quit on the next tree screen.
-  const std::string first = run.run("", 1200,
-                                    "30 key 13\n80 char \"Ann\"\n100 key 13\n"
-                                    "200 move 50 125\n201 press 1\n203 release 1\n"
-                                    "210 move 458 330\n212 press 1\n214 release 1\n"
-                                    "240 move 730 550\n241 press 1\n243 release 1\n"
-                                    "500 keydown 87\n502 keyup 87\n760 key 27\n");
+  const std::string first =
+      run.run("", e2e::kFirstStartTree + 1080,
+              e2e::firstStartThen("80 move 50 125\n81 press 1\n83 release 1\n"
+                                  "90 move 458 330\n92 press 1\n94 release 1\n"
+                                  "120 move 730 550\n121 press 1\n123 release 1\n"
+                                  "380 keydown 87\n382 keyup 87\n640 key 27\n"));
   EXPECT_EQ(run.exitCode(), 0) << first;
   expectInOrder(first,
                 {"WHERE : NEW-QUEST", "WHERE : TREE-SCREEN", "WHERE : MAIN-GAME",
@@ -49,13 +49,16 @@ TEST(ProfileEndToEnd, TheTreeAndTheQuestSurviveAQuit) {
   EXPECT_EQ(saved.getString("Profile::choinka::elm1", 1), "BOMBKA");
   EXPECT_EQ(saved.getString("Profile::choinka::elm1", 2), "458.000000 330.000000");
 
-  // The next start: Enter resumes the quest on the tree screen, and PLAY plays level 2.
-  const std::string second =
-      run.run("", 400, "30 key 13\n200 move 730 550\n201 press 1\n203 release 1\n");
+  // The next start: PLAY in the main menu resumes the quest on the tree screen without the
+  // mode question, and PLAY there plays level 2.
+  const std::string second = run.run("", 500,
+                                     "110 move 157 232\n111 press 1\n113 release 1\n290 move 730 "
+                                     "550\n291 press 1\n293 release 1\n");
   EXPECT_EQ(run.exitCode(), 0) << second;
   expectInOrder(second, {"WHERE : MAIN-MENU", "WHERE : RESUME-QUEST", "WHERE : TREE-SCREEN",
                          "WHERE : MAIN-GAME"});
   EXPECT_EQ(second.find("WHERE : NEW-QUEST"), std::string::npos) << second;
+  EXPECT_EQ(second.find("PICKED MODE"), std::string::npos) << second;
   TRCMFile again(folder + "65-78-78-/profile.dat");
   EXPECT_EQ(again.getFloat("Profile::stars"), 9.0f);
   EXPECT_EQ(again.getFloat("Profile::nrLeveluQuest"), 2.0f);

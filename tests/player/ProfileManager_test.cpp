@@ -39,6 +39,16 @@ class ProfileManagerTest : public ProfileFixture {
   }
 };
 
+TEST_F(ProfileManagerTest, AQuitBeforeTheListIsReadLeavesItAlone) {
+  addPlayers(*start(), {"Holly", "Ivy"});
+  const std::string before = ReadFile(profilesFile);
+  // The game closed while it was still loading: the manager has not read the list yet.
+  TProfileManager loading(context, *this, dialogs);
+  EXPECT_TRUE(loading.saveAll());
+  EXPECT_EQ(ReadFile(profilesFile), before);
+  EXPECT_EQ(savedNames(), (std::vector<std::string>{"Holly", "Ivy"}));
+}
+
 TEST_F(ProfileManagerTest, FirstStartWritesAnEmptyListThenAsksForTheFirstPlayer) {
   auto m = start();
   EXPECT_FALSE(m->profile);

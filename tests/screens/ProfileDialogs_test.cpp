@@ -1,5 +1,5 @@
 // The name entry and the delete confirmation, driven frame by frame through the platform's
-// injected input, over the title card.
+// injected input, over a plain night backdrop.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,10 +23,22 @@
 #include "screens/TDeleteProfile.h"
 #include "screens/TEnterText.h"
 #include "screens/TProfileDialogs.h"
-#include "screens/TTitleScreen.h"
 #include "support/TempDir.h"
 
 namespace {
+
+// What stands behind the dialogs: a plain night-blue screen.
+class Backdrop : public TEkran {
+ public:
+  using TEkran::TEkran;
+  void draw() override {
+    platform::SetBlend(platform::SOLIDBLEND);
+    platform::SetAlpha(1);
+    platform::SetColor(0x14, 0x26, 0x4F);
+    platform::DrawRect(0, 0, 800, 600);
+    platform::SetBlend(platform::ALPHABLEND);
+  }
+};
 
 constexpr int kShownFrame = 25;  // the dialogs have faded in by then
 constexpr int kGiveUpFrame = 600;
@@ -104,10 +116,7 @@ class ProfileDialogsTest : public ::testing::Test {
     setupFolders();
     platform::Graphics(800, 600, 0, 60, 0);
     App::get().globalSnd().setup();
-    title =
-        std::make_unique<TTitleScreen>(App::get(), App::get().globalSnd(), App::get().profiles());
-    title->prepare();
-    title->fade = 0.0f;  // the card fully in, as it stands behind a dialog
+    title = std::make_unique<Backdrop>(App::get());
     enterText = std::make_unique<Scripted<TEnterText>>(App::get());
     deleteProfile = std::make_unique<Scripted<TDeleteProfile>>(App::get());
     testing::internal::CaptureStdout();
@@ -138,7 +147,7 @@ class ProfileDialogsTest : public ::testing::Test {
   testsupport::TempDir home;
   std::string cwd, oldXdg;
   bool hadXdg = false;
-  std::unique_ptr<TTitleScreen> title;
+  std::unique_ptr<Backdrop> title;
   std::unique_ptr<Scripted<TEnterText>> enterText;
   std::unique_ptr<Scripted<TDeleteProfile>> deleteProfile;
 };
@@ -256,8 +265,8 @@ TEST_F(ProfileDialogsTest, TheProfileManagerReachesBothDialogs) {
   EXPECT_EQ(asked.confirmDelete(title.get(), {}), 1);
 }
 
-// Each dialog over the title card, saved beside the build for a look.
-TEST_F(ProfileDialogsTest, EachDialogShowsOverTheTitleCard) {
+// Each dialog over the backdrop, saved beside the build for a look.
+TEST_F(ProfileDialogsTest, EachDialogShowsOverTheBackdrop) {
   platform::SetAlwaysRender(true);
   const std::string dir = GLIMMERFIR_PREVIEW_DIR;
   platform::CreateDir(dir);
