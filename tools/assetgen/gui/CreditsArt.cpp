@@ -2,6 +2,8 @@
 // a few warm village windows along the bottom. The game writes its white lines anywhere in
 // x 40 to 760, y 40 to 470, so that area stays dark and even: faint stars, light snow, nothing
 // bright.
+#include <utility>
+
 #include "core/Registry.h"
 #include "core/Rng.h"
 #include "gui/NightScene.h"
@@ -22,10 +24,17 @@ void skyline(Canvas& c, assetgen::Rng& rng) {
     const double x = rng.range(0, 800);
     night::fir(c, x, back.at(x) + 4, rng.range(16, 30), Rgba::hex(0x0E2238), 0.3);
   }
-  for (double x = 250; x < 640; x += rng.range(40, 56)) {
-    const double w = rng.range(26, 36);
-    night::house(c, {x, back.at(x + w / 2) + 14, w, rng.range(16, 22), rng.range(11, 15),
-                     rng.between(1, 2), rng.uniform() < 0.5, rng.between(0, 2)});
+  // Two small clusters of houses with the chapel between them, half hidden by the near hill.
+  night::chapel(c, 388, back.at(400) + 16, 0.62);
+  for (const auto& [from, to] : {std::pair{228.0, 372.0}, std::pair{440.0, 600.0}}) {
+    for (double x = from; x < to;) {
+      const double w = rng.range(24, 38), h = rng.range(15, 23);
+      if (rng.uniform() < 0.4)
+        night::fir(c, x + w + 3, back.at(x + w) + 12, rng.range(22, 32), Rgba::hex(0x0E2238), 0.4);
+      night::house(c, {x, back.at(x + w / 2) + rng.range(12, 20), w, h, rng.range(10, 16),
+                       rng.between(1, 2), rng.uniform() < 0.5, rng.between(0, 2)});
+      x += w + rng.range(3, 16);
+    }
   }
   night::ridge(c, front, Rgba::hex(0x1A3060), Rgba::hex(0x0B1633), 0.4);
   const double firs[][3] = {{20, 604, 120}, {70, 612, 92},  {118, 606, 70},  {190, 600, 52},
@@ -42,6 +51,8 @@ void makeBack(assetgen::Output& out) {
                     {0.85, night::colors::kSkyDark},
                     {1, night::colors::kSkyMid}});
   cairo_paint(cr);
+  // Moonlight from beyond the upper left corner.
+  night::softSpot(cr, -40, -60, 520, Rgba::hex(0x3A64A8), 0.3);
   assetgen::Rng rng(0xC4ED175);
   night::stars(c, rng, 260, 480, 0.45);
   skyline(c, rng);

@@ -49,11 +49,21 @@ void frost(Canvas& c, assetgen::Rng& rng, const assetgen::PathFn& clip, int coun
   cairo_clip(cr);
   const double w = c.width(), h = c.height();
   for (int i = 0; i < count; ++i) {
-    // Pick an edge, then a distance from it that is mostly small.
-    const int edge = rng.between(0, 3);
-    const double along = rng.uniform(), u = rng.uniform(), in = depth * u * u;
-    const double x = edge == 0 ? in : edge == 1 ? w - in : along * w;
-    const double y = edge == 2 ? in : edge == 3 ? h - in : along * h;
+    // Most frost gathers in the corners, the rest along the edges; always mostly near the rim.
+    const double u = rng.uniform();
+    double x = 0, y = 0;
+    if (rng.uniform() < 0.55) {
+      const double reach = depth * 2.2 * u * u, angle = rng.range(0, M_PI / 2);
+      const int corner = rng.between(0, 3);
+      x = reach * std::cos(angle), y = reach * std::sin(angle);
+      if (corner & 1) x = w - x;
+      if (corner & 2) y = h - y;
+    } else {
+      const int edge = rng.between(0, 3);
+      const double along = rng.uniform(), in = depth * u * u;
+      x = edge == 0 ? in : edge == 1 ? w - in : along * w;
+      y = edge == 2 ? in : edge == 3 ? h - in : along * h;
+    }
     const double a = 0.5 * (1 - u) + 0.1;
     if (rng.uniform() < 0.7) {
       cairo_arc(cr, x, y, rng.range(0.4, 1.2), 0, 2 * M_PI);
@@ -85,7 +95,7 @@ void glass(Canvas& c, const assetgen::PathFn& path, double x, double y, double w
                     {0.35, Rgba::hex(0x1B3569, opacity)},
                     {1, Rgba::hex(0x10204A, opacity)}});
   cairo_fill(cr);
-  c.glossyHighlight(path, x, y, w, h * 0.6, 0.22);
+  c.glossyHighlight(path, x, y, w, h * 0.6, 0.14);
 }
 
 void makeStrip(assetgen::Output& out) {
@@ -98,19 +108,28 @@ void makeStrip(assetgen::Output& out) {
   c.softShadow(body, 2, 3, 4, Rgba::hex(0x000000, 0.45));
   glass(c, body, m, m, kStripW - 2 * m, kStripH - 2 * m, 0.92);
   assetgen::Rng rng(0x71A0);
-  frost(c, rng, body, 420, 34);
+  frost(c, rng, body, 520, 34);
   // Snow lying on the top edge, lit from the left.
   cairo_save(cr);
   body(cr);
   cairo_clip(cr);
-  cairo_move_to(cr, m, m + 10);
-  for (double x = m; x <= kStripW - m; x += 4)
-    cairo_line_to(cr, x, m + 5 + 2.2 * std::sin(x / 13) + 1.2 * std::sin(x / 5.3));
-  cairo_line_to(cr, kStripW - m, m);
-  cairo_line_to(cr, m, m);
-  cairo_close_path(cr);
+  auto capEdge = [&](double x) {
+    return m + 7 + 2.4 * std::sin(x / 13) + 1.3 * std::sin(x / 5.3) +
+           (std::fmod(x, 47) < 6 ? 3.5 * std::sin(std::fmod(x, 47) / 6 * M_PI) : 0);
+  };
+  auto cap = [&](cairo_t* t, double drop) {
+    cairo_move_to(t, m, m);
+    for (double x = m; x <= kStripW - m; x += 2) cairo_line_to(t, x, capEdge(x) + drop);
+    cairo_line_to(t, kStripW - m, m);
+    cairo_close_path(t);
+  };
+  // The cap's soft shade on the glass, then the snow, lit from the left.
+  cap(cr, 2.5);
+  c.setColor(Rgba::hex(0x0B1633, 0.35));
+  cairo_fill(cr);
+  cap(cr, 0);
   c.linearGradient(m, 0, kStripW - m, 0,
-                   {{0, Rgba::hex(0xF4F8FF, 0.95)}, {1, Rgba::hex(0xB7CDE8, 0.85)}});
+                   {{0, Rgba::hex(0xFFFFFF, 0.97)}, {1, Rgba::hex(0xB7CDE8, 0.9)}});
   cairo_fill(cr);
   cairo_restore(cr);
   // The thin light rim, brighter on the upper left, and a faint inner line.
