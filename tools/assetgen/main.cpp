@@ -5,6 +5,7 @@
 //   assetgen --preview <out.png> <asset-dir>        (a mock-up of the game screen)
 //   assetgen --tree-preview <out.png> <asset-dir>   (the decorated tree, night and day)
 //   assetgen --screen-preview <out.png> <asset-dir> (the whole tree screen with its shop)
+//   assetgen --menu-preview <out-dir> <asset-dir>   (main menu, loading, credits, intro)
 //   assetgen --zoom <factor> <out.png> <picture.png>
 #include <algorithm>
 #include <atomic>
@@ -30,6 +31,7 @@ struct Options {
   std::string preview;
   std::string treePreview;
   std::string screenPreview;
+  std::string menuPreview;
   std::string zoomOut;
   int zoom = 0;
   int scale = 4;
@@ -56,6 +58,8 @@ bool parse(int argc, char** argv, Options& o) {
       if (!value(o.treePreview)) return false;
     } else if (a == "--screen-preview") {
       if (!value(o.screenPreview)) return false;
+    } else if (a == "--menu-preview") {
+      if (!value(o.menuPreview)) return false;
     } else if (a == "--zoom") {
       std::string n;
       if (!value(n) || !value(o.zoomOut)) return false;
@@ -129,6 +133,7 @@ int main(int argc, char** argv) {
         "       assetgen --preview <out.png> <asset-dir>\n"
         "       assetgen --tree-preview <out.png> <asset-dir>\n"
         "       assetgen --screen-preview <out.png> <asset-dir>\n"
+        "       assetgen --menu-preview <out-dir> <asset-dir>\n"
         "       assetgen --zoom <factor> <out.png> <picture.png>\n");
     return 2;
   }
@@ -137,6 +142,8 @@ int main(int argc, char** argv) {
   if (!o.treePreview.empty()) return assetgen::Preview::treeScreen(o.outDir, o.treePreview) ? 0 : 1;
   if (!o.screenPreview.empty())
     return assetgen::Preview::treeScreenMockup(o.outDir, o.screenPreview) ? 0 : 1;
+  if (!o.menuPreview.empty())
+    return assetgen::Preview::menuScreens(o.outDir, o.menuPreview) ? 0 : 1;
   if (!o.contactSheet.empty())
     return assetgen::ContactSheet::write(o.outDir, o.contactSheet, o.only, o.scale) ? 0 : 1;
   return generate(o);

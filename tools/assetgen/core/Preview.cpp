@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/Canvas.h"
@@ -202,7 +203,9 @@ void decoratedTree(Canvas& c, const std::string& dir, bool day, bool withGround 
 // The whole tree screen as the game composes it with the panel shown: landscape, sun (day),
 // the decorated tree, the panel with its tabs, a page of products with prices, the star count,
 // the bin behind the play button's backing, the buttons, and a "no" mark beside the tree.
-void treeScreenLayer(Canvas& c, const std::string& dir, bool day) {
+// The landscape with the decorated tree, as the tree screen draws it behind its panel and as
+// other screens draw it behind themselves.
+void landscapeWithTree(Canvas& c, const std::string& dir, bool day) {
   Draw d{c, dir};
   const std::string ts = "gfx/gui/treeScreen/";
   d.image(ts + (day ? "back-day.jpg" : "back.jpeg"), 0, 0, 1, 1, false, true);
@@ -216,6 +219,12 @@ void treeScreenLayer(Canvas& c, const std::string& dir, bool day) {
     d.image("gfx/particles/dym.png", 270, 145, 0.9, 0.15);
   }
   decoratedTree(c, dir, day, false);
+}
+
+void treeScreenLayer(Canvas& c, const std::string& dir, bool day) {
+  Draw d{c, dir};
+  const std::string ts = "gfx/gui/treeScreen/";
+  landscapeWithTree(c, dir, day);
   d.image("gfx/gui/treeScreen/kosz.png", 750, 560, 1, 0.5);
   d.image(ts + "shop-interface-main-part.png", 0, 0, 1, 1, false, true);
   d.image(ts + "shop-interface-right-part.png", 172, 0, 1, 1, false, true);
@@ -344,6 +353,97 @@ bool Preview::gameScreen(const std::string& assetDir, const std::string& outPng)
   d.image("gfx/particles/oczko.png", 640, 200, 1.0, 1, false, false, 0, 0, 30);
   d.image("gfx/particles/dym.png", 120, 300, 1.0, 0.4);
   return PngWriter::write(outPng, c.toImage());
+}
+
+namespace {
+
+// The main menu fully slid in: the night tree, a few snowflakes, the title with sparks under
+// it, the strip at 65 % with the buttons on it (the first one under the pointer), the bar with
+// a greeting.
+void mainMenuLayer(Canvas& c, const std::string& dir) {
+  Draw d{c, dir};
+  const std::string mm = "gfx/gui/mainMenu/";
+  landscapeWithTree(c, dir, false);
+  const double flakes[][3] = {{80, 120, 0.5}, {620, 90, 0.35}, {720, 330, 0.25}, {330, 420, 0.2}};
+  for (const auto& f : flakes) d.image("gfx/particles/snow1.png", f[0], f[1], f[2], f[2], true);
+  d.image(mm + "title.png", 400, 60);
+  for (int i = 0; i < 7; ++i)
+    d.image("gfx/particles/star.png", 190 + i * 70, 85 + (i % 3) * 4, 0.5 + (i % 2) * 0.4, 0.8,
+            true);
+  d.image(mm + "tlo.png", 39, 170, 1, 0.65, false, true);
+  const char* buttons[4] = {"playquest", "settings", "credits", "exit"};
+  for (int i = 0; i < 4; ++i)
+    d.image(mm + buttons[i] + ".png", 157, 228 + 72 * i, 1, 1, false, false, 220, i == 0 ? 1 : 0);
+  d.image(mm + "pasek.png", 0, 558, 1, 1, false, true);
+  d.text("gfx/fonts/whitesmall_22.fnt", "Merry Christmas, Robin!", 400, 564, 1);
+}
+
+// The loading screen after three of its seven steps, its dots placed as the game places them.
+void loadingLayer(Canvas& c, const std::string& dir) {
+  Draw d{c, dir};
+  d.image("gfx/gui/loading/back.jpg", 0, 0, 1, 1, false, true);
+  Image dot;
+  if (!d.load("gfx/gui/loading/false.png", dot)) return;
+  const int steps = 7, done = 3, spacing = dot.width + 25;
+  for (int i = 1; i <= steps; ++i) {
+    const int x = 800 / 2 - (steps * spacing) / 2 + spacing / 2 + (i - 1) * spacing, y = 505;
+    const bool bright = i <= done;
+    // The shadow copy: the bead drawn in black.
+    Canvas shadow(c.width(), c.height());
+    Draw{shadow, dir}.image("gfx/gui/loading/true.png", x + 2, y + 2);
+    cairo_set_operator(shadow.cr(), CAIRO_OPERATOR_IN);
+    cairo_set_source_rgb(shadow.cr(), 0, 0, 0);
+    cairo_paint(shadow.cr());
+    c.paint(shadow, 0, 0, bright ? 0.5 : 0.1);
+    d.image("gfx/gui/loading/true.png", x, y, 1, bright ? 1.0 : 0.2);
+  }
+}
+
+// The credits fully shown over the menu, with lines in the tutorial font.
+void creditsLayer(Canvas& c, const std::string& dir) {
+  Draw d{c, dir};
+  d.image("gfx/gui/credits/back.jpg", 0, 0, 1, 1, false, true);
+  const char* lines[] = {"GLIMMERFIR",
+                         "",
+                         "made by",
+                         "The Glimmerfir team",
+                         "",
+                         "typefaces",
+                         "Lobster, Dosis (SIL Open Font License)",
+                         "",
+                         "music",
+                         "traditional carols and winter tunes"};
+  double y = 70;
+  for (const char* line : lines) {
+    d.text("gfx/fonts/tutorial.fnt", line, 400, y, 1);
+    y += 38;
+  }
+}
+
+// The intro at the moment the title has faded in, with a few warm glints around it.
+void introLayer(Canvas& c, const std::string& dir) {
+  Draw d{c, dir};
+  d.image("gfx/intro/village.jpg", 0, 0, 1, 1, false, true);
+  d.image("gfx/intro/title.png", 400, 200);
+  const double glints[][3] = {{180, 170, 0.35}, {610, 230, 0.25}, {470, 330, 0.5}, {300, 250, 0.2}};
+  for (const auto& g : glints) d.image("gfx/intro/glow.png", g[0], g[1], g[2], 0.9, true);
+}
+
+}  // namespace
+
+bool Preview::menuScreens(const std::string& assetDir, const std::string& outDir) {
+  const std::pair<const char*, void (*)(Canvas&, const std::string&)> screens[] = {
+      {"main_menu.png", mainMenuLayer},
+      {"loading.png", loadingLayer},
+      {"credits.png", creditsLayer},
+      {"intro.png", introLayer}};
+  bool ok = true;
+  for (const auto& [name, layer] : screens) {
+    Canvas c(800, 600);
+    layer(c, assetDir);
+    ok = PngWriter::write(outDir + "/" + name, c.toImage()) && ok;
+  }
+  return ok;
 }
 
 }  // namespace assetgen

@@ -15,6 +15,10 @@ class Preview {
   static bool treeScreen(const std::string& assetDir, const std::string& outPng);
   // The whole tree screen with the shop panel shown, by night and by day, in colour and grey.
   static bool treeScreenMockup(const std::string& assetDir, const std::string& outPng);
+  // The main menu, the loading screen, the credits and the intro at game size, composed as
+  // the game composes them, written into `outDir` as main_menu.png, loading.png, credits.png
+  // and intro.png.
+  static bool menuScreens(const std::string& assetDir, const std::string& outDir);
 };
 
 }  // namespace assetgen
