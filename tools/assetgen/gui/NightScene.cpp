@@ -79,7 +79,7 @@ void sky(Canvas& c, double horizon) {
   cairo_paint(c.cr());
 }
 
-void stars(Canvas& c, Rng& rng, int count, double maxY, double brightness,
+void stars(Canvas& c, Rng& rng, int count, double maxY, double brightness, bool glints,
            const std::vector<Circle>& avoid) {
   cairo_t* cr = c.cr();
   auto avoided = [&](double x, double y, double margin) {
@@ -94,7 +94,7 @@ void stars(Canvas& c, Rng& rng, int count, double maxY, double brightness,
     cairo_arc(cr, x, y, r, 0, 2 * M_PI);
     fill(cr, colors::kSnowLit.withAlpha(a * brightness * (1 - 0.5 * y / maxY)));
   }
-  for (int i = 0; i < count / 40; ++i) {
+  for (int i = 0; glints && i < count / 40; ++i) {
     const double x = rng.range(20, c.width() - 20), y = rng.range(15, maxY * 0.6);
     if (avoided(x, y, 20)) continue;
     c.glint(x, y, rng.range(3.0, 5.5) * std::sqrt(brightness), 0.8, 0.12, false);
