@@ -28,6 +28,7 @@ void makeBack(assetgen::Output& out) {
   view.clearX1 = 600;
   view.clearY1 = 534;
   view.foregroundLight = 0.3;
+  view.treeH = 70;
   assetgen::gui::paintVillage(c, view);
   assetgen::gui::paintCentred(c, *assetgen::gui::renderTitle(92, 500), kScreenW / 2.0, kTitleY);
   assetgen::gui::paintCentred(c, *assetgen::gui::renderLoadingCaption(), kScreenW / 2.0, kCaptionY);
