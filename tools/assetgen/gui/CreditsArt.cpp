@@ -29,6 +29,7 @@ void skyline(Canvas& c, assetgen::Rng& rng) {
   for (const auto& [from, to] : {std::pair{228.0, 372.0}, std::pair{440.0, 600.0}}) {
     for (double x = from; x < to;) {
       const double w = rng.range(24, 38), h = rng.range(15, 23);
+      if (x + w > to) break;
       if (rng.uniform() < 0.4)
         night::fir(c, x + w + 3, back.at(x + w) + 12, rng.range(22, 32), Rgba::hex(0x0E2238), 0.4);
       night::house(c, {x, back.at(x + w / 2) + rng.range(12, 20), w, h, rng.range(10, 16),
