@@ -10,13 +10,13 @@ namespace {
 using namespace assetgen::audio;
 
 const Timbre& churchBell() {
-  static const Timbre t{{{0.5, 0.55, 2.6},
-                         {0.502, 0.2, 2.4},
-                         {1.0, 1.0, 1.7},
-                         {1.003, 0.35, 1.6},
-                         {1.19, 0.4, 1.2},
-                         {1.5, 0.22, 0.9},
-                         {2.0, 0.35, 0.8},
+  static const Timbre t{{{0.5, 0.55, 2.0},
+                         {0.502, 0.2, 1.9},
+                         {1.0, 1.0, 1.4},
+                         {1.003, 0.35, 1.3},
+                         {1.19, 0.4, 1.0},
+                         {1.5, 0.22, 0.8},
+                         {2.0, 0.35, 0.7},
                          {2.51, 0.12, 0.45},
                          {2.66, 0.08, 0.4},
                          {3.01, 0.06, 0.3},
@@ -28,13 +28,15 @@ const Timbre& churchBell() {
 }
 
 Track bell() {
-  Track t(3.6);
-  play(t, churchBell(), {0.0, midiToHz(64), 1.0, 3.4});
+  Track t(4.0);
+  play(t, churchBell(), {0.0, midiToHz(64), 1.0, 3.8});
   noise(
       t,
       {.start = 0.0, .length = 0.05, .f0 = 1800, .f1 = 900, .q = 0.8, .gain = 0.08, .peakAt = 0.1},
       71);
   reverb(t, 0.22, 0.85, 0.5);
+  // The last of the hum dies away slowly instead of being cut.
+  fadeEdges(t, 0.0, 1.4);
   return t;
 }
 

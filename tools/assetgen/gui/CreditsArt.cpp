@@ -25,10 +25,11 @@ void skyline(Canvas& c, assetgen::Rng& rng) {
     night::fir(c, x, back.at(x) + 4, rng.range(16, 30), Rgba::hex(0x0E2238), 0.3);
   }
   // Two small clusters of houses with the chapel between them, half hidden by the near hill.
-  night::chapel(c, 388, back.at(400) + 16, 0.62);
+  night::chapel(c, 388, back.at(400) + 22, 0.58);
   for (const auto& [from, to] : {std::pair{228.0, 372.0}, std::pair{440.0, 600.0}}) {
     for (double x = from; x < to;) {
       const double w = rng.range(24, 38), h = rng.range(15, 23);
+      if (x + w > to) break;
       if (rng.uniform() < 0.4)
         night::fir(c, x + w + 3, back.at(x + w) + 12, rng.range(22, 32), Rgba::hex(0x0E2238), 0.4);
       night::house(c, {x, back.at(x + w / 2) + rng.range(12, 20), w, h, rng.range(10, 16),
@@ -54,7 +55,7 @@ void makeBack(assetgen::Output& out) {
   // Moonlight from beyond the upper left corner.
   night::softSpot(cr, -40, -60, 520, Rgba::hex(0x3A64A8), 0.3);
   assetgen::Rng rng(0xC4ED175);
-  night::stars(c, rng, 260, 480, 0.45);
+  night::stars(c, rng, 260, 480, 0.45, false);
   skyline(c, rng);
   night::snowfall(c, rng, 220, {0, 0, 800, 600}, 2.2, 0.35);
   night::vignette(c, 0.5);

@@ -15,24 +15,23 @@ using assetgen::Rgba;
 
 void makeVillage(assetgen::Output& out) {
   Canvas c(800, 600);
-  assetgen::gui::VillageView view;
-  view.seed = 0x1A7E0;
-  view.horizon = 388;
-  view.villageY = 410;
-  view.houseScale = 1.15;
-  view.moonX = 150;
-  view.moonY = 96;
-  view.moonR = 28;
-  view.chapelX = 250;
-  view.chapelScale = 1.05;
-  view.treeX = 470;
-  view.treeH = 84;
-  view.foregroundY = 462;
-  view.foregroundLight = 0.7;
-  view.nearHouses = {{196, 1.5}, {262, 1.25}, {566, 1.35}};
-  view.snowflakes = 420;
-  view.mistAlpha = 0.2;
-  view.vignette = 0.7;
+  const assetgen::gui::VillageView view{.seed = 0x1A7E0,
+                                        .horizon = 388,
+                                        .villageY = 410,
+                                        .houseScale = 1.15,
+                                        .moonX = 150,
+                                        .moonY = 96,
+                                        .moonR = 28,
+                                        .chapelX = 250,
+                                        .chapelScale = 1.05,
+                                        .treeX = 470,
+                                        .treeH = 84,
+                                        .foregroundY = 462,
+                                        .foregroundLight = 0.7,
+                                        .nearHouses = {{196, 1.5}, {262, 1.25}, {566, 1.35}},
+                                        .snowflakes = 420,
+                                        .mistAlpha = 0.2,
+                                        .vignette = 0.7};
   assetgen::gui::paintVillage(c, view);
   out.saveJpeg("gfx/intro/village.jpg", c, 92);
 }

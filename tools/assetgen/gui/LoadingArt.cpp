@@ -21,13 +21,14 @@ constexpr double kTitleY = 136, kCaptionY = 455;
 
 void makeBack(assetgen::Output& out) {
   Canvas c(kScreenW, kScreenH);
-  assetgen::gui::VillageView view;
-  view.seed = 0x10AD;
-  view.clearX0 = 200;
-  view.clearY0 = 478;
-  view.clearX1 = 600;
-  view.clearY1 = 534;
-  view.foregroundLight = 0.3;
+  // Snow stays out of the dots' band.
+  const assetgen::gui::VillageView view{.seed = 0x10AD,
+                                        .treeH = 70,
+                                        .foregroundLight = 0.3,
+                                        .clearX0 = 200,
+                                        .clearY0 = 478,
+                                        .clearX1 = 600,
+                                        .clearY1 = 534};
   assetgen::gui::paintVillage(c, view);
   assetgen::gui::paintCentred(c, *assetgen::gui::renderTitle(92, 500), kScreenW / 2.0, kTitleY);
   assetgen::gui::paintCentred(c, *assetgen::gui::renderLoadingCaption(), kScreenW / 2.0, kCaptionY);

@@ -1,5 +1,6 @@
 #include "gui/NightScene.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace assetgen::gui::night {
@@ -79,7 +80,7 @@ void sky(Canvas& c, double horizon) {
   cairo_paint(c.cr());
 }
 
-void stars(Canvas& c, Rng& rng, int count, double maxY, double brightness,
+void stars(Canvas& c, Rng& rng, int count, double maxY, double brightness, bool glints,
            const std::vector<Circle>& avoid) {
   cairo_t* cr = c.cr();
   auto avoided = [&](double x, double y, double margin) {
@@ -94,7 +95,7 @@ void stars(Canvas& c, Rng& rng, int count, double maxY, double brightness,
     cairo_arc(cr, x, y, r, 0, 2 * M_PI);
     fill(cr, colors::kSnowLit.withAlpha(a * brightness * (1 - 0.5 * y / maxY)));
   }
-  for (int i = 0; i < count / 40; ++i) {
+  for (int i = 0; glints && i < count / 40; ++i) {
     const double x = rng.range(20, c.width() - 20), y = rng.range(15, maxY * 0.6);
     if (avoided(x, y, 20)) continue;
     c.glint(x, y, rng.range(3.0, 5.5) * std::sqrt(brightness), 0.8, 0.12, false);
@@ -208,10 +209,17 @@ void house(Canvas& c, const House& hs) {
   const Rgba wall = wallTone(hs.tone);
   const double eaves = hs.baseY - hs.h, mid = hs.x + hs.w / 2;
   if (hs.chimney) {
+    const double k = std::clamp(hs.w / 34, 0.6, 1.6);
     const double cx = hs.x + hs.w * 0.72, top = eaves - hs.roofH * 0.75;
-    cairo_rectangle(cr, cx - 4, top, 8, hs.roofH * 0.7);
+    // A thin curl of smoke drifting to the right, fading as it rises.
+    for (int i = 0; i < 6; ++i) {
+      const double t = i / 5.0;
+      softSpot(cr, cx + 9 * k * t * t + 2 * std::sin(t * 5), top - 4 * k - 26 * k * t,
+               (4 + 7 * t) * k, Rgba::hex(0xB7CDE8), 0.16 * (1 - 0.8 * t));
+    }
+    cairo_rectangle(cr, cx - 4 * k, top, 8 * k, hs.roofH * 0.7);
     fill(cr, wall.mix(kBlack, 0.15));
-    Canvas::roundedRect(cr, cx - 5.5, top - 3, 11, 4, 2);
+    Canvas::roundedRect(cr, cx - 5.5 * k, top - 3 * k, 11 * k, 4 * k, 2 * k);
     fill(cr, colors::kSnow);
   }
   cairo_rectangle(cr, hs.x, eaves, hs.w, hs.h);

@@ -30,12 +30,12 @@ void softSpot(cairo_t* cr, double x, double y, double r, const Rgba& color, doub
 
 // The sky from the deep top down to the light band at `horizon`, painted over the whole canvas.
 void sky(Canvas& c, double horizon);
-// Small stars above `maxY`, thinning downwards; a few glints among them. `avoid` circles
-// (x, y, r) stay empty.
+// Small stars above `maxY`, thinning downwards, `brightness` 1 at their brightest; with
+// `glints`, a few four-point twinkles among them. `avoid` circles (x, y, r) stay empty.
 struct Circle {
   double x, y, r;
 };
-void stars(Canvas& c, Rng& rng, int count, double maxY, double brightness,
+void stars(Canvas& c, Rng& rng, int count, double maxY, double brightness, bool glints,
            const std::vector<Circle>& avoid = {});
 void moon(Canvas& c, double x, double y, double r);
 

@@ -102,7 +102,7 @@ void foreground(Canvas& c, Rng& rng, const VillageView& v) {
 void paintVillage(Canvas& c, const VillageView& v) {
   Rng rng(v.seed);
   sky(c, v.horizon);
-  stars(c, rng, 340, v.horizon - 40, 1.0, {{v.moonX, v.moonY, v.moonR * 2.5}});
+  stars(c, rng, 340, v.horizon - 40, 1.0, true, {{v.moonX, v.moonY, v.moonR * 2.5}});
   moon(c, v.moonX, v.moonY, v.moonR);
   farLayers(c, rng, v);
   villageLayer(c, rng, v);

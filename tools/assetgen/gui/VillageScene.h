@@ -21,7 +21,7 @@ struct VillageView {
   double treeX = 400, treeH = 62;
   double foregroundY = 418;       // the crest of the near slope
   double foregroundLight = 0.35;  // 0: the near slope in deep shadow, 1: fully moonlit
-  std::vector<std::pair<double, double>> nearHouses;  // (x, scale) on the near slope
+  std::vector<std::pair<double, double>> nearHouses{};  // (x, scale) on the near slope
   int snowflakes = 260;
   double mistAlpha = 0.12;
   double vignette = 0.55;
