@@ -67,11 +67,11 @@ TEST(MenuArt, PicturesHaveTheSizesTheScreensPlaceThemBy) {
     int width, height;
   };
   const Case cases[] = {
-      {"gfx/gui/mainMenu/playquest.png", 4 * 220, 56},
-      {"gfx/gui/mainMenu/settings.png", 4 * 220, 56},
-      {"gfx/gui/mainMenu/credits.png", 4 * 220, 56},
-      {"gfx/gui/mainMenu/exit.png", 4 * 220, 56},
-      {"gfx/gui/mainMenu/tlo.png", 236, 330},
+      {"gfx/gui/mainMenu/playquest.png", 4 * 196, 56},
+      {"gfx/gui/mainMenu/settings.png", 4 * 196, 56},
+      {"gfx/gui/mainMenu/credits.png", 4 * 196, 56},
+      {"gfx/gui/mainMenu/exit.png", 4 * 196, 56},
+      {"gfx/gui/mainMenu/tlo.png", 218, 330},
       {"gfx/gui/mainMenu/pasek.png", 800, 42},
       {"gfx/gui/pickMode/yes.png", 4 * 180, 54},
       {"gfx/gui/pickMode/no.png", 4 * 180, 54},

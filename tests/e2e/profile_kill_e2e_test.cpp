@@ -26,8 +26,8 @@ TEST_F(ProfileKillTest, EveryKillLeavesAWholeProfile) {
   profilesFolder = run.path("xdg") + "/Glimmerfir/Profiles/";
   profilesFile = profilesFolder + "profiles.dat";
   int lastStamp = 0, kills = 0;
-  for (const char* after :
-       {"0.8", "1.3", "1.9", "2.6", "3.1", "3.7", "4.4", "5.2", "6.1", "7.3", "8.6", "9.9"}) {
+  for (const char* after : {"0.8", "1.3", "1.9", "2.6", "3.1", "3.7", "4.4", "5.2", "6.1", "7.3",
+                            "8.6", "9.9", "11.5", "13.5"}) {
     SCOPED_TRACE(after);
     run.killAfter = after;
     const std::string out = run.run("", e2e::kFirstStartTree + 1380, script);

@@ -370,10 +370,10 @@ void mainMenuLayer(Canvas& c, const std::string& dir) {
   for (int i = 0; i < 7; ++i)
     d.image("gfx/particles/star.png", 190 + i * 70, 85 + (i % 3) * 4, 0.5 + (i % 2) * 0.4, 0.8,
             true);
-  d.image(mm + "tlo.png", 39, 170, 1, 0.65, false, true);
+  d.image(mm + "tlo.png", 48, 170, 1, 0.65, false, true);
   const char* buttons[4] = {"playquest", "settings", "credits", "exit"};
   for (int i = 0; i < 4; ++i)
-    d.image(mm + buttons[i] + ".png", 157, 228 + 72 * i, 1, 1, false, false, 220, i == 0 ? 1 : 0);
+    d.image(mm + buttons[i] + ".png", 157, 228 + 72 * i, 1, 1, false, false, 196, i == 0 ? 1 : 0);
   d.image(mm + "pasek.png", 0, 558, 1, 1, false, true);
   d.text("gfx/fonts/whitesmall_22.fnt", "Merry Christmas, Robin!", 400, 564, 1);
 }

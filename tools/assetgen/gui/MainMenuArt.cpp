@@ -1,5 +1,5 @@
 // The main menu over the night tree: the title at the top (centred at (400, 60)), the column of
-// buttons on a frosted strip at the left (its top-left at (39, 170), shown at 65 % opacity, the
+// buttons on a frosted strip at the left (its top-left at (48, 170), shown at 65 % opacity, the
 // buttons centred on x 157), the bar along the bottom (800 x 42 at y 558) on which the game
 // writes the greeting centred at (400, 575), and the mode question's two buttons.
 #include <cmath>
@@ -18,7 +18,10 @@ using assetgen::gui::PillColor;
 using assetgen::gui::savePillSheet;
 namespace night = assetgen::gui::night;
 
-constexpr int kStripW = 236, kStripH = 330;
+// The strip rests with its left edge at x 48 and the buttons are centred at x 157: the strip
+// is as wide as that makes it centred on them, the buttons a little narrower than its glass.
+constexpr int kStripW = 218, kStripH = 330;
+constexpr int kButtonW = 196, kButtonH = 56;
 constexpr int kBarW = 800, kBarH = 42;
 
 void makeTitle(assetgen::Output& out) {
@@ -28,10 +31,10 @@ ASSETGEN_REGISTER("main menu title", makeTitle);
 
 void makeButtons(assetgen::Output& out) {
   const std::string dir = "gfx/gui/mainMenu/";
-  savePillSheet(out, dir + "playquest.png", 220, 56, PillColor::Red, 4, "PLAY");
-  savePillSheet(out, dir + "settings.png", 220, 56, PillColor::Blue, 4, "SETTINGS");
-  savePillSheet(out, dir + "credits.png", 220, 56, PillColor::Blue, 4, "CREDITS");
-  savePillSheet(out, dir + "exit.png", 220, 56, PillColor::Blue, 4, "EXIT");
+  savePillSheet(out, dir + "playquest.png", kButtonW, kButtonH, PillColor::Red, 4, "PLAY");
+  savePillSheet(out, dir + "settings.png", kButtonW, kButtonH, PillColor::Blue, 4, "SETTINGS");
+  savePillSheet(out, dir + "credits.png", kButtonW, kButtonH, PillColor::Blue, 4, "CREDITS");
+  savePillSheet(out, dir + "exit.png", kButtonW, kButtonH, PillColor::Blue, 4, "EXIT");
 }
 ASSETGEN_REGISTER("main menu buttons", makeButtons);
 
