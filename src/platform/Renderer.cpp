@@ -345,8 +345,16 @@ void Renderer::drawTexture(const DrawCommand& command) {
   ImageData& image = *command.image;
   if (!image.validFrame(command.frame)) return;
   const bool masked = command.blend == MASKBLEND;
-  SDL_Texture* texture = image.picture->textures[size_t(command.frame)].get(
-      renderer_, generation_, *image.frames()[size_t(command.frame)], masked, image.filtered());
+  PictureData& picture = *image.picture;
+  const auto frame = size_t(command.frame);
+  SDL_Texture* texture = picture.textures[frame].current(generation_, masked);
+  if (!texture) {
+    const Pixmap& pixels = picture.pixels(frame);
+    if (!pixels) return;
+    texture =
+        picture.textures[frame].get(renderer_, generation_, *pixels, masked, image.filtered());
+    picture.release(frame);
+  }
   if (!texture) return;
   SDL_SetTextureBlendMode(texture, sdlBlend(command.blend, true));
   SDL_SetTextureColorMod(texture, command.color.r, command.color.g, command.color.b);
