@@ -58,7 +58,7 @@ class SoundTest : public ::testing::Test {
   }
   // The WAV file `name` of the folder encoded as Ogg Vorbis beside it.
   std::string encodeOgg(const std::string& name) {
-    const std::string ogg = dir / (name + ".ogg");
+    std::string ogg = dir / (name + ".ogg");
     const std::string command = "sox -q '" + (dir / name) + "' '" + ogg + "'";
     EXPECT_EQ(std::system(command.c_str()), 0) << "sox encodes " << name;
     return ogg;
