@@ -88,7 +88,7 @@ void Mixer::mixStreamed(ChannelData& channel, int32_t* accumulator, size_t frame
   const size_t got = channel.stream->read(streamed_.data(), frames, channel.sound->loop);
   if (accumulator) addScaled(accumulator, streamed_.data(), got, channel.volume);
   channel.position += got;
-  if (got < frames) channel.playing = false;
+  if (got < frames || channel.stream->finished()) channel.playing = false;
 }
 
 void Mixer::mix(int16_t* out, size_t frames) {

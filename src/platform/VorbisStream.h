@@ -24,6 +24,8 @@ class VorbisStream {
   // Writes up to `frames` stereo frames; fewer only once a stream that does not loop has
   // ended (or turns out damaged), and then every later call gives none.
   size_t read(int16_t* out, size_t frames, bool loop);
+  // Every frame has been read: the stream did not loop and came to its end.
+  bool finished() const { return ended_ && size_t(position_) * 2 + 1 >= input_.size(); }
 
  private:
   struct Decoder;

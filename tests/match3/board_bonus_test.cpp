@@ -274,6 +274,7 @@ TEST_F(BoardFixture, HintFollowsTheBoardWhenItChanges) {
       {"kinds changed",
        [&] {
          cell(1, 1)->td = catalog->getTileData(2);
+         cell(1, 3)->td = catalog->getTileData(1);
          cell(1, 4)->td = catalog->getTileData(3);
          cell(1, 5)->td = catalog->getTileData(1);
        },
@@ -290,7 +291,7 @@ TEST_F(BoardFixture, HintFollowsTheBoardWhenItChanges) {
       EXPECT_EQ(level->shuffle, 1) << step.what << ": no move left";
       continue;
     }
-    EXPECT_EQ(level->shuffle, 0) << step.what;
+    EXPECT_EQ(level->shuffle, 0) << step.what << ": " << kinds()[1];
     ASSERT_EQ(listener.hints.size(), 1u) << step.what;
     EXPECT_EQ(listener.hints.back().row1, 1) << step.what;
     EXPECT_EQ(listener.hints.back().col1, step.col1) << step.what;

@@ -42,7 +42,8 @@ TEST(TimeTest, FramePacingSleepsToTheNextTickAndNeverWhenLate) {
       {1005.0, 1000.0 + kFrame - 1005.0, "early: sleeps up to the next tick"},
       {1000.0 + 2 * kFrame, 0.0, "exactly on the tick"},
       {1000.0 + 4 * kFrame, 0.0, "one frame late: shown at once, the count kept"},
-      {1000.0 + 5 * kFrame - 3.0, 3.0, "caught up: back on the old ticks"},
+      {1000.0 + 4 * kFrame + 2.0, 0.0, "still behind: no sleep"},
+      {1000.0 + 4 * kFrame + 5.0, kFrame - 5.0, "caught up: back on the old ticks"},
       {1400.0, 0.0, "far behind: shown at once, no whole-frame sleep"},
       {1401.0, kFrame - 1.0, "counting afresh from the late frame"},
   };
