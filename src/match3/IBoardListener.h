@@ -1,7 +1,17 @@
 #pragma once
-#include <string>
+#include <array>
+#include <cstdint>
+#include <string_view>
 
 #include "effects/TParticle.h"
+#include "match3/NamedState.h"
+
+struct HintDirectionNames {
+  enum Id : uint8_t { None, Right, Down };
+  static constexpr std::array<std::string_view, 3> kNames = {"", "PRAWO", "DOL"};
+};
+// Where the second cell of a move hint lies: right of the first ("PRAWO") or below ("DOL").
+using HintDirection = NamedState<HintDirectionNames>;
 
 // What a board reports to the screen that plays it (the main game): its counters, the event
 // flags of the current frame, the move hint and whether a tutorial hint covers the board.
@@ -20,9 +30,9 @@ class IBoardListener {
   virtual void eventSpecTileMatch() = 0;  // EVENT_SPEC_TILE_MATCH = 1
   virtual void eventChainMatch() = 0;     // EVENT_CHAIN_MATCH = 1
 
-  // The possible-move search asks for a hint on two cells; kier is "PRAWO" or "DOL".
+  // The possible-move search asks for a hint on two cells.
   // The screen forwards it to its TTileMatch (TTileMatch::setMatch does the whole rule).
-  virtual void setMatch(int row1, int col1, int row2, int col2, const std::string& kier) = 0;
+  virtual void setMatch(int row1, int col1, int row2, int col2, HintDirection kier) = 0;
   virtual void resetTileMatch() = 0;      // tileMatch.reset()
   virtual void resetFullTileMatch() = 0;  // tileMatch.resetFull(): a settled tile was checked
 
@@ -42,7 +52,7 @@ class TNullBoardListener : public IBoardListener {
   void eventMatch() override {}
   void eventSpecTileMatch() override {}
   void eventChainMatch() override {}
-  void setMatch(int, int, int, int, const std::string&) override {}
+  void setMatch(int, int, int, int, HintDirection) override {}
   void resetTileMatch() override {}
   void resetFullTileMatch() override {}
   TParticleList* pointsParticles() override { return nullptr; }

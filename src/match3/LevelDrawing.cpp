@@ -26,6 +26,7 @@ void TLevel::draw() {
 }
 
 void TLevel::_drawPlates() {
+  frameLayout_.update(cellMask());
   SetBlend(ALPHABLEND);
   _forEachCell([&](const std::shared_ptr<TTile>& cell, int row, int col) {
     if (cell->hide) return;
@@ -43,9 +44,8 @@ void TLevel::_drawPlates() {
 }
 
 void TLevel::_drawFramePieces(int row, int col, FramePass pass) const {
-  const TCellMask mask = cellMask();
   SetScale(1, 1);
-  for (const TFramePiece& piece : framePieces(mask, row, col, pass)) {
+  for (const TFramePiece& piece : frameLayout_.pieces(row, col, pass)) {
     const auto target = tileAt(piece.row, piece.col);
     const auto ramka = catalog().getRamka(piece.piece);
     if (target && ramka)
@@ -56,7 +56,7 @@ void TLevel::_drawFramePieces(int row, int col, FramePass pass) const {
 }
 
 void TLevel::_drawIcicle(int row, int col) const {
-  const int entry = icicleEntry(icicleType(cellMask(), row, col));
+  const int entry = frameLayout_.icicleEntry(row, col);
   const auto cell = tileAt(row, col);
   if (entry < 0 || entry >= kSopelCount || !cell || !sople[entry]) return;
   sople[entry]->draw(static_cast<float>(static_cast<int>(cell->x)),

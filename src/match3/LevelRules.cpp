@@ -79,7 +79,8 @@ void TLevel::_updateTiles() {
       cell->_updateScale();
       cell->_updateClicked();
       cell->_updateState();
-      if (cell->isState("DRAW") || cell->isState("DRAW-BACK") || cell->isState("DRAW-BACK-END"))
+      if (cell->isState(TileState::Draw) || cell->isState(TileState::DrawBack) ||
+          cell->isState(TileState::DrawBackEnd))
         drawing = 1;
       if (!cell->_flyingTile && cell->td) cell->_zajete = 1;
     }
@@ -266,41 +267,62 @@ std::shared_ptr<TFlyingTile> TLevel::moveTile(const std::shared_ptr<TTile>& from
 // ---- Possible moves and shuffle ------------------------------------------------------------
 
 void TLevel::_updateTilesMatches() {
-  if (win || drawing || !flyingTiles.empty()) return;
+  if (win || drawing || !flyingTiles.empty() || _anyTileBusy()) return;
   noMatch = 0;
-  struct Pair {
-    int row, col;
-    bool across;
-  };
-  std::vector<Pair> pairs;
-  auto tryPair = [&](const std::shared_ptr<TTile>& cell, int row, int col, bool across) {
-    auto other = across ? tileAt(row, col + 1) : tileAt(row + 1, col);
-    if (!other || other->_lancuch > 0 || !cell->td || !other->td) return;
-    std::swap(cell->td, other->td);
-    if (!checkSimpleMatch(cell).empty()) pairs.push_back({row, col, across});
-    std::swap(cell->td, other->td);
-  };
-  for (int row = 0; row < rows; ++row) {
-    for (int col = 0; col < cols; ++col) {
-      auto cell = tileAt(row, col);
-      if (!cell) continue;
-      // Still animating. A tile being destroyed, burning or morphing also counts: a shuffle
-      // now would turn it into another kind and undo the match it belongs to.
-      if (cell->s != cell->ds || !cell->state.empty()) return;
-      tryPair(cell, row, col, true);
-      tryPair(cell, row, col, false);
-    }
-  }
-  if (pairs.empty()) {
+  const std::vector<PossibleMove>& moves = _possibleMoves();
+  if (moves.empty()) {
     _shuffleTiles();
     events().resetTileMatch();
     return;
   }
-  const Pair& p = pairs[platform::Rand(1, static_cast<int>(pairs.size())) - 1];
+  // A pick every frame, as the hint may take a new one whenever it is free.
+  const PossibleMove& p = moves[platform::Rand(1, static_cast<int>(moves.size())) - 1];
   if (p.across)
-    events().setMatch(p.row, p.col, p.row, p.col + 1, "PRAWO");
+    events().setMatch(p.row, p.col, p.row, p.col + 1, HintDirection::Right);
   else
-    events().setMatch(p.row, p.col, p.row + 1, p.col, "DOL");
+    events().setMatch(p.row, p.col, p.row + 1, p.col, HintDirection::Down);
+}
+
+// A tile being destroyed, burning or morphing counts too: a shuffle now would turn it into
+// another kind and undo the match it belongs to.
+bool TLevel::_anyTileBusy() const {
+  bool busy = false;
+  _forEachCell([&](const std::shared_ptr<TTile>& cell, int, int) {
+    busy = busy || cell->s != cell->ds || !cell->state.empty();
+  });
+  return busy;
+}
+
+bool TLevel::_boardChangedSinceSearch() {
+  bool changed = searchedBoard_.size() != size_t(rows) * size_t(cols);
+  searchedBoard_.resize(size_t(rows) * size_t(cols));
+  for (int row = 0; row < rows; ++row)
+    for (int col = 0; col < cols; ++col) {
+      const auto& cell = gameField[row][col];
+      const SearchedCell seen =
+          cell ? SearchedCell{cell->td.get(), cell->_lancuch, cell->available} : SearchedCell{};
+      auto& kept = searchedBoard_[size_t(row) * size_t(cols) + size_t(col)];
+      changed = changed || kept != seen;
+      kept = seen;
+    }
+  return changed;
+}
+
+const std::vector<TLevel::PossibleMove>& TLevel::_possibleMoves() {
+  if (!_boardChangedSinceSearch()) return possibleMoves_;
+  possibleMoves_.clear();
+  auto tryPair = [&](const std::shared_ptr<TTile>& cell, int row, int col, bool across) {
+    auto other = across ? tileAt(row, col + 1) : tileAt(row + 1, col);
+    if (!other || other->_lancuch > 0 || !cell->td || !other->td) return;
+    std::swap(cell->td, other->td);
+    if (!checkSimpleMatch(cell).empty()) possibleMoves_.push_back({row, col, across});
+    std::swap(cell->td, other->td);
+  };
+  _forEachCell([&](const std::shared_ptr<TTile>& cell, int row, int col) {
+    tryPair(cell, row, col, true);
+    tryPair(cell, row, col, false);
+  });
+  return possibleMoves_;
 }
 
 std::shared_ptr<TTile> TLevel::wylosujTiles(TileList& tiles) {
@@ -319,7 +341,7 @@ void TLevel::_shuffleTiles() {
   TileList second = first;
   for (const auto& s : first) {
     auto p = wylosujTiles(second);
-    if (!p || p == s || s->isState("CHANGE2") || p->isState("CHANGE2")) continue;
+    if (!p || p == s || s->isState(TileState::Change2) || p->isState(TileState::Change2)) continue;
     const auto kindOfS = s->td;
     s->changeMeTo2(p->td);
     p->changeMeTo2(kindOfS);
@@ -331,7 +353,7 @@ void TLevel::_shuffleTiles() {
 void TLevel::_updateShuffle() {
   bool morphing = false;
   _forEachCell([&](const std::shared_ptr<TTile>& cell, int, int) {
-    morphing = morphing || cell->isState("CHANGE2");
+    morphing = morphing || cell->isState(TileState::Change2);
   });
   if (morphing) return;
   _matchAll();

@@ -70,7 +70,7 @@ void TFlyingTile::update() {
     _update();
     return;
   }
-  if (state == "END") return;
+  if (state == FlightState::End) return;
   per = std::min(per + speed * delta, 1.0f);
   countPosition();
   if (per < 1.0f) return;
@@ -93,7 +93,7 @@ void TFlyingTile::endFly() {
     return;
   }
   if (check == 1) {
-    state = "END";
+    state = FlightState::End;
     if (dTile) dTile->td = tileData;
     if (tile) tile->td = nullptr;
     return;
@@ -142,7 +142,7 @@ void TFlyingTile::_releaseSources() {
 void TFlyingTile::_update() {
   if (fly1) fly1->update();
   if (fly2) fly2->update();
-  if (!fly1 || !fly2 || fly1->state != "END" || fly2->state != "END") return;
+  if (!fly1 || !fly2 || fly1->state != FlightState::End || fly2->state != FlightState::End) return;
   if (fly1->dTile) fly1->dTile->td = fly1->tileData;
   if (fly2->dTile) fly2->dTile->td = fly2->tileData;
   const int b1 = isBonus(fly1->dTile);

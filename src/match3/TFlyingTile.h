@@ -1,14 +1,24 @@
 #pragma once
+#include <array>
+#include <cstdint>
 #include <memory>
-#include <string>
+#include <string_view>
 #include <vector>
 
 #include "effects/EffectList.h"
+#include "match3/NamedState.h"
 
 class TLevel;
 class TTile;
 class TTileData;
 class TFlyingTile;
+
+struct FlightStateNames {
+  enum Id : uint8_t { Flying, End };
+  static constexpr std::array<std::string_view, 2> kNames = {"", "END"};
+};
+// A flight is on its way (empty) or has arrived ("END").
+using FlightState = NamedState<FlightStateNames>;
 
 // The live flights of one board. Flights may end or start while the list is walked.
 using TFlyingList = EffectList<TFlyingTile>;
@@ -32,7 +42,7 @@ class TFlyingTile {
   int check = 0;  // 1: swap member, waits for its pair on arrival
   int mType = 0;  // 0: the path is computed from the two cells
   int ok = 0;
-  std::string state;
+  FlightState state;
   int reverse = 0;  // 1: an undo pair, never resolved
   TFlyingList* list = nullptr;
 

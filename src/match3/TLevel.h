@@ -5,6 +5,7 @@
 
 #include "gui/TDim.h"
 #include "match3/BoardFrame.h"
+#include "match3/BoardFrameLayout.h"
 #include "match3/IBoardListener.h"
 #include "match3/IBoardSounds.h"
 #include "match3/TBackGround.h"
@@ -191,6 +192,18 @@ class TLevel : public TLevelData {
   const TBoardGeometry& geometry() const { return geometry_; }
 
  private:
+  // A swap of cell (row, col) with its right (across) or lower neighbour that makes a line.
+  struct PossibleMove {
+    int row, col;
+    bool across;
+  };
+  // The possible moves of the board as it stands; searched again only when a cell's kind,
+  // chain or availability changed since the last search.
+  const std::vector<PossibleMove>& _possibleMoves();
+  bool _boardChangedSinceSearch();
+  // The board still animates: no hint and no shuffle yet.
+  bool _anyTileBusy() const;
+
   void _drawPlates();
   void _drawFramePieces(int row, int col, FramePass pass) const;
   void _drawIcicle(int row, int col) const;
@@ -201,6 +214,17 @@ class TLevel : public TLevelData {
       for (int col = 0; col < cols; ++col)
         if (const auto& cell = gameField[row][col]) f(cell, row, col);
   }
+
+  // What the move search reads of a cell, as its last run saw it.
+  struct SearchedCell {
+    const TTileData* kind = nullptr;
+    int chain = -1;
+    int available = -1;
+    bool operator==(const SearchedCell&) const = default;
+  };
+  std::vector<SearchedCell> searchedBoard_;
+  std::vector<PossibleMove> possibleMoves_;
+  BoardFrameLayout frameLayout_;
 
   std::shared_ptr<const TTileCatalog> catalog_;
   TBoardGeometry geometry_;

@@ -55,7 +55,7 @@ class TMainGame::BoardEvents : public IBoardListener {
   void eventMatch() override { game_.EVENT_MATCH = 1; }
   void eventSpecTileMatch() override { game_.EVENT_SPEC_TILE_MATCH = 1; }
   void eventChainMatch() override { game_.EVENT_CHAIN_MATCH = 1; }
-  void setMatch(int row1, int col1, int row2, int col2, const std::string& kier) override {
+  void setMatch(int row1, int col1, int row2, int col2, HintDirection kier) override {
     game_.setMatch(row1, col1, row2, col2, kier);
   }
   void resetTileMatch() override {
@@ -417,7 +417,7 @@ std::string TMainGame::getTimeString() const { return formatClock(level ? level-
 
 int TMainGame::isBonus(int bonusId) const { return match3 && match3->isBonus(bonusId) ? 1 : 0; }
 
-void TMainGame::setMatch(int row1, int col1, int row2, int col2, const std::string& direction) {
+void TMainGame::setMatch(int row1, int col1, int row2, int col2, HintDirection direction) {
   if (tileMatch && level) tileMatch->setMatch(*level, row1, col1, row2, col2, direction);
 }
 

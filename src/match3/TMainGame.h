@@ -92,7 +92,7 @@ class TMainGame : public TEkran {
   TRGB clockColour() const;
   virtual void goMENU();
   virtual int isBonus(int id) const;
-  virtual void setMatch(int row1, int col1, int row2, int col2, const std::string& direction);
+  virtual void setMatch(int row1, int col1, int row2, int col2, HintDirection direction);
   virtual void setStartData();
   virtual void setLevel(const std::shared_ptr<TLevel>& newLevel);
   virtual void setState(const std::string& s);

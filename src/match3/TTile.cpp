@@ -35,8 +35,6 @@ int TTile::tileBackId() const { return tileBack ? tileBack->id : 0; }
 
 int TTile::tileId() const { return td ? td->id : 0; }
 
-bool TTile::isState(const char* name) const { return platform::SameText(state, name); }
-
 bool TTile::holdsTile() const { return td && td->id < 100; }
 
 bool TTile::holdsBonus() const { return td && td->id > 100; }
@@ -50,7 +48,7 @@ int TTile::_col() const { return static_cast<int>(c); }
 void TTile::destroy(int delay) {
   if (_usingBonus()) return;
   const int now = platform::MilliSecs();
-  state = "DESTROY";
+  state = TileState::Destroy;
   alpha = 1.0f;
   time = now + delay;
   frame = 0;
@@ -153,7 +151,7 @@ float TTile::getTileHeight() const {
 
 void TTile::_startDrawingCommon(int delay) {
   hide = 0;
-  state = "DRAW";
+  state = TileState::Draw;
   alpha = 0;
   ds = 1;
   backS = 0;
@@ -181,7 +179,7 @@ void TTile::startDrawing2(int delay) {
 
 void TTile::startDrawingBack(int delay) {
   hide = 0;
-  state = "DRAW-BACK";
+  state = TileState::DrawBack;
   alpha = 1;
   ds = 0;
   s = 1;
@@ -197,14 +195,14 @@ void TTile::startDrawingBack(int delay) {
 }
 
 void TTile::changeMeTo(const std::shared_ptr<TTileData>& kind) {
-  state = "CHANGE";
+  state = TileState::Change;
   changingTo = kind;
   changingP = 0;
   frame = 0;
 }
 
 void TTile::changeMeTo2(const std::shared_ptr<TTileData>& kind) {
-  state = "CHANGE2";
+  state = TileState::Change2;
   changingTo = kind;
   changingP = 0;
   frame = 0;
@@ -220,7 +218,7 @@ void TTile::clickMe() {
 }
 
 void TTile::vanishMe() {
-  if (isState("DESTROY")) return;
+  if (isState(TileState::Destroy)) return;
   destroy(1000);
   ds = 0;
   destroyType = -1;
@@ -235,7 +233,7 @@ void TTile::bombMe() {
 }
 
 void TTile::crossMe() {
-  state = "CROSS-FIRE";
+  state = TileState::CrossFire;
   frame = 0;
   time = platform::MilliSecs() + 100;
 }
@@ -267,16 +265,19 @@ void TTile::useVanish() {
   if (!td || !_parent) return;
   const int moc = td->moc;
   _parent->useVanish(_row(), _col(), moc);
-  state = "VANISH";
+  state = TileState::Vanish;
   _parent->sfx().playMySound("wir" + std::to_string(platform::Rand(1, 2)));
 }
 
 int TTile::_usingBonus() const {
   if (!td) return 0;
-  return (isState("CROSS-FIRE") || isState("VANISH") || isState("BOMBING")) ? 1 : 0;
+  return (isState(TileState::CrossFire) || isState(TileState::Vanish) ||
+          isState(TileState::Bombing))
+             ? 1
+             : 0;
 }
 
-int TTile::finished() const { return isState("DESTROY") ? 0 : 1; }
+int TTile::finished() const { return isState(TileState::Destroy) ? 0 : 1; }
 
 int TTile::onFly() const {
   if (!_parent) return 0;
@@ -305,7 +306,7 @@ int TTile::_updateOver() {
 void TTile::_updateScale() {
   const float shrink = (std::fabs(vy) / 10.0f + 0.05f) * delta;
   vy = vy > 0 ? std::max(vy - shrink, 0.0f) : std::min(vy + shrink, 0.0f);
-  if (_flyingTile || isState("DRAW-BACK") || isState("DRAW-BACK-END")) return;
+  if (_flyingTile || isState(TileState::DrawBack) || isState(TileState::DrawBackEnd)) return;
   ds = (td && _isOver) ? 1.05f : 1.0f;
   s = approach(s, ds, 0.1f * delta);
 }
@@ -352,26 +353,28 @@ void TTile::_updateState() {
   if (state.empty()) {
     alpha = std::min(alpha + 0.02f * delta, 1.0f);
     backAlpha = std::min(backAlpha + 0.02f * delta, 1.0f);
-  } else if (isState("DESTROY")) {
+  } else if (isState(TileState::Destroy)) {
     _updateDestroy();
-  } else if (isState("CROSS-FIRE") || isState("VANISH")) {
+  } else if (isState(TileState::CrossFire) || isState(TileState::Vanish)) {
     _updateBurning();
-  } else if (isState("CHANGE")) {
+  } else if (isState(TileState::Change)) {
     _updateChange(0.05f, 1.0f, 1);
-  } else if (isState("CHANGE2")) {
+  } else if (isState(TileState::Change2)) {
     _updateChange(0.01f, 1.1f, 21);
-  } else if (isState("RISING")) {
+  } else if (isState(TileState::Rising)) {
     _updateRising();
-  } else if (isState("DRAW")) {
+  } else if (isState(TileState::Draw)) {
     _updateDraw();
-  } else if (isState("DRAW-BACK")) {
+  } else if (isState(TileState::DrawBack)) {
     _updateDrawBack();
   }
   _updatePoswiata();
 }
 
 void TTile::_updateExist() {
-  if (isState("DRAW-BACK") || isState("DRAW-BACK-END") || isState("DESTROY")) return;
+  if (isState(TileState::DrawBack) || isState(TileState::DrawBackEnd) ||
+      isState(TileState::Destroy))
+    return;
   if (_flyingTile || td || !available || bonus != 0 || !_parent) return;
   bool creator = false;
   for (const auto& cell : _parent->tileCreators) creator = creator || cell.get() == this;
@@ -380,7 +383,7 @@ void TTile::_updateExist() {
   if (!td) return;
   s = 0;
   ds = 1.0f;
-  state = "RISING";
+  state = TileState::Rising;
 }
 
 void TTile::_updateDestroy() {
@@ -400,7 +403,7 @@ void TTile::_updateDestroy() {
   alpha -= 0.05f * delta;
   if (_lancuch == 0) _destroySparks();
   if (td) _fireBonus();
-  if (!isState("DESTROY") || alpha >= 0) return;
+  if (!isState(TileState::Destroy) || alpha >= 0) return;
   alpha = 1;
   _settleLayer();
   td = nullptr;
@@ -489,7 +492,7 @@ void TTile::_updateDrawBack() {
   s = approach(s, ds, 0.05f * delta);
   backR += kierunek * delta;
   _flyingTile = nullptr;
-  if (alpha == dAlpha) state = "DRAW-BACK-END";
+  if (alpha == dAlpha) state = TileState::DrawBackEnd;
 }
 
 // ---- Sparks --------------------------------------------------------------------------------

@@ -1,12 +1,36 @@
 #pragma once
 #include <array>
+#include <cstdint>
 #include <memory>
-#include <string>
+#include <string_view>
+
+#include "match3/NamedState.h"
 
 class TLevel;
 class TTileData;
 class TTileBack;
 class TFlyingTile;
+
+struct TileStateNames {
+  enum Id : uint8_t {
+    None,
+    Destroy,
+    Draw,
+    DrawBack,
+    DrawBackEnd,
+    Change,
+    Change2,
+    CrossFire,
+    Vanish,
+    Bombing,
+    Rising
+  };
+  static constexpr std::array<std::string_view, 11> kNames = {
+      "",        "DESTROY",    "DRAW",   "DRAW-BACK", "DRAW-BACK-END", "CHANGE",
+      "CHANGE2", "CROSS-FIRE", "VANISH", "BOMBING",   "RISING"};
+};
+// What a cell is busy with; empty when it is at rest.
+using TileState = NamedState<TileStateNames>;
 
 // One cell of a board: its plate, its chain and the kind that sits in it. The board owns its
 // cells; a cell's parent pointer never outlives the board.
@@ -39,7 +63,7 @@ class TTile {
   float ds = 1.0f;
   float backS = 0.0f;
   float dBackS = 0.0f;
-  std::string state;
+  TileState state;
   float x1 = 0.0f;
   float y1 = 0.0f;
   float w = 0.0f;
@@ -117,7 +141,7 @@ class TTile {
   float getTileHeight() const;
   std::array<Point, 9> get3on3dimsTab() const;
   std::array<Point, 9> get3on3golddimsTab() const;
-  bool isState(const char* name) const;
+  bool isState(TileState other) const { return state == other; }
   // True for an ordinary kind (id below 100) and for a bonus kind (id above 100).
   bool holdsTile() const;
   bool holdsBonus() const;

@@ -42,7 +42,7 @@ void TTileMatch::resetFull() {
 }
 
 void TTileMatch::setMatch(const TLevel& level, int row1, int col1, int row2, int col2,
-                          const std::string& direction) {
+                          HintDirection direction) {
   if (start) return;
   tile1 = level.tileAt(row1, col1);
   tile2 = level.tileAt(row2, col2);
@@ -81,10 +81,10 @@ void TTileMatch::draw() const {
     SetRotation(rotation);
     if (arrow) DrawImage(arrow, x, y);
   };
-  if (kier == "PRAWO") {
+  if (kier == HintDirection::Right) {
     arrowAt(tile1->x + k * w / 2, tile1->y - h / 4, 90);
     arrowAt(tile2->x - k * w / 2, tile2->y + h / 4, 270);
-  } else if (kier == "DOL") {
+  } else if (kier == HintDirection::Down) {
     arrowAt(tile1->x - w / 4, tile1->y + k * h / 2, 180);
     arrowAt(tile2->x + w / 4, tile2->y - k * h / 2, 0);
   }

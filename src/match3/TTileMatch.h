@@ -2,6 +2,7 @@
 #include <memory>
 #include <string>
 
+#include "match3/IBoardListener.h"
 #include "platform/platform.h"
 
 class TTile;
@@ -13,7 +14,7 @@ class TTileMatch {
  public:
   std::shared_ptr<TTile> tile1;
   std::shared_ptr<TTile> tile2;
-  std::string kier;  // "PRAWO": tile2 right of tile1; "DOL": tile2 below tile1
+  HintDirection kier;
   int time = 0;
   int time2 = 15000;
   float a = 0, dA = 0;
@@ -30,8 +31,7 @@ class TTileMatch {
   void reset();
   void resetFull();
   // The main game's setMatch: fills the hint unless one is pending or shown.
-  void setMatch(const TLevel& level, int row1, int col1, int row2, int col2,
-                const std::string& kier);
+  void setMatch(const TLevel& level, int row1, int col1, int row2, int col2, HintDirection kier);
   void update();
   void draw() const;
 };

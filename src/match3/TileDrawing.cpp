@@ -30,7 +30,7 @@ void TTile::_drawKind(float rotation) const {
     SetAlpha(alpha);
     SetScale(1, 1);
     td->draw(x, drawY, size, f);
-  } else if (isState("CHANGE2") && changingTo) {
+  } else if (isState(TileState::Change2) && changingTo) {
     SetScale(s, s);
     SetAlpha(alpha * (1.0f - changingP));
     td->draw(x, drawY, size, f);
@@ -47,7 +47,7 @@ void TTile::draw() const {
   if (hide || _flyingTile) return;
   SetBlend(ALPHABLEND);
   const float e = wobble(*this);
-  const bool morph2 = isState("CHANGE2") && changingTo;
+  const bool morph2 = isState(TileState::Change2) && changingTo;
   if (td) {
     SetRotation(static_cast<float>(static_cast<int>(e)));
     SetScale(s, s);
@@ -61,7 +61,7 @@ void TTile::draw() const {
     SetColor(255, 255, 255);
     SetRotation(0);
   }
-  if (isState("DRAW-BACK") || isState("DRAW-BACK-END")) {
+  if (isState(TileState::DrawBack) || isState(TileState::DrawBackEnd)) {
     if (!td) return;
     SetAlpha(alpha);
     SetScale(s, s);
@@ -70,7 +70,7 @@ void TTile::draw() const {
     SetRotation(0);
     return;
   }
-  if (isState("CHANGE") || isState("CHANGE2")) {
+  if (isState(TileState::Change) || isState(TileState::Change2)) {
     if (td) {
       SetAlpha(morph2 ? alpha * (1.0f - changingP) : alpha);
       SetScale(s, s);
@@ -87,7 +87,7 @@ void TTile::draw() const {
     return;
   }
   if (td) Poswiata::draw(constX, constY, overR, overA);
-  if (isState("DRAW") && MilliSecs() < drawingTime) return;
+  if (isState(TileState::Draw) && MilliSecs() < drawingTime) return;
   if (td) {
     _drawKind(e);
     SetBlend(LIGHTBLEND);
@@ -107,15 +107,15 @@ void TTile::draw() const {
 }
 
 void TTile::_drawBack() const {
-  if (isState("DRAW") && MilliSecs() < drawingTime) return;
-  if (isState("DRAW-BACK") || isState("DRAW-BACK-END")) {
+  if (isState(TileState::Draw) && MilliSecs() < drawingTime) return;
+  if (isState(TileState::DrawBack) || isState(TileState::DrawBackEnd)) {
     SetAlpha(backAlpha);
     if (tileBack && tileBack->id != 0) tileBack->draw(constX, constY, size, backS);
     SetScale(1, 1);
     return;
   }
   if (!available || tileBackId() == 0) return;
-  if (isState("DESTROY") && matches != 0 && _lastTileBack) {
+  if (isState(TileState::Destroy) && matches != 0 && _lastTileBack) {
     SetAlpha(backAlpha);
     if (tileBack) tileBack->draw(constX, constY, size, backS);
     SetAlpha(alpha);

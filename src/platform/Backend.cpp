@@ -111,6 +111,7 @@ void Backend::flip(int sync) {
     if (sync < 0 && !fullScreen) clock.paceFrame();
   }
   renderer.dropPending();
+  renderer.endFrameStats();
   frames_ = shown;
   recorder.setFrame(frames_);
   clock.advanceFrame();

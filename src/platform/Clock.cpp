@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -39,11 +41,19 @@ void Clock::paceFrame() {
   if (virtual_) return;
   const double now =
       double(SDL_GetPerformanceCounter()) * 1000.0 / double(SDL_GetPerformanceFrequency());
-  // Far behind (a stall, a debugger): start counting afresh instead of rushing to catch up.
-  if (nextTick_ == 0 || now - nextTick_ > 4 * kFrameMillis) nextTick_ = now;
-  nextTick_ += kFrameMillis;
-  const double wait = nextTick_ - now;
+  const double wait = frameWait(now);
   if (wait > 1) SDL_Delay(Uint32(wait));
+}
+
+double Clock::frameWait(double nowMillis) {
+  // Far behind (a stall, a debugger): this frame is shown now and the count starts afresh
+  // from it, instead of rushing to catch up or sleeping on a frame that is already late.
+  if (nextTick_ == 0 || nowMillis - nextTick_ > 4 * kFrameMillis) {
+    nextTick_ = nowMillis;
+    return 0;
+  }
+  nextTick_ += kFrameMillis;
+  return std::max(0.0, nextTick_ - nowMillis);
 }
 
 }  // namespace platform

@@ -20,6 +20,8 @@ class Clock {
   void delay(int millis);
   // Real clock: sleeps until the next 1000/60 ms tick.
   void paceFrame();
+  // The pacing rule of paceFrame at real time `nowMillis`: how long to sleep (ms).
+  double frameWait(double nowMillis);
 
  private:
   bool virtual_ = false;

@@ -1,8 +1,12 @@
-// Internal definitions of the platform's image handles. Every image keeps its CPU pixels;
-// textures are made from them on demand for whichever renderer is alive.
+// Internal definitions of the platform's image handles. Textures are made from the CPU pixels
+// on demand for whichever renderer is alive. A picture read from a file gives its CPU pixels
+// up once a texture is made of them and reads them from the file again when something needs
+// them (a collision test, a lock, a texture made anew), so a playing game keeps every picture
+// once, not twice.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -24,11 +28,20 @@ struct PixmapData {
 // Frames of equal size and their textures. The picture cache hands one of these to every
 // image loaded from the same file, flags and cell layout.
 struct PictureData {
-  std::vector<Pixmap> frames;
+  std::vector<Pixmap> frames;          // null while given up
   std::vector<TextureCache> textures;  // one per frame
+  int width = 0;                       // of one frame
+  int height = 0;
+  // Reads the frames again; set only for pictures that come from a file.
+  std::function<std::vector<Pixmap>()> reload;
 
-  explicit PictureData(std::vector<Pixmap> pictureFrames)
-      : frames(std::move(pictureFrames)), textures(frames.size()) {}
+  explicit PictureData(std::vector<Pixmap> pictureFrames);
+  // The pixels of a frame, read again if they were given up; null only when that fails.
+  const Pixmap& pixels(size_t frame);
+  // Gives up a frame's CPU pixels when they can be read again.
+  void release(size_t frame);
+  // The pixels will be written: every frame is kept from now on.
+  void keepPixels();
 };
 
 // What a user holds: the shared frames plus the state that is the user's own.

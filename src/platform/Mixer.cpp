@@ -9,7 +9,11 @@ Channel Mixer::play(const Sound& sound) {
   if (!sound) return nullptr;
   auto channel = std::make_shared<ChannelData>();
   channel->sound = sound;
-  channel->playing = sound->frames() > 0;
+  if (sound->encoded) {
+    std::string error;
+    channel->stream = VorbisStream::open(sound->encoded, error);
+  }
+  channel->playing = channel->stream || sound->frames() > 0;
   std::lock_guard lock(mutex_);
   if (channel->playing) active_.push_back(channel);
   return channel;
@@ -42,26 +46,49 @@ void Mixer::stopAll() {
 void Mixer::mixLocked(int32_t* accumulator, size_t frames) {
   for (const Channel& channel : active_) {
     if (!channel->playing) continue;
-    const SoundData& sound = *channel->sound;
-    const size_t length = sound.frames();
-    const int32_t gain = int32_t(std::lround(channel->volume * 256.0f));
-    size_t done = 0;
-    while (done < frames && channel->playing) {
-      const size_t run = std::min(frames - done, length - channel->position);
-      if (accumulator && gain > 0) {
-        const int16_t* in = sound.samples.data() + channel->position * 2;
-        int32_t* out = accumulator + done * 2;
-        for (size_t i = 0; i < run * 2; ++i) out[i] += (int32_t(in[i]) * gain) >> 8;
-      }
-      done += run;
-      channel->position += run;
-      if (channel->position >= length) {
-        channel->position = 0;
-        channel->playing = sound.loop;
-      }
-    }
+    if (channel->stream)
+      mixStreamed(*channel, accumulator, frames);
+    else
+      mixDecoded(*channel, accumulator, frames);
   }
   std::erase_if(active_, [](const Channel& c) { return !c->playing; });
+}
+
+namespace {
+
+void addScaled(int32_t* out, const int16_t* in, size_t frames, float volume) {
+  const int32_t gain = int32_t(std::lround(volume * 256.0f));
+  if (!out || gain <= 0) return;
+  for (size_t i = 0; i < frames * 2; ++i) out[i] += (int32_t(in[i]) * gain) >> 8;
+}
+
+}  // namespace
+
+void Mixer::mixDecoded(ChannelData& channel, int32_t* accumulator, size_t frames) {
+  const SoundData& sound = *channel.sound;
+  const size_t length = sound.frames();
+  size_t done = 0;
+  while (done < frames && channel.playing) {
+    const size_t run = std::min(frames - done, length - channel.position);
+    if (accumulator)
+      addScaled(accumulator + done * 2, sound.samples.data() + channel.position * 2, run,
+                channel.volume);
+    done += run;
+    channel.position += run;
+    if (channel.position >= length) {
+      channel.position = 0;
+      channel.playing = sound.loop;
+    }
+  }
+}
+
+// Decoded even when nothing is heard, so the music is where it should be when it is.
+void Mixer::mixStreamed(ChannelData& channel, int32_t* accumulator, size_t frames) {
+  streamed_.resize(frames * 2);
+  const size_t got = channel.stream->read(streamed_.data(), frames, channel.sound->loop);
+  if (accumulator) addScaled(accumulator, streamed_.data(), got, channel.volume);
+  channel.position += got;
+  if (got < frames || channel.stream->finished()) channel.playing = false;
 }
 
 void Mixer::mix(int16_t* out, size_t frames) {

@@ -9,21 +9,25 @@
 #include <vector>
 
 #include "platform/Limiter.h"
+#include "platform/VorbisStream.h"
 #include "platform/platform.h"
 
 namespace platform {
 
 constexpr int kSampleRate = 44100;
 
+// Decoded samples, or (streamed) the encoded file that each channel decodes as it plays.
 struct SoundData {
   std::vector<int16_t> samples;  // interleaved stereo at kSampleRate
+  VorbisStream::Bytes encoded;
   bool loop = false;
   size_t frames() const { return samples.size() / 2; }
 };
 
 struct ChannelData {
   Sound sound;
-  size_t position = 0;  // in frames
+  std::shared_ptr<VorbisStream> stream;  // a streamed sound's own decoder
+  size_t position = 0;                   // in frames
   float volume = 1;
   bool playing = true;
 };
@@ -42,10 +46,13 @@ class Mixer {
 
  private:
   void mixLocked(int32_t* accumulator, size_t frames);
+  void mixDecoded(ChannelData& channel, int32_t* accumulator, size_t frames);
+  void mixStreamed(ChannelData& channel, int32_t* accumulator, size_t frames);
 
   std::mutex mutex_;
   std::vector<Channel> active_;
   std::vector<int32_t> accumulator_;
+  std::vector<int16_t> streamed_;
   Limiter limiter_;
 };
 

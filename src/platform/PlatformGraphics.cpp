@@ -23,9 +23,19 @@ SDL_Color currentColor() {
                    Uint8(std::lround(std::clamp(s.alpha, 0.0f, 1.0f) * 255.0f))};
 }
 
+// Blending with no alpha, or adding nothing, leaves the screen as it was; mask, solid and shade
+// drawing ignore the alpha, so they always show.
+bool transparent(const SDL_Color& color, int blend) {
+  return color.a == 0 && (blend == ALPHABLEND || blend == LIGHTBLEND);
+}
+
 void submitPicture(const Image& image, int frame, const SDL_Rect& source, const Placement& p) {
   Backend& b = B();
   if (!b.renderer.isOpen() || !image || !image->validFrame(frame)) return;
+  const SDL_Color color = currentColor();
+  if (transparent(color, b.state.blend) || p.scaleX == 0 || p.scaleY == 0 || p.width == 0 ||
+      p.height == 0)
+    return;
   DrawCommand command;
   command.kind = DrawCommand::Kind::Texture;
   command.image = image;
@@ -41,7 +51,7 @@ void submitPicture(const Image& image, int frame, const SDL_Rect& source, const 
   command.angle = p.angle;
   command.flip =
       uint8_t((p.scaleX < 0 ? SDL_FLIP_HORIZONTAL : 0) | (p.scaleY < 0 ? SDL_FLIP_VERTICAL : 0));
-  command.color = currentColor();
+  command.color = color;
   command.blend = uint8_t(b.state.blend);
   b.renderer.submit(std::move(command));
 }
@@ -174,7 +184,9 @@ void DrawSubImageRect(const Image& image, float x, float y, float width, float h
 
 void DrawRect(float x, float y, float width, float height) {
   Backend& b = B();
-  if (!b.renderer.isOpen()) return;
+  if (!b.renderer.isOpen() || transparent(currentColor(), b.state.blend) || b.state.scaleX == 0 ||
+      b.state.scaleY == 0)
+    return;
   DrawCommand command;
   command.color = currentColor();
   command.blend = uint8_t(b.state.blend);
@@ -195,7 +207,7 @@ void DrawRect(float x, float y, float width, float height) {
 
 void DrawLine(float x1, float y1, float x2, float y2) {
   Backend& b = B();
-  if (!b.renderer.isOpen()) return;
+  if (!b.renderer.isOpen() || transparent(currentColor(), b.state.blend)) return;
   DrawCommand command;
   command.kind = DrawCommand::Kind::Line;
   command.color = currentColor();
@@ -239,6 +251,7 @@ void InitHeadless() { B().startHeadless(); }
 int FrameCount() { return B().frames(); }
 void SetAlwaysRender(bool on) { B().setAlwaysRender(on); }
 bool SaveScreenshot(const std::string& path) { return B().saveScreenshot(path); }
+DrawStats LastFrameDrawStats() { return B().renderer.lastFrameStats(); }
 
 uint32_t ScreenPixel(int x, int y) {
   Backend& b = B();

@@ -13,10 +13,10 @@
 namespace platform {
 
 Image MakeImage(const std::shared_ptr<PictureData>& picture, ImageFlags flags) {
-  if (!picture || picture->frames.empty() || !picture->frames.front()) return nullptr;
+  if (!picture || picture->frames.empty() || picture->width <= 0) return nullptr;
   auto image = std::make_shared<ImageData>();
-  image->width = picture->frames.front()->width;
-  image->height = picture->frames.front()->height;
+  image->width = picture->width;
+  image->height = picture->height;
   image->flags = flags;
   image->picture = picture;
   return image;
@@ -50,9 +50,8 @@ Image LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, int 
   if (!entry.whole()) return nullptr;
   auto cells = entry.cells({cellWidth, cellHeight, firstCell, cellCount});
   if (!cells) {
-    const PixmapData& sheet = *entry.whole()->frames.front();
     Logf("Cannot load picture %s: %d cells of %d x %d do not fit in %d x %d", path.c_str(),
-         firstCell + cellCount, cellWidth, cellHeight, sheet.width, sheet.height);
+         firstCell + cellCount, cellWidth, cellHeight, entry.whole()->width, entry.whole()->height);
     return nullptr;
   }
   return MakeImage(cells, flags);
@@ -71,8 +70,11 @@ Image CreateImage(int width, int height, int frames, ImageFlags flags) {
 Image CopyImage(const Image& image) {
   if (!image) return nullptr;
   std::vector<Pixmap> frames;
-  for (const Pixmap& frame : image->frames())
-    frames.push_back(std::make_shared<PixmapData>(*frame));
+  for (size_t i = 0; i < image->frames().size(); ++i) {
+    const Pixmap& frame = image->picture->pixels(i);
+    frames.push_back(frame ? std::make_shared<PixmapData>(*frame)
+                           : std::make_shared<PixmapData>(image->width, image->height));
+  }
   Image copy = MakeImage(std::move(frames), image->flags);
   copy->handleX = image->handleX;
   copy->handleY = image->handleY;
@@ -99,11 +101,8 @@ float ImageYHandle(const Image& image) { return image ? image->handleY : 0; }
 Pixmap LockImage(const Image& image, int frame) {
   if (!image || !image->validFrame(frame)) return nullptr;
   // Frames shared with the cache or other images are copied before anyone can write to them.
-  if (image->picture.use_count() > 1) {
-    std::vector<Pixmap> frames;
-    for (const Pixmap& f : image->frames()) frames.push_back(std::make_shared<PixmapData>(*f));
-    image->picture = std::make_shared<PictureData>(std::move(frames));
-  }
+  if (image->picture.use_count() > 1) image->picture = CopyImage(image)->picture;
+  image->picture->keepPixels();
   return image->frames()[size_t(frame)];
 }
 
@@ -165,13 +164,16 @@ std::vector<int> CollideImage(const Image& image, float x, float y, int frame, u
   Backend& b = Backend::get();
   const Placement placement = b.state.place(x, y, float(image->width), float(image->height),
                                             image->handleX, image->handleY);
-  return b.collisions.collide(*image->frames()[size_t(frame)], placement, collideMask, writeMask,
-                              id);
+  const Pixmap& pixels = image->picture->pixels(size_t(frame));
+  if (!pixels) return {};
+  return b.collisions.collide(*pixels, placement, collideMask, writeMask, id);
 }
 
 bool ImageCoversPixel(const Image& image, float x, float y, int px, int py, int frame) {
   if (!image || !image->validFrame(frame)) return false;
-  const PixmapData& pixels = *image->frames()[size_t(frame)];
+  const Pixmap& framePixels = image->picture->pixels(size_t(frame));
+  if (!framePixels) return false;
+  const PixmapData& pixels = *framePixels;
   // The pixel's centre, taken back into the picture as the collision layers take it.
   const float lx = float(px) + 0.5f - x + image->handleX;
   const float ly = float(py) + 0.5f - y + image->handleY;

@@ -6,7 +6,7 @@
 namespace platform {
 
 Sound LoadSound(const std::string& path, int flags) {
-  return SoundLoader::load(path, (flags & SOUND_LOOP) != 0);
+  return SoundLoader::load(path, (flags & SOUND_LOOP) != 0, (flags & SOUND_STREAM) != 0);
 }
 
 Channel PlaySound(const Sound& sound) { return Backend::get().play(sound); }

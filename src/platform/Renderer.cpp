@@ -80,6 +80,35 @@ bool coversDisplay(SDL_Window* window) {
   }
 }
 
+void countDraw(const DrawCommand& command, DrawStats& stats) {
+  if (command.kind == DrawCommand::Kind::Clear) return;
+  ++stats.calls;
+  if (command.blend == SOLIDBLEND || command.blend == MASKBLEND) return;
+  switch (command.kind) {
+    case DrawCommand::Kind::Texture:
+    case DrawCommand::Kind::FillRect:
+      stats.blendedArea += double(command.dst.w) * double(command.dst.h);
+      break;
+    case DrawCommand::Kind::Quad: {
+      // The shoelace formula over the four corners.
+      double twice = 0;
+      for (int i = 0; i < 4; ++i) {
+        const SDL_FPoint& a = command.points[i];
+        const SDL_FPoint& b = command.points[(i + 1) % 4];
+        twice += double(a.x) * double(b.y) - double(b.x) * double(a.y);
+      }
+      stats.blendedArea += std::fabs(twice) / 2;
+      break;
+    }
+    case DrawCommand::Kind::Line:
+      stats.blendedArea += std::hypot(double(command.points[1].x - command.points[0].x),
+                                      double(command.points[1].y - command.points[0].y));
+      break;
+    case DrawCommand::Kind::Clear:
+      break;
+  }
+}
+
 }  // namespace
 
 Renderer::~Renderer() { close(); }
@@ -240,6 +269,7 @@ void Renderer::setDeferred(bool deferred) {
 
 void Renderer::submit(DrawCommand command) {
   if (!renderer_) return;
+  countDraw(command, frame_);
   if (!deferred_) {
     execute(command);
     return;
@@ -247,6 +277,11 @@ void Renderer::submit(DrawCommand command) {
   // A clear hides everything recorded before it.
   if (command.kind == DrawCommand::Kind::Clear) pending_.clear();
   pending_.push_back(std::move(command));
+}
+
+void Renderer::endFrameStats() {
+  lastFrame_ = frame_;
+  frame_ = DrawStats{};
 }
 
 void Renderer::rasterisePending() {
@@ -310,8 +345,16 @@ void Renderer::drawTexture(const DrawCommand& command) {
   ImageData& image = *command.image;
   if (!image.validFrame(command.frame)) return;
   const bool masked = command.blend == MASKBLEND;
-  SDL_Texture* texture = image.picture->textures[size_t(command.frame)].get(
-      renderer_, generation_, *image.frames()[size_t(command.frame)], masked, image.filtered());
+  PictureData& picture = *image.picture;
+  const auto frame = size_t(command.frame);
+  SDL_Texture* texture = picture.textures[frame].current(generation_, masked);
+  if (!texture) {
+    const Pixmap& pixels = picture.pixels(frame);
+    if (!pixels) return;
+    texture =
+        picture.textures[frame].get(renderer_, generation_, *pixels, masked, image.filtered());
+    picture.release(frame);
+  }
   if (!texture) return;
   SDL_SetTextureBlendMode(texture, sdlBlend(command.blend, true));
   SDL_SetTextureColorMod(texture, command.color.r, command.color.g, command.color.b);

@@ -55,6 +55,9 @@ class Renderer {
   static unsigned liveGeneration();
 
   void submit(DrawCommand command);
+  // Counts of the frame being drawn and of the one shown last; Flip rolls them over.
+  const DrawStats& lastFrameStats() const { return lastFrame_; }
+  void endFrameStats();
   // Headless only: record instead of rasterising until someone needs the pixels.
   void setDeferred(bool deferred);
   bool deferred() const { return deferred_; }
@@ -93,6 +96,8 @@ class Renderer {
   bool deferred_ = false;
   int vsync_ = -1;
   std::vector<DrawCommand> pending_;
+  DrawStats frame_;
+  DrawStats lastFrame_;
 };
 
 }  // namespace platform

@@ -1,12 +1,12 @@
 #include "platform/SoundLoader.h"
 
 #include <SDL.h>
-#include <vorbis/vorbisfile.h>
 
 #include <algorithm>
 #include <cstring>
 
 #include "platform/Log.h"
+#include "platform/VorbisStream.h"
 #include "platform/files.h"
 
 namespace platform {
@@ -16,57 +16,36 @@ namespace {
 // Longest sound accepted, so that a broken header cannot ask for gigabytes.
 constexpr size_t kMaxFrames = size_t(kSampleRate) * 60 * 20;
 
-struct MemoryFile {
-  const std::vector<uint8_t>* bytes;
-  size_t pos = 0;
-};
-
-size_t memRead(void* out, size_t size, size_t count, void* source) {
-  auto* file = static_cast<MemoryFile*>(source);
-  if (size == 0) return 0;
-  const size_t available = (file->bytes->size() - file->pos) / size;
-  const size_t n = std::min(count, available);
-  std::memcpy(out, file->bytes->data() + file->pos, n * size);
-  file->pos += n * size;
-  return n;
+bool isVorbis(const std::vector<uint8_t>& bytes) {
+  return bytes.size() >= 4 && std::memcmp(bytes.data(), "OggS", 4) == 0;
 }
-
-int memSeek(void* source, ogg_int64_t offset, int whence) {
-  auto* file = static_cast<MemoryFile*>(source);
-  const auto size = ogg_int64_t(file->bytes->size());
-  ogg_int64_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? ogg_int64_t(file->pos) : size;
-  const ogg_int64_t target = base + offset;
-  if (target < 0 || target > size) return -1;
-  file->pos = size_t(target);
-  return 0;
-}
-
-long memTell(void* source) { return long(static_cast<MemoryFile*>(source)->pos); }
 
 }  // namespace
 
-Sound SoundLoader::load(const std::string& path, bool loop) {
+Sound SoundLoader::load(const std::string& path, bool loop, bool stream) {
   auto bytes = LoadBytes(path);
   if (!bytes) {
     platform::Logf("Cannot load sound %s: file not found", path.c_str());
     return nullptr;
   }
-  std::string error;
-  auto samples = decode(*bytes, error);
-  if (!samples) {
-    platform::Logf("Cannot load sound %s: %s", path.c_str(), error.c_str());
-    return nullptr;
-  }
   auto sound = std::make_shared<SoundData>();
-  sound->samples = std::move(*samples);
   sound->loop = loop;
-  return sound;
+  std::string error;
+  if (stream && isVorbis(*bytes)) {
+    // Opened once here so that a broken file fails at load, as a decoded one does.
+    sound->encoded = std::make_shared<const std::vector<uint8_t>>(std::move(*bytes));
+    if (VorbisStream::open(sound->encoded, error)) return sound;
+  } else if (auto samples = decode(*bytes, error)) {
+    sound->samples = std::move(*samples);
+    return sound;
+  }
+  platform::Logf("Cannot load sound %s: %s", path.c_str(), error.c_str());
+  return nullptr;
 }
 
 std::optional<std::vector<int16_t>> SoundLoader::decode(const std::vector<uint8_t>& bytes,
                                                         std::string& error) {
-  if (bytes.size() >= 4 && std::memcmp(bytes.data(), "OggS", 4) == 0)
-    return decodeVorbis(bytes, error);
+  if (isVorbis(bytes)) return decodeVorbis(bytes, error);
   if (bytes.size() >= 12 && std::memcmp(bytes.data(), "RIFF", 4) == 0)
     return decodeWav(bytes, error);
   error = "unknown sound format";
@@ -75,40 +54,19 @@ std::optional<std::vector<int16_t>> SoundLoader::decode(const std::vector<uint8_
 
 std::optional<std::vector<int16_t>> SoundLoader::decodeVorbis(const std::vector<uint8_t>& bytes,
                                                               std::string& error) {
-  MemoryFile file{&bytes};
-  OggVorbis_File vf;
-  const ov_callbacks callbacks{memRead, memSeek, nullptr, memTell};
-  if (ov_open_callbacks(&file, &vf, nullptr, 0, callbacks) != 0) {
-    error = "not a Vorbis stream";
-    return std::nullopt;
-  }
-  const vorbis_info* info = ov_info(&vf, -1);
-  if (!info || info->channels < 1 || info->rate < 1000 || info->rate > 384000) {
-    ov_clear(&vf);
-    error = "unsupported Vorbis stream";
-    return std::nullopt;
-  }
-  const int channels = info->channels;
-  const int rate = int(info->rate);
+  auto stream = VorbisStream::open(std::make_shared<const std::vector<uint8_t>>(bytes), error);
+  if (!stream) return std::nullopt;
   std::vector<int16_t> decoded;
-  char buffer[16384];
-  int section = 0;
+  constexpr size_t kChunk = 16384;
   for (;;) {
-    const long got = ov_read(&vf, buffer, sizeof buffer, 0, 2, 1, &section);
-    if (got == OV_HOLE) continue;
-    if (got < 0) {
-      ov_clear(&vf);
-      error = "damaged Vorbis stream";
-      return std::nullopt;
-    }
-    if (got == 0) break;
     const size_t old = decoded.size();
-    decoded.resize(old + size_t(got) / 2);
-    std::memcpy(decoded.data() + old, buffer, size_t(got) / 2 * 2);
-    if (decoded.size() / size_t(channels) > kMaxFrames * 10) break;
+    decoded.resize(old + kChunk * 2);
+    const size_t got = stream->read(decoded.data() + old, kChunk, false);
+    decoded.resize(old + got * 2);
+    if (got < kChunk || decoded.size() / 2 >= kMaxFrames) break;
   }
-  ov_clear(&vf);
-  return toMixerFormat(decoded, channels, rate);
+  decoded.resize(std::min(decoded.size(), kMaxFrames * 2));
+  return decoded;
 }
 
 std::optional<std::vector<int16_t>> SoundLoader::decodeWav(const std::vector<uint8_t>& bytes,

@@ -1,5 +1,6 @@
 // Decoding of sounds into the mixer's format: Ogg Vorbis (vorbisfile) and WAV (SDL),
-// resampled linearly to 44.1 kHz stereo.
+// resampled linearly to 44.1 kHz stereo. A streamed Vorbis sound keeps only its file's bytes
+// and is decoded as it plays.
 #pragma once
 
 #include <cstdint>
@@ -14,7 +15,7 @@ namespace platform {
 class SoundLoader {
  public:
   // Loads a file (case-insensitive path); logs a line on failure.
-  static Sound load(const std::string& path, bool loop);
+  static Sound load(const std::string& path, bool loop, bool stream = false);
   static std::optional<std::vector<int16_t>> decode(const std::vector<uint8_t>& bytes,
                                                     std::string& error);
   // Interleaved input with `channels` channels at `rate` to stereo at kSampleRate.

@@ -65,6 +65,11 @@ void TextureCache::release() {
   plainStale_ = maskedStale_ = true;
 }
 
+SDL_Texture* TextureCache::current(unsigned generation, bool masked) const {
+  if (generation != generation_) return nullptr;
+  return (masked ? maskedStale_ : plainStale_) ? nullptr : (masked ? masked_ : plain_);
+}
+
 void TextureCache::invalidate() { plainStale_ = maskedStale_ = true; }
 
 SDL_Texture* TextureCache::get(SDL_Renderer* renderer, unsigned generation,

@@ -20,6 +20,9 @@ class TextureCache {
   TextureCache& operator=(TextureCache&& other) noexcept;
   ~TextureCache();
 
+  // The texture for the live renderer when it is made and up to date; null when it must be
+  // made from the pixels (get).
+  SDL_Texture* current(unsigned generation, bool masked) const;
   // The texture for the live renderer, uploading the pixels when needed.
   SDL_Texture* get(SDL_Renderer* renderer, unsigned generation, const PixmapData& pixels,
                    bool masked, bool filtered);

@@ -24,6 +24,7 @@ constexpr int SHADEBLEND = 5;  // dst * src
 
 // Sound flags.
 constexpr int SOUND_LOOP = 1;
+constexpr int SOUND_STREAM = 2;  // Ogg Vorbis decoded as it plays (music), not at load
 
 // Pixmap formats (only 32-bit ARGB is used by the game).
 constexpr int PF_RGBA8888 = 4;
@@ -202,6 +203,14 @@ int FrameCount();  // frames shown by Flip since start
 void SetAlwaysRender(bool on);
 bool SaveScreenshot(const std::string& path);
 uint32_t ScreenPixel(int x, int y);  // ARGB of the current back buffer
+
+// What the last frame shown by Flip sent to the screen (benchmarks and tests): draw calls
+// (clears excluded) and the area in logical pixels of those that blend with what is there.
+struct DrawStats {
+  int calls = 0;
+  double blendedArea = 0;
+};
+DrawStats LastFrameDrawStats();
 
 // Input injection: what the input script does, callable from tests.
 void InjectMouseMove(int x, int y);

@@ -1,5 +1,6 @@
 #include "platform/strings.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace platform {
@@ -89,7 +90,26 @@ std::string Upper(std::string_view text) { return MapCase(text, ToUpper); }
 
 std::string Lower(std::string_view text) { return MapCase(text, ToLower); }
 
-bool SameText(std::string_view a, std::string_view b) { return Upper(a) == Upper(b); }
+namespace {
+
+bool isAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<uint8_t>(c) < 0x80; });
+}
+
+char asciiUpper(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
+
+}  // namespace
+
+// Names, keys and states are plain ASCII nearly always: those compare without building the
+// upper-case copies.
+bool SameText(std::string_view a, std::string_view b) {
+  if (isAscii(a) && isAscii(b))
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+             return asciiUpper(x) == asciiUpper(y);
+           });
+  return Upper(a) == Upper(b);
+}
 
 std::string Trim(std::string_view text) {
   const auto blank = [](char c) { return static_cast<uint8_t>(c) < 33; };

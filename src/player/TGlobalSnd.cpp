@@ -47,7 +47,7 @@ TMusicDataPtr TGlobalSnd::readMusic(TRCMFile& file, int n) const {
   const std::string group = "globalSnd::music" + std::to_string(n);
   music->id = file.getString(group + "::id");
   music->url = file.getString(group + "::url");
-  music->snd = platform::LoadSound(music->url, platform::SOUND_LOOP);
+  music->snd = platform::LoadSound(music->url, platform::SOUND_LOOP | platform::SOUND_STREAM);
   return music;
 }
 

@@ -36,8 +36,8 @@ class RecordingListener : public IBoardListener {
   void eventMatch() override { ++matchEvents; }
   void eventSpecTileMatch() override { ++specEvents; }
   void eventChainMatch() override { ++chainEvents; }
-  void setMatch(int r1, int c1, int r2, int c2, const std::string& kier) override {
-    hints.push_back({r1, c1, r2, c2, kier});
+  void setMatch(int r1, int c1, int r2, int c2, HintDirection kier) override {
+    hints.push_back({r1, c1, r2, c2, std::string(kier.name())});
   }
   void resetTileMatch() override { ++resets; }
   void resetFullTileMatch() override { ++fullResets; }

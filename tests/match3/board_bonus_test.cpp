@@ -260,4 +260,43 @@ TEST_F(BoardFixture, HintSearchOffersASwapThatMakesALine) {
   EXPECT_EQ(kinds()[1], "#11213#");
 }
 
+// The board at rest is searched again only when it changed; a change of kind or chain must
+// show in the next frame's hint.
+TEST_F(BoardFixture, HintFollowsTheBoardWhenItChanges) {
+  makeBoard({"#######", "#11213#", "#34545#", "#######"});
+  struct Step {
+    const char* what;
+    std::function<void()> change;
+    int col1;  // of the only move, on row 1 with its right neighbour; 0: none, a shuffle
+  };
+  const Step steps[] = {
+      {"as made", [] {}, 3},
+      {"kinds changed",
+       [&] {
+         cell(1, 1)->td = catalog->getTileData(2);
+         cell(1, 3)->td = catalog->getTileData(1);
+         cell(1, 4)->td = catalog->getTileData(3);
+         cell(1, 5)->td = catalog->getTileData(1);
+       },
+       4},
+      {"the same board again", [] {}, 4},
+      {"a chain on the tile that would move", [&] { cell(1, 5)->_lancuch = 1; }, 0},
+  };
+  for (const Step& step : steps) {
+    step.change();
+    listener.hints.clear();
+    frame();
+    if (step.col1 == 0) {
+      EXPECT_TRUE(listener.hints.empty()) << step.what;
+      EXPECT_EQ(level->shuffle, 1) << step.what << ": no move left";
+      continue;
+    }
+    EXPECT_EQ(level->shuffle, 0) << step.what << ": " << kinds()[1];
+    ASSERT_EQ(listener.hints.size(), 1u) << step.what;
+    EXPECT_EQ(listener.hints.back().row1, 1) << step.what;
+    EXPECT_EQ(listener.hints.back().col1, step.col1) << step.what;
+    EXPECT_EQ(listener.hints.back().col2, step.col1 + 1) << step.what;
+  }
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "match3/BoardFrame.h"
+#include "match3/BoardFrameLayout.h"
 
 namespace {
 
@@ -109,4 +110,29 @@ TEST(BoardFrameTest, IciclesHangFromBottomEdgesByNeighboursAndColumn) {
 
   const int entries[][2] = {{1, 2}, {2, 3}, {3, 5}, {4, 6}, {5, 0}, {0, -1}, {6, -1}};
   for (const auto& e : entries) EXPECT_EQ(icicleEntry(e[0]), e[1]) << e[0];
+}
+
+// The layout a board keeps gives what the rules give, cell by cell, and follows the area when
+// it changes (a new level on the same board, the editor).
+TEST(BoardFrameTest, KeptLayoutMatchesTheRulesAndFollowsAChangedArea) {
+  const std::vector<std::vector<std::string>> areas = {
+      {"......", ".##...", "..###.", ".###..", "......"},
+      {"......", ".##...", "..#.#.", ".###..", "......"},
+      {".....", ".###.", ".###.", "....."},
+  };
+  BoardFrameLayout layout;
+  for (const auto& drawing : areas) {
+    const TCellMask mask = maskOf(drawing);
+    layout.update(mask);
+    for (int row = 0; row < mask.rows; ++row)
+      for (int col = 0; col < mask.cols; ++col) {
+        for (const FramePass pass : {FramePass::Outer, FramePass::Inner})
+          EXPECT_EQ(layout.pieces(row, col, pass), framePieces(mask, row, col, pass))
+              << drawing[2] << " at " << row << "," << col;
+        EXPECT_EQ(layout.icicleEntry(row, col), icicleEntry(icicleType(mask, row, col)))
+            << drawing[2] << " at " << row << "," << col;
+      }
+    EXPECT_TRUE(layout.pieces(mask.rows, 0, FramePass::Outer).empty()) << "off the grid";
+    EXPECT_EQ(layout.icicleEntry(-1, 0), -1);
+  }
 }

@@ -96,6 +96,49 @@ TEST_F(GraphicsTest, EachBlendModeCombinesWithTheBackgroundAsDefined) {
   }
 }
 
+// A draw that cannot change a pixel is never sent to the screen; every other one is, and
+// shows. The frame's counts say what was sent and how much of it blends.
+TEST_F(GraphicsTest, InvisibleDrawsAreNotSentAndVisibleOnesAreCounted) {
+  const Image red = solidImage(4, 4, 0xFFFF0000u);
+  struct Case {
+    const char* name;
+    int blend;
+    float alpha;
+    float scale;
+    bool sent;
+    Rgb seen;
+  };
+  const Case cases[] = {
+      {"alpha 0", ALPHABLEND, 0.0f, 1, false, {128, 128, 128}},
+      {"light with alpha 0", LIGHTBLEND, 0.0f, 1, false, {128, 128, 128}},
+      {"alpha below half a step", ALPHABLEND, 0.001f, 1, false, {128, 128, 128}},
+      {"faint alpha", ALPHABLEND, 0.01f, 1, true, {129, 127, 127}},
+      {"scale 0", ALPHABLEND, 1.0f, 0, false, {128, 128, 128}},
+      {"shade ignores alpha", SHADEBLEND, 0.0f, 1, true, {128, 0, 0}},
+      {"solid ignores alpha", SOLIDBLEND, 0.0f, 1, true, {255, 0, 0}},
+      {"mask ignores alpha", MASKBLEND, 0.0f, 1, true, {255, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    Cls();
+    SetBlend(c.blend);
+    SetAlpha(c.alpha);
+    SetScale(c.scale, c.scale);
+    SetColor(255, 255, 255);
+    DrawImage(red, 10, 10);
+    SetColor(255, 0, 0);
+    DrawRect(30, 10, 4, 4);
+    SetScale(1, 1);
+    expectNear(rgbAt(11, 11), c.seen, std::string(c.name) + " picture");
+    expectNear(rgbAt(31, 11), c.seen, std::string(c.name) + " rectangle");
+    Flip(0);
+    const DrawStats stats = LastFrameDrawStats();
+    const int sent = c.sent ? 2 : 0;
+    EXPECT_EQ(stats.calls, sent) << c.name;
+    const bool blends = c.blend != SOLIDBLEND && c.blend != MASKBLEND;
+    EXPECT_EQ(stats.blendedArea, blends ? 16.0 * sent : 0.0) << c.name;
+  }
+}
+
 TEST_F(GraphicsTest, ColourIsMultipliedIntoThePicture) {
   SetColor(255, 128, 0);
   DrawImage(solidImage(4, 4, 0xFFFFFFFFu), 50, 50);

@@ -160,3 +160,42 @@ TEST_F(ImageCacheTest, SharedPicturesSurviveANewRenderer) {
 }
 
 }  // namespace
+
+namespace {
+
+// Draws the image so that its texture is made, and the screen under it can be read.
+uint32_t drawnAt(const Image& image, int frame) {
+  SetAlwaysRender(true);
+  SetBlend(SOLIDBLEND);
+  DrawImage(image, 100, 100, frame);
+  return ScreenPixel(100, 100) & 0x00FFFFFFu;
+}
+
+}  // namespace
+
+// Pictures of a file keep no CPU copy once drawn, yet everything that reads their pixels
+// still sees them; pictures made in memory, and locked ones, keep theirs.
+TEST_F(ImageCacheTest, DrawnFilePicturesGiveUpTheirPixelsAndReadThemBackWhenAsked) {
+  const Image strip = LoadAnimImage(sheetPath, 1, 1, 0, 8, ImageFlags::None);
+  ASSERT_TRUE(strip);
+  EXPECT_EQ(drawnAt(strip, 5), 0x050000u);
+  EXPECT_FALSE(strip->picture->frames[5]) << "given up after the texture was made";
+  EXPECT_TRUE(ImageCoversPixel(strip, 0, 0, 0, 0, 5)) << "read back for a collision test";
+  const Image copy = CopyImage(strip);
+  EXPECT_EQ(ReadPixel(LockImage(copy, 6), 0, 0), 0xFF060000u) << "read back for a copy";
+  EXPECT_EQ(drawnAt(strip, 6), 0x060000u);
+
+  // Written pixels are the only copy: a locked picture keeps them through every draw.
+  const Image own = LoadImage(sheetPath, ImageFlags::None);
+  drawnAt(own, 0);
+  WritePixel(LockImage(own, 0), 0, 0, 0xFF123456u);
+  UnlockImage(own, 0);
+  EXPECT_EQ(drawnAt(own, 0), 0x123456u);
+  EXPECT_EQ(ReadPixel(LockImage(own, 0), 0, 0), 0xFF123456u);
+
+  const Image made = CreateImage(1, 1, 1, ImageFlags::None);
+  WritePixel(LockImage(made, 0), 0, 0, 0xFF00FF00u);
+  UnlockImage(made, 0);
+  EXPECT_EQ(drawnAt(made, 0), 0x00FF00u);
+  EXPECT_TRUE(made->picture->frames[0]) << "nothing to read it back from";
+}

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/SoundLoader.h"
+#include "platform/VorbisStream.h"
 #include "platform/platform.h"
 #include "support/TempDir.h"
 
@@ -55,8 +56,27 @@ class SoundTest : public ::testing::Test {
     }
     return flips;
   }
+  // The WAV file `name` of the folder encoded as Ogg Vorbis beside it.
+  std::string encodeOgg(const std::string& name) {
+    std::string ogg = dir / (name + ".ogg");
+    const std::string command = "sox -q '" + (dir / name) + "' '" + ogg + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << "sox encodes " << name;
+    return ogg;
+  }
   testsupport::TempDir dir;
 };
+
+std::vector<int16_t> readStream(VorbisStream& stream, size_t frames, bool loop, size_t chunk) {
+  std::vector<int16_t> out(frames * 2);
+  size_t done = 0;
+  while (done < frames) {
+    const size_t got = stream.read(out.data() + done * 2, std::min(chunk, frames - done), loop);
+    done += got;
+    if (got == 0) break;
+  }
+  out.resize(done * 2);
+  return out;
+}
 
 TEST_F(SoundTest, AHalfSecondSoundStopsAfterThirtyFramesWhateverItsFormat) {
   for (const char* name : {"half.wav", "half-mono-22k.wav"}) {
@@ -107,6 +127,70 @@ TEST_F(SoundTest, OggVorbisDecodesToItsLength) {
   Sound sound = LoadSound(dir / "half.ogg");
   ASSERT_TRUE(sound);
   EXPECT_EQ(flipsUntilSilent(PlaySound(sound)), 30);
+}
+
+// A stream gives what decoding the whole file gives, in reads of any size; a looping one
+// goes on with the file's first sample right after its last, so the seam is the file's own.
+TEST_F(SoundTest, StreamedVorbisMatchesTheWholeDecodeAcrossLoopSeams) {
+  for (const char* name : {"half.wav", "half-mono-22k.wav"}) {
+    const auto bytes = std::make_shared<const std::vector<uint8_t>>([&] {
+      const std::string file = testsupport::ReadFile(encodeOgg(name));
+      return std::vector<uint8_t>(file.begin(), file.end());
+    }());
+    std::string error;
+    const auto whole = SoundLoader::decode(*bytes, error);
+    ASSERT_TRUE(whole) << name << ": " << error;
+    const size_t length = whole->size() / 2;
+    ASSERT_EQ(length, 22050u) << name;
+    std::vector<int16_t> looped;
+    for (int pass = 0; pass < 3; ++pass) looped.insert(looped.end(), whole->begin(), whole->end());
+    looped.resize(length * 5);  // two and a half passes
+
+    for (const size_t chunk : {size_t(1), size_t(735), size_t(4099)}) {
+      auto once = VorbisStream::open(bytes, error);
+      ASSERT_TRUE(once) << name << ": " << error;
+      EXPECT_EQ(readStream(*once, length * 2, false, chunk), *whole) << name << " chunk " << chunk;
+      int16_t after[2];
+      EXPECT_EQ(once->read(after, 1, false), 0u) << name << ": ended streams stay ended";
+
+      auto looping = VorbisStream::open(bytes, error);
+      ASSERT_TRUE(looping);
+      const std::vector<int16_t> played = readStream(*looping, length * 5 / 2, true, chunk);
+      ASSERT_EQ(played.size(), looped.size()) << name;
+      for (size_t i = 0; i < played.size(); ++i) {
+        // A resampled file's last output frame before a seam lies between its last input
+        // frame and the first one of the next pass; the whole decode holds the last.
+        const bool seam = (i / 2 + 1) % length == 0;
+        if (seam && std::string(name) != "half.wav") {
+          const int16_t next = looped[(i + 2) % looped.size()];
+          EXPECT_GE(played[i], std::min(looped[i], next)) << name << " sample " << i;
+          EXPECT_LE(played[i], std::max(looped[i], next)) << name << " sample " << i;
+        } else {
+          ASSERT_EQ(played[i], looped[i]) << name << " chunk " << chunk << " sample " << i;
+        }
+      }
+    }
+  }
+}
+
+TEST_F(SoundTest, StreamedMusicKeepsOnlyItsFileAndPlaysLikeADecodedSound) {
+  const std::string ogg = encodeOgg("half.wav");
+  Sound streamed = LoadSound(ogg, SOUND_STREAM);
+  ASSERT_TRUE(streamed);
+  EXPECT_TRUE(streamed->samples.empty()) << "no samples decoded at load";
+  EXPECT_EQ(flipsUntilSilent(PlaySound(streamed)), 30);
+
+  Sound music = LoadSound(ogg, SOUND_STREAM | SOUND_LOOP);
+  Channel first = PlaySound(music);
+  Channel second = PlaySound(music);  // each channel decodes on its own
+  EXPECT_EQ(flipsUntilSilent(first, 150), 150);
+  StopChannel(first);
+  EXPECT_FALSE(ChannelPlaying(first));
+  EXPECT_TRUE(ChannelPlaying(second));
+
+  testsupport::WriteFile(dir / "noise.ogg", "OggS and then nothing sensible");
+  EXPECT_FALSE(LoadSound(dir / "noise.ogg", SOUND_STREAM | SOUND_LOOP));
+  EXPECT_TRUE(LoadSound(dir / "half.wav", SOUND_STREAM)) << "only Vorbis streams; WAV decodes";
 }
 
 TEST(SoundLoaderTest, ResamplesLinearlyToStereoAtTheMixerRate) {

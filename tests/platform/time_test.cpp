@@ -5,6 +5,7 @@
 #include <set>
 #include <vector>
 
+#include "platform/Clock.h"
 #include "platform/platform.h"
 
 namespace {
@@ -26,6 +27,29 @@ TEST(TimeTest, VirtualClockMovesExactlyOneSixtiethOfASecondPerFlip) {
   EXPECT_EQ(MilliSecs() - start, 1250);
   for (int i = 0; i < 600; ++i) Flip(0);
   EXPECT_EQ(MilliSecs() - start, 11250) << "no drift over many frames";
+}
+
+// Each call is one frame handed to the real-clock pacing at the given time.
+TEST(TimeTest, FramePacingSleepsToTheNextTickAndNeverWhenLate) {
+  constexpr double kFrame = 1000.0 / 60.0;
+  struct Step {
+    double now;
+    double wait;
+    const char* why;
+  };
+  const Step steps[] = {
+      {1000.0, 0.0, "the first frame starts the count"},
+      {1005.0, 1000.0 + kFrame - 1005.0, "early: sleeps up to the next tick"},
+      {1000.0 + 2 * kFrame, 0.0, "exactly on the tick"},
+      {1000.0 + 4 * kFrame, 0.0, "one frame late: shown at once, the count kept"},
+      {1000.0 + 4 * kFrame + 2.0, 0.0, "still behind: no sleep"},
+      {1000.0 + 4 * kFrame + 5.0, kFrame - 5.0, "caught up: back on the old ticks"},
+      {1400.0, 0.0, "far behind: shown at once, no whole-frame sleep"},
+      {1401.0, kFrame - 1.0, "counting afresh from the late frame"},
+  };
+  Clock clock;
+  for (const Step& step : steps)
+    EXPECT_NEAR(clock.frameWait(step.now), step.wait, 1e-6) << step.why;
 }
 
 TEST(RandomTest, RandStaysWithinBothBoundsAndReachesThem) {
