@@ -177,7 +177,7 @@ class MainMenuTest : public ::testing::Test {
   }
   std::string runMenu() {
     testing::internal::CaptureStdout();
-    const std::string result = menu->mainLoop();
+    std::string result = menu->mainLoop();
     log = testing::internal::GetCapturedStdout();
     return result;
   }
