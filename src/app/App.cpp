@@ -85,6 +85,7 @@ void App::connectFlow() {
 }
 
 void App::updateFrameServices() {
+  if (inputHook_) inputHook_();
   mouse_->update();
   globalSnd_->update();
 }

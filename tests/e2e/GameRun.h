@@ -50,6 +50,7 @@ class GameRun {
                           "' GLIMMERFIR_FRAMES=" + std::to_string(frames) + " GLIMMERFIR_SHOTS='" +
                           shots + "'";
     if (!wav_.empty()) command += " GLIMMERFIR_WAV='" + wav_ + "'";
+    if (!environment.empty()) command += " " + environment;
     if (!input.empty()) {
       writeFile("input.txt", input);
       command += " GLIMMERFIR_INPUT='" + path("input.txt") + "'";
@@ -69,6 +70,8 @@ class GameRun {
     return output;
   }
   int exitCode() const { return exitCode_; }
+  // More variables for the run, as NAME=value words.
+  std::string environment;
   // When above 0, the run is ended after that many seconds.
   int timeoutSeconds = 0;
   // When set (seconds, "2.5"), the run is killed without warning after that long.
