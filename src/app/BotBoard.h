@@ -20,7 +20,8 @@ struct BotCell {
 class BotBoard {
  public:
   BotBoard() = default;
-  BotBoard(int rows, int cols) : rows_(rows), cols_(cols), cells_(std::size_t(rows * cols)) {}
+  BotBoard(int rows, int cols)
+      : rows_(rows), cols_(cols), cells_(std::size_t(rows) * std::size_t(cols)) {}
   static BotBoard read(const TLevel& level);
 
   int rows() const { return rows_; }
@@ -31,7 +32,9 @@ class BotBoard {
   int platesLeft() const;
 
  private:
-  std::size_t index(int row, int col) const { return std::size_t(row * cols_ + col); }
+  std::size_t index(int row, int col) const {
+    return std::size_t(row) * std::size_t(cols_) + std::size_t(col);
+  }
 
   int rows_ = 0;
   int cols_ = 0;

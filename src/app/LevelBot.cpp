@@ -36,7 +36,7 @@ void LevelBot::frame() {
   const int now = platform::MilliSecs();
   checkEnd(now);
   if (endedAt_)
-    leave(now);
+    leave(now, *endedAt_);
   else
     play(now);
   runDueSteps(now);
@@ -55,13 +55,13 @@ void LevelBot::checkEnd(int now) {
                  game_.level->czas, game_.level->maxCzas, moves_);
 }
 
-void LevelBot::leave(int now) {
+void LevelBot::leave(int now, int endedAt) {
   if (!platform::SameText(currentState, "MAIN-GAME")) {
     plan_.clear();
     plan_.push_back({now, Act::Close});
     return;
   }
-  if (now < *endedAt_ + kLeaveAfterMs || !plan_.empty()) return;
+  if (now < endedAt + kLeaveAfterMs || !plan_.empty()) return;
   planClick(kLeaveX, kLeaveY, now);
   plan_.push_back({now + kClickEveryMs, Act::Move, kLeaveX, kLeaveY});
 }

@@ -36,7 +36,7 @@ class LevelBot {
   void planDrag(const BotMove& move, int now);
   void planClick(int x, int y, int now);
   void checkEnd(int now);
-  void leave(int now);
+  void leave(int now, int endedAt);
   void runDueSteps(int now);
 
   TMainGame& game_;

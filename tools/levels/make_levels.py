@@ -41,12 +41,12 @@ SETS = [
         "id": 1, "music": ("level1", "level2"),
         "levels": [
             dict(kinds=[1, 2, 3, 4], time=300, board=[
-                ".......",
-                ".......",
-                ".ppppp.",
-                ".ppppp.",
-                ".......",
-                ".......",
+                "ppppppp",
+                "ppppppp",
+                "ppppppp",
+                "ppppppp",
+                "ppppppp",
+                "ppppppp",
             ]),
             dict(kinds=[1, 2, 3, 4], time=300, board=[
                 "........",
