@@ -40,7 +40,7 @@ SETS = [
     {
         "id": 1, "music": ("level1", "level2"),
         "levels": [
-            dict(kinds=[1, 2, 3, 4], time=300, board=[
+            dict(kinds=[1, 2, 3, 4], time=50, board=[
                 "ppppppp",
                 "ppppppp",
                 "ppppppp",
@@ -48,7 +48,7 @@ SETS = [
                 "ppppppp",
                 "ppppppp",
             ]),
-            dict(kinds=[1, 2, 3, 4], time=300, board=[
+            dict(kinds=[1, 2, 3, 4], time=50, board=[
                 "........",
                 ".pp..pp.",
                 ".pp..pp.",
@@ -57,17 +57,17 @@ SETS = [
                 ".pp..pp.",
                 "........",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], time=330, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=70, board=[
                 "........",
+                "pppppppp",
                 "pppppppp",
                 "........",
                 "........",
-                "........",
-                "........",
+                "pppppppp",
                 "pppppppp",
                 "........",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], time=360, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=70, board=[
                 "........",
                 ".pppppp.",
                 ".p....p.",
@@ -77,7 +77,7 @@ SETS = [
                 ".pppppp.",
                 "........",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], time=360, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=80, board=[
                 "........",
                 "........",
                 "..pppp..",
@@ -94,7 +94,7 @@ SETS = [
                 "        ",
                 "  1111  ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], time=390, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=80, board=[
                 ".........",
                 ".ppp.ppp.",
                 ".p.....p.",
@@ -104,7 +104,7 @@ SETS = [
                 ".ppp.ppp.",
                 ".........",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], time=420, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=100, board=[
                 "..       ..",
                 "...     ...",
                 "....   ....",
@@ -114,7 +114,7 @@ SETS = [
                 ".ppppppppp.",
                 "...........",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=420, board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=110, board=[
                 "..........",
                 ".gg....gg.",
                 ".gp.  .pg.",
@@ -139,7 +139,7 @@ SETS = [
         # Islands: parts of the board that only meet through the cascades above them.
         "id": 2, "music": ("level2", "level3"),
         "levels": [
-            dict(kinds=[1, 2, 3, 4, 5], time=330, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=80, board=[
                 "....  ....",
                 ".pp.  .pp.",
                 ".pp.  .pp.",
@@ -149,7 +149,7 @@ SETS = [
                 "....  ....",
                 "....  ....",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], time=330, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=90, board=[
                 "...  ...  ...",
                 ".p.  .p.  .p.",
                 ".p.  .p.  .p.",
@@ -159,7 +159,7 @@ SETS = [
                 "...  ...  ...",
                 "...  ...  ...",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], time=330, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=110, board=[
                 "...........",
                 ".ppppppppp.",
                 ".p.     .p.",
@@ -170,7 +170,7 @@ SETS = [
                 ".ppppppppp.",
                 "...........",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], time=330, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=110, board=[
                 "....   ....",
                 ".pp.   .pp.",
                 ".pp.   .pp.",
@@ -182,7 +182,7 @@ SETS = [
                 ".pp.   .pp.",
                 "....   ....",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=330, board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=150, board=[
                 "....  ....  ....",
                 ".PP.  .PP.  .PP.",
                 ".PP.  .PP.  .PP.",
@@ -198,7 +198,7 @@ SETS = [
                 "                ",
                 "   2   22   2   ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=330, board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=140, board=[
                 ".....   .....",
                 ".ppp.   .ppp.",
                 ".pPp.....pPp.",
@@ -216,7 +216,7 @@ SETS = [
                 "             ",
                 "     222     ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=330, board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=150, board=[
                 "....    ....",
                 ".pp.    .pp.",
                 ".pp......pp.",
@@ -235,7 +235,7 @@ SETS = [
                 "            ",
                 "    2222    ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=360, board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=170, board=[
                 "...  ...  ...",
                 ".P.  .P.  .P.",
                 ".P.  .P.  .P.",
@@ -260,7 +260,7 @@ SETS = [
         # Diamonds and stars: slanted edges, so lines get shorter toward the tips.
         "id": 3, "music": ("level3", "level4"),
         "levels": [
-            dict(kinds=[1, 2, 3, 4, 5], time=330, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=90, board=[
                 "    ..    ",
                 "   ....   ",
                 "  ..pp..  ",
@@ -272,7 +272,7 @@ SETS = [
                 "   ....   ",
                 "    ..    ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], time=330, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=100, board=[
                 "   ...   ...   ",
                 "  ..p.. ..p..  ",
                 " ..ppp...ppp.. ",
@@ -281,7 +281,7 @@ SETS = [
                 "  ..p.. ..p..  ",
                 "   ...   ...   ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=330, board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=140, board=[
                 "     ...     ",
                 "    .....    ",
                 "   ..ppp..   ",
@@ -292,7 +292,7 @@ SETS = [
                 "    .....    ",
                 "     ...     ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=330, board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=120, board=[
                 "      ..      ",
                 "     ....     ",
                 "    ..pp..    ",
@@ -302,7 +302,7 @@ SETS = [
                 "  ..pp..pp..  ",
                 " ...      ... ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=330, board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=160, board=[
                 "   .      .   ",
                 "  ...    ...  ",
                 " ..p..  ..p.. ",
@@ -320,7 +320,7 @@ SETS = [
                 "              ",
                 "      22      ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=360, board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=170, board=[
                 "     ...     ",
                 "    .....    ",
                 "   ..PPP..   ",
@@ -337,7 +337,7 @@ SETS = [
                 "             ",
                 "     222     ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=360, board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=170, board=[
                 "  .   .   .  ",
                 " ... ... ... ",
                 "..p...p...p..",
@@ -355,7 +355,7 @@ SETS = [
                 "             ",
                 "    1   1    ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=360, board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=190, board=[
                 "      ..      ",
                 "     .yy.     ",
                 "    ..yy..    ",
@@ -381,7 +381,7 @@ SETS = [
         # Letters: strokes three cells wide, so every stroke holds a line.
         "id": 4, "music": ("level4", "level5"),
         "levels": [
-            dict(kinds=[1, 2, 3, 4, 5], time=330, board=[  # L
+            dict(kinds=[1, 2, 3, 4, 5], time=90, board=[  # L
                 "...      ",
                 ".p.      ",
                 ".p.      ",
@@ -391,7 +391,7 @@ SETS = [
                 ".ppppppp.",
                 ".........",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], time=330, board=[  # T
+            dict(kinds=[1, 2, 3, 4, 5], time=90, board=[  # T
                 "...........",
                 ".ppppppppp.",
                 "...........",
@@ -401,7 +401,7 @@ SETS = [
                 "    .p.    ",
                 "    ...    ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=330, board=[  # H
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=140, board=[  # H
                 "...   ...",
                 ".p.   .p.",
                 ".p.   .p.",
@@ -412,7 +412,7 @@ SETS = [
                 ".p.   .p.",
                 "...   ...",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=330, board=[  # O
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=140, board=[  # O
                 " ....... ",
                 "..ppppp..",
                 ".pp...pp.",
@@ -431,7 +431,7 @@ SETS = [
                 "         ",
                 "  2   2  ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=330, board=[  # E
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=160, board=[  # E
                 ".........",
                 ".ggggggg.",
                 ".........",
@@ -444,7 +444,7 @@ SETS = [
                 ".ggggggg.",
                 ".........",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=360, board=[  # U
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=170, board=[  # U
                 "...     ...",
                 ".P.     .P.",
                 ".P.     .P.",
@@ -460,7 +460,7 @@ SETS = [
                 "           ",
                 "    222    ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=360, board=[  # S
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=170, board=[  # S
                 "  .........",
                 " ..ppppppp.",
                 "..p........",
@@ -480,7 +480,7 @@ SETS = [
                 "           ",
                 "  2  2  2  ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6, 7], time=360, board=[  # Y
+            dict(kinds=[1, 2, 3, 4, 5, 6, 7], time=190, board=[  # Y
                 "...     ...",
                 ".P.     .P.",
                 "..P.   .P..",
@@ -498,7 +498,7 @@ SETS = [
         # stocking and the tree-top star.
         "id": 5, "music": ("level5", "level4"),
         "levels": [
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=330, board=[  # tree
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=130, board=[  # tree
                 "     ...     ",
                 "    .ppp.    ",
                 "   ..ppp..   ",
@@ -510,7 +510,7 @@ SETS = [
                 "     ...     ",
                 "     ...     ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=330, board=[  # bell
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=150, board=[  # bell
                 "    ...    ",
                 "   .....   ",
                 "  ..ppp..  ",
@@ -521,7 +521,7 @@ SETS = [
                 "...........",
                 "    ...    ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=330, board=[  # candle
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=160, board=[  # candle
                 "    ...    ",
                 "    .y.    ",
                 "    ...    ",
@@ -540,7 +540,7 @@ SETS = [
                 "           ",
                 "    2 2    ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=330, board=[  # present
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=170, board=[  # present
                 ".....   .....",
                 " .ppp. .ppp. ",
                 "  ..ppgpp..  ",
@@ -558,7 +558,7 @@ SETS = [
                 "      2      ",
                 "      2      ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=360, board=[  # snowman
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=180, board=[  # snowman
                 "    ...    ",
                 "   .ppp.   ",
                 "   .ppp.   ",
@@ -577,7 +577,7 @@ SETS = [
                 "           ",
                 "    222    ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=360, board=[  # stocking
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=180, board=[  # stocking
                 ".......      ",
                 ".ggggg.      ",
                 ".......      ",
@@ -597,7 +597,7 @@ SETS = [
                 "             ",
                 "   2  2  2   ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6, 7], time=360, board=[  # tree with baubles
+            dict(kinds=[1, 2, 3, 4, 5, 6, 7], time=210, board=[  # tree with baubles
                 "      ...      ",
                 "     .yyy.     ",
                 "    ..ppp..    ",
@@ -618,7 +618,7 @@ SETS = [
                 "               ",
                 "    2     2    ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6, 7], time=360, board=[  # the star on top
+            dict(kinds=[1, 2, 3, 4, 5, 6, 7], time=220, board=[  # the star on top
                 "       ...       ",
                 "      .yyy.      ",
                 "      .ygy.      ",
