@@ -21,6 +21,8 @@ constexpr int kReleaseAfterMs = 250;
 // After the end, the win screen comes up 2 s later; the lose screen at once.
 constexpr int kLeaveAfterMs = 2600;
 constexpr int kClickEveryMs = 500;
+// How long the board must stand still before the bot trusts it.
+constexpr int kSettleMs = 250;
 // The lose screen's MAIN MENU button; any click closes the win screen.
 constexpr int kLeaveX = 400;
 constexpr int kLeaveY = 395;
@@ -68,7 +70,14 @@ void LevelBot::leave(int now, int endedAt) {
 
 void LevelBot::play(int now) {
   if (!plan_.empty() || now < nextThinkAt_) return;
-  if (!platform::SameText(game_.state, "NORMAL") || !boardSettled()) return;
+  // The board has settled when it has stood still for a moment: nothing falls, grows or
+  // bursts, and no new tile is on its way.
+  if (!platform::SameText(game_.state, "NORMAL") || !boardStill()) {
+    stillSince_.reset();
+    return;
+  }
+  if (!stillSince_) stillSince_ = now;
+  if (now - stillSince_.value_or(now) < kSettleMs) return;
   const TLevel& level = *game_.level;
   // A tile left selected would turn the next press into a swap with it: let it go first.
   if (const auto selected = game_.match3->clicked()) {
@@ -83,14 +92,15 @@ void LevelBot::play(int now) {
   nextThinkAt_ = now + kThinkMs;
 }
 
-bool LevelBot::boardSettled() const {
+bool LevelBot::boardStill() const {
   const TLevel* level = game_.level.get();
   if (!level || level->hold || level->shuffle || level->drawing || level->win) return false;
   if (!level->flyingTiles.empty()) return false;
+  // A cell may stay empty while chains above it hold their tiles: play goes on around it.
   for (int row = 0; row < level->rows; ++row)
     for (int col = 0; col < level->cols; ++col) {
       const auto tile = level->tileAt(row, col);
-      if (!tile || !tile->available) continue;
+      if (!tile || !tile->available || !tile->td) continue;
       if (!tile->atRest() || tile->s != tile->ds) return false;
     }
   return true;

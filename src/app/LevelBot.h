@@ -32,7 +32,7 @@ class LevelBot {
   };
 
   void play(int now);
-  bool boardSettled() const;
+  bool boardStill() const;
   void planDrag(const BotMove& move, int now);
   void planClick(int x, int y, int now);
   void checkEnd(int now);
@@ -44,6 +44,7 @@ class LevelBot {
   int moves_ = 0;
   int nextThinkAt_ = 0;
   std::optional<int> endedAt_;
+  std::optional<int> stillSince_;
   bool closed_ = false;
 };
 

@@ -40,13 +40,13 @@ SETS = [
     {
         "id": 1, "music": ("level1", "level2"),
         "levels": [
-            dict(kinds=[1, 2, 3, 4], time=50, board=[
-                "ppppppp",
-                "ppppppp",
-                "ppppppp",
-                "ppppppp",
-                "ppppppp",
-                "ppppppp",
+            dict(kinds=[1, 2, 3, 4], time=45, board=[
+                ".......",
+                ".ppppp.",
+                ".ppppp.",
+                ".ppppp.",
+                ".ppppp.",
+                ".......",
             ]),
             dict(kinds=[1, 2, 3, 4], time=50, board=[
                 "........",
