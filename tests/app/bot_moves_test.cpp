@@ -50,7 +50,7 @@ TEST(BotMoves, PicksPlatesThenBonusesThenTheBiggestLine) {
        0,
        3},
       {"a line of four, which makes a bonus, beats a line of three",
-       {"aabadcc", "bcabcdc", "cedbacb"},
+       {"aabadcc", "bcabcdc", "cedcacb"},
        {},
        {{0, 2, 1, 2}},
        0,

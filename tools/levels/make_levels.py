@@ -139,7 +139,7 @@ SETS = [
         # Islands: parts of the board that only meet through the cascades above them.
         "id": 2, "music": ("level2", "level3"),
         "levels": [
-            dict(kinds=[1, 2, 3, 4, 5], time=80, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=50, board=[
                 "....  ....",
                 ".pp.  .pp.",
                 ".pp.  .pp.",
@@ -170,7 +170,7 @@ SETS = [
                 ".ppppppppp.",
                 "...........",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], time=110, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=100, board=[
                 "....   ....",
                 ".pp.   .pp.",
                 ".pp.   .pp.",
@@ -198,7 +198,7 @@ SETS = [
                 "                ",
                 "   2   22   2   ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=140, board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=100, board=[
                 ".....   .....",
                 ".ppp.   .ppp.",
                 ".pPp.....pPp.",
@@ -439,7 +439,6 @@ SETS = [
                 ".p.......",
                 ".ppppppp.",
                 ".p.......",
-                ".p.      ",
                 ".........",
                 ".ggggggg.",
                 ".........",
