@@ -114,7 +114,7 @@ SETS = [
                 ".ppppppppp.",
                 "...........",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=110, board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=200, board=[
                 "..........",
                 ".gg....gg.",
                 ".gp.  .pg.",
@@ -149,7 +149,7 @@ SETS = [
                 "....  ....",
                 "....  ....",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], time=90, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=150, board=[
                 "...  ...  ...",
                 ".p.  .p.  .p.",
                 ".p.  .p.  .p.",
@@ -159,7 +159,7 @@ SETS = [
                 "...  ...  ...",
                 "...  ...  ...",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], time=110, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=200, board=[
                 "...........",
                 ".ppppppppp.",
                 ".p.     .p.",
@@ -170,7 +170,7 @@ SETS = [
                 ".ppppppppp.",
                 "...........",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], time=100, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=190, board=[
                 "....   ....",
                 ".pp.   .pp.",
                 ".pp.   .pp.",
@@ -216,7 +216,7 @@ SETS = [
                 "             ",
                 "     222     ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=150, board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=180, board=[
                 "....    ....",
                 ".pp.    .pp.",
                 ".pp......pp.",
@@ -235,7 +235,7 @@ SETS = [
                 "            ",
                 "    2222    ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=170, board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=280, board=[
                 "...  ...  ...",
                 ".P.  .P.  .P.",
                 ".P.  .P.  .P.",
