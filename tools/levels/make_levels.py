@@ -464,7 +464,6 @@ SETS = [
                 " ..ppppppp.",
                 "..p........",
                 ".p.        ",
-                "...........",
                 ".ggggggggg.",
                 "...........",
                 "        .p.",
@@ -744,6 +743,8 @@ def level_text(number, url, spec, rng):
     for r, line in enumerate(field):
         for c, cell in enumerate(line):
             assert cell != NO_CELL or not chains[r][c], f"chain on a no-cell in {url}"
+    # The frame around the board must clear the top bar and stay on the screen.
+    assert len(field) <= 12 and len(field[0]) <= 19, f"{url} is too big for the screen"
     check_lines_reach(field, url)
     tiles = deal(field, chains, spec["kinds"], rng)
     made = creators(field)
