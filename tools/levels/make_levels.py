@@ -337,7 +337,7 @@ SETS = [
                 "             ",
                 "     222     ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=170, board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=110, board=[
                 "  .   .   .  ",
                 " ... ... ... ",
                 "..p...p...p..",
@@ -381,7 +381,7 @@ SETS = [
         # Letters: strokes three cells wide, so every stroke holds a line.
         "id": 4, "music": ("level4", "level5"),
         "levels": [
-            dict(kinds=[1, 2, 3, 4, 5], time=90, board=[  # L
+            dict(kinds=[1, 2, 3, 4, 5], time=60, board=[  # L
                 "...      ",
                 ".p.      ",
                 ".p.      ",
@@ -401,7 +401,7 @@ SETS = [
                 "    .p.    ",
                 "    ...    ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=140, board=[  # H
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=100, board=[  # H
                 "...   ...",
                 ".p.   .p.",
                 ".p.   .p.",
@@ -508,7 +508,7 @@ SETS = [
                 "     ...     ",
                 "     ...     ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=150, board=[  # bell
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=110, board=[  # bell
                 "    ...    ",
                 "   .....   ",
                 "  ..ppp..  ",
