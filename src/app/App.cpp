@@ -93,6 +93,7 @@ void App::connectFlow() {
 }
 
 void App::updateFrameServices() {
+  if (inputHook_) inputHook_();
   mouse_->update();
   globalSnd_->update();
 }

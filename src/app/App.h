@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 
 #include "app/Control.h"
@@ -75,6 +76,9 @@ class App : public ScreenContext,
   TCredits& credits() { return *credits_; }
   TLoadingScreen& loadingScreen() { return *loadingScreen_; }
   void setQuest(std::unique_ptr<QuestBook> quest) { quest_ = std::move(quest); }
+  // Runs every frame after the window's events and before the mouse is sampled (the level
+  // bot's hand).
+  void setInputHook(std::function<void()> hook) { inputHook_ = std::move(hook); }
 
   // FrameContext
   TDeltaTime& deltaTime() override { return *deltaTime_; }
@@ -133,4 +137,5 @@ class App : public ScreenContext,
   std::unique_ptr<TProfileManager> profiles_;
   std::unique_ptr<TTreeStage> treeStage_;
   std::unique_ptr<TShopCatalogue> shop_;
+  std::function<void()> inputHook_;
 };

@@ -4,6 +4,7 @@
 
 #include "app/App.h"
 #include "app/Control.h"
+#include "app/LevelBot.h"
 #include "app/Paths.h"
 #include "app/SingleLevelQuest.h"
 #include "core/Globals.h"
@@ -28,6 +29,8 @@ bool startWithLevelFile() {
   quest->prepareNextLevel();
   app.setQuest(std::move(quest));
   currentState = "MAIN-GAME";
+  if (levelBotWanted())
+    app.setInputHook([bot = std::make_shared<LevelBot>(app.mainGame())] { bot->frame(); });
   return true;
 }
 

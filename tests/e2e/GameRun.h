@@ -82,6 +82,7 @@ class GameRun {
                           "' GLIMMERFIR_FRAMES=" + std::to_string(frames) + " GLIMMERFIR_SHOTS='" +
                           shots + "'";
     if (!wav_.empty()) command += " GLIMMERFIR_WAV='" + wav_ + "'";
+    if (!environment.empty()) command += " " + environment;
     const std::string script =
         (level.empty() ? std::to_string(kIntroSkipFrame) + " key 32\n" : "") +
         shifted(input, start_);
@@ -106,6 +107,8 @@ class GameRun {
   int exitCode() const { return exitCode_; }
   // The frame of the process at which the last run's own frames began.
   int startFrame() const { return start_; }
+  // More variables for the run, as NAME=value words.
+  std::string environment;
   // When above 0, the run is ended after that many seconds.
   int timeoutSeconds = 0;
   // When set (seconds, "2.5"), the run is killed without warning after that long.

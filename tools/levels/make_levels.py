@@ -21,24 +21,34 @@ NO_CELL, PLAIN = 0, 1
 PLATE_IDS = {"p": 2, "y": 3, "P": 4, "g": 5}
 CELL_IDS = {" ": NO_CELL, ".": PLAIN, **PLATE_IDS}
 
-# The gentle bonuses first (small bomb, short fires), the strong ones in the second set.
-FIRE = [101, 102, 109, 110]
-STRONG = [105, 106, 103, 104]
-ALL_BONUSES = list(range(101, 113))
+# Bonus kinds in the order the quest brings them in, gentle ones first: the small bomb and
+# short fires, then the long fires and big bombs, the vanishing stars, the strongest last.
+BACKGROUNDS = 4
+BONUS_ORDER = [101, 102, 109, 110, 105, 106, 103, 104, 107, 108, 111, 112]
+# The quest level (1-based, counted across the sets) that brings in each of them.
+BONUS_FROM = {kind: 3 + 2 * n for n, kind in enumerate(BONUS_ORDER)}
 
+
+def bonuses_at(number):
+    """The kinds brought in by quest level `number`, in the order they came."""
+    return [kind for kind in BONUS_ORDER if BONUS_FROM[kind] <= number]
+
+
+# Per set: two music tracks, one for each half of the set (the halves part at the day tree).
+# Per level: kinds, clock in seconds, board drawing and an optional chain drawing.
 SETS = [
     {
-        "id": 1,
+        "id": 1, "music": ("level1", "level2"),
         "levels": [
-            dict(kinds=[1, 2, 3, 4], bonuses=[], time=300, bg=1, music="level1", board=[
-                ".......",
+            dict(kinds=[1, 2, 3, 4], time=45, board=[
                 ".......",
                 ".ppppp.",
                 ".ppppp.",
-                ".......",
+                ".ppppp.",
+                ".ppppp.",
                 ".......",
             ]),
-            dict(kinds=[1, 2, 3, 4], bonuses=[], time=300, bg=1, music="level1", board=[
+            dict(kinds=[1, 2, 3, 4], time=50, board=[
                 "........",
                 ".pp..pp.",
                 ".pp..pp.",
@@ -47,17 +57,17 @@ SETS = [
                 ".pp..pp.",
                 "........",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], bonuses=FIRE, time=330, bg=2, music="level2", board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=70, board=[
                 "........",
+                "pppppppp",
                 "pppppppp",
                 "........",
                 "........",
-                "........",
-                "........",
+                "pppppppp",
                 "pppppppp",
                 "........",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], bonuses=FIRE, time=360, bg=2, music="level2", board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=70, board=[
                 "........",
                 ".pppppp.",
                 ".p....p.",
@@ -67,7 +77,7 @@ SETS = [
                 ".pppppp.",
                 "........",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], bonuses=FIRE, time=360, bg=3, music="level3", board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=80, board=[
                 "........",
                 "........",
                 "..pppp..",
@@ -83,10 +93,8 @@ SETS = [
                 "        ",
                 "        ",
                 "  1111  ",
-                "        ",
-                "        ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], bonuses=FIRE + [105], time=390, bg=3, music="level3", board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=80, board=[
                 ".........",
                 ".ppp.ppp.",
                 ".p.....p.",
@@ -96,7 +104,7 @@ SETS = [
                 ".ppp.ppp.",
                 ".........",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], bonuses=FIRE + [105, 106], time=420, bg=4, music="level4", board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=100, board=[
                 "..       ..",
                 "...     ...",
                 "....   ....",
@@ -106,8 +114,7 @@ SETS = [
                 ".ppppppppp.",
                 "...........",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], bonuses=FIRE + [105, 106, 107], time=420, bg=4,
-                 music="level4", board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=200, board=[
                 "..........",
                 ".gg....gg.",
                 ".gp.  .pg.",
@@ -125,144 +132,510 @@ SETS = [
                 "   1111   ",
                 "          ",
                 "   1  1   ",
-                "          ",
-                "          ",
             ]),
         ],
     },
     {
-        "id": 2,
+        # Islands: parts of the board that only meet through the cascades above them.
+        "id": 2, "music": ("level2", "level3"),
         "levels": [
-            dict(kinds=[1, 2, 3, 4, 5], bonuses=FIRE + STRONG, time=330, bg=1, music="level2", board=[
-                "      ...",
-                "    .....",
-                "  .......",
-                ".........",
-                ".ppppppp.",
-                "pPPPPPPPp",
-                ".ppppppp.",
-                ".........",
+            dict(kinds=[1, 2, 3, 4, 5], time=50, board=[
+                "....  ....",
+                ".pp.  .pp.",
+                ".pp.  .pp.",
+                "....  ....",
+                ".pp.  .pp.",
+                ".pp.  .pp.",
+                "....  ....",
+                "....  ....",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], bonuses=FIRE + STRONG + [107], time=330, bg=2, music="level3", board=[
-                ".....  .....",
-                ".ppp.  .ppp.",
-                ".pgp.  .pgp.",
-                ".ppp.  .ppp.",
-                ".....  .....",
-                ".....  .....",
-                ".yyy.  .yyy.",
-                ".....  .....",
+            dict(kinds=[1, 2, 3, 4, 5], time=150, board=[
+                "...  ...  ...",
+                ".p.  .p.  .p.",
+                ".p.  .p.  .p.",
+                "ppp  ppp  ppp",
+                ".p.  .p.  .p.",
+                ".p.  .p.  .p.",
+                "...  ...  ...",
+                "...  ...  ...",
+            ]),
+            dict(kinds=[1, 2, 3, 4, 5], time=200, board=[
+                "...........",
+                ".ppppppppp.",
+                ".p.     .p.",
+                ".p. ... .p.",
+                ".p. .P. .p.",
+                ".p. ... .p.",
+                ".p.     .p.",
+                ".ppppppppp.",
+                "...........",
+            ]),
+            dict(kinds=[1, 2, 3, 4, 5], time=190, board=[
+                "....   ....",
+                ".pp.   .pp.",
+                ".pp.   .pp.",
+                "....   ....",
+                "   .....   ",
+                "   .PPP.   ",
+                "   .....   ",
+                "....   ....",
+                ".pp.   .pp.",
+                "....   ....",
+            ]),
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=150, board=[
+                "....  ....  ....",
+                ".PP.  .PP.  .PP.",
+                ".PP.  .PP.  .PP.",
+                "....  ....  ....",
+                "................",
+                "pppppppppppppppp",
+                "................",
+            ], chains=[
+                "                ",
+                "                ",
+                "                ",
+                "                ",
+                "                ",
+                "   2   22   2   ",
+            ]),
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=100, board=[
+                ".....   .....",
+                ".ppp.   .ppp.",
+                ".pPp.....pPp.",
+                ".ppp.   .ppp.",
+                ".....   .....",
+                "  ...   ...  ",
+                "  .p.....p.  ",
+                "  ...   ...  ",
+            ], chains=[
+                "             ",
+                "             ",
+                "     222     ",
+                "             ",
+                "             ",
+                "             ",
+                "     222     ",
+            ]),
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=180, board=[
+                "....    ....",
+                ".pp.    .pp.",
+                ".pp......pp.",
+                "....gggg....",
+                "    .gg.    ",
+                "....gggg....",
+                ".pp......pp.",
+                ".pp.    .pp.",
+                "....    ....",
             ], chains=[
                 "            ",
                 "            ",
-                "  1      1  ",
+                "    1111    ",
                 "            ",
                 "            ",
                 "            ",
-                " 111    111 ",
-                "            ",
+                "    2222    ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], bonuses=FIRE + STRONG + [107, 108], time=330, bg=3,
-                 music="level3", board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=280, board=[
+                "...  ...  ...",
+                ".P.  .P.  .P.",
+                ".P.  .P.  .P.",
+                "...  ...  ...",
+                "  .........  ",
+                "  .PPPPPPP.  ",
+                "  .........  ",
+                "...  ...  ...",
+                ".P.  .P.  .P.",
+                "...  ...  ...",
+            ], chains=[
+                "             ",
+                "             ",
+                "             ",
+                "             ",
+                "             ",
+                "  2       2  ",
+            ]),
+        ],
+    },
+    {
+        # Diamonds and stars: slanted edges, so lines get shorter toward the tips.
+        "id": 3, "music": ("level3", "level4"),
+        "levels": [
+            dict(kinds=[1, 2, 3, 4, 5], time=90, board=[
                 "    ..    ",
                 "   ....   ",
                 "  ..pp..  ",
-                " ..pggp.. ",
-                "..pggggp..",
-                "..pggggp..",
-                " ..pggp.. ",
+                " ..pppp.. ",
+                "..pppppp..",
+                "..pppppp..",
+                " ..pppp.. ",
                 "  ..pp..  ",
                 "   ....   ",
                 "    ..    ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], bonuses=FIRE + STRONG + [107, 108], time=330, bg=4,
-                 music="level4", board=[
-                "..........",
-                ".gggggggg.",
-                ".g......g.",
-                ".g.    .g.",
-                ".g.    .g.",
-                ".g.    .g.",
-                ".g......g.",
-                ".gggggggg.",
-                "..........",
+            dict(kinds=[1, 2, 3, 4, 5], time=100, board=[
+                "   ...   ...   ",
+                "  ..p.. ..p..  ",
+                " ..ppp...ppp.. ",
+                "..ppppp.ppppp..",
+                " ..ppp...ppp.. ",
+                "  ..p.. ..p..  ",
+                "   ...   ...   ",
+            ]),
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=140, board=[
+                "     ...     ",
+                "    .....    ",
+                "   ..ppp..   ",
+                "  ..pgggp..  ",
+                " ..pgggggp.. ",
+                "  ..pgggp..  ",
+                "   ..ppp..   ",
+                "    .....    ",
+                "     ...     ",
+            ]),
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=120, board=[
+                "      ..      ",
+                "     ....     ",
+                "    ..pp..    ",
+                "..............",
+                " ..pppppppp.. ",
+                "  ..pppppp..  ",
+                "  ..pp..pp..  ",
+                " ...      ... ",
+            ]),
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=160, board=[
+                "   .      .   ",
+                "  ...    ...  ",
+                " ..p..  ..p.. ",
+                "..ppp....ppp..",
+                " ..PPPPPPPP.. ",
+                "..ppp....ppp..",
+                " ..p..  ..p.. ",
+                "  ...    ...  ",
+                "   .      .   ",
             ], chains=[
-                "          ",
-                "          ",
-                "  2    2  ",
-                "          ",
-                "          ",
-                "          ",
-                "  2    2  ",
-                "          ",
-                "          ",
+                "              ",
+                "              ",
+                "              ",
+                "      11      ",
+                "              ",
+                "      22      ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], bonuses=ALL_BONUSES, time=330, bg=1, music="level4", board=[
-                "     ..     ",
-                "    ....    ",
-                "    .pp.    ",
-                "   ..pp..   ",
-                "  ...gg...  ",
-                "  ..pggp..  ",
-                " ..ppggpp.. ",
-                "............",
-                "    ....    ",
-                "    ....    ",
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=170, board=[
+                "     ...     ",
+                "    .....    ",
+                "   ..PPP..   ",
+                "  ..PPPPP..  ",
+                " ..PP...PP.. ",
+                "  ..PPPPP..  ",
+                "   ..PPP..   ",
+                "    .....    ",
+                "     ...     ",
+            ], chains=[
+                "             ",
+                "             ",
+                "             ",
+                "             ",
+                "     222     ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], bonuses=ALL_BONUSES, time=300, bg=2, music="level5", board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=110, board=[
+                "  .   .   .  ",
+                " ... ... ... ",
+                "..p...p...p..",
+                " .ppp.p.ppp. ",
+                "..ggggggggg..",
+                " .ppp.p.ppp. ",
+                "..p...p...p..",
+                " ... ... ... ",
+                "  .   .   .  ",
+            ], chains=[
+                "             ",
+                "             ",
+                "             ",
+                "    1   1    ",
+                "             ",
+                "    1   1    ",
+            ]),
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=190, board=[
+                "      ..      ",
+                "     .yy.     ",
+                "    ..yy..    ",
+                "..............",
+                ".yyyggggggyyy.",
+                " ..yggggggy.. ",
+                "  ..ggPPgg..  ",
+                "  ..gg..gg..  ",
+                " ..yy.  .yy.. ",
+                " ...      ... ",
+            ], chains=[
+                "              ",
+                "              ",
+                "              ",
+                "              ",
+                "              ",
+                "              ",
+                "      22      ",
+            ]),
+        ],
+    },
+    {
+        # Letters: strokes three cells wide, so every stroke holds a line.
+        "id": 4, "music": ("level4", "level5"),
+        "levels": [
+            dict(kinds=[1, 2, 3, 4, 5], time=60, board=[  # L
+                "...      ",
+                ".p.      ",
+                ".p.      ",
+                ".p.      ",
+                ".p.      ",
+                ".p.......",
+                ".ppppppp.",
+                ".........",
+            ]),
+            dict(kinds=[1, 2, 3, 4, 5], time=90, board=[  # T
                 "...........",
-                ".p.p.p.p.p.",
+                ".ppppppppp.",
                 "...........",
-                "p. p. p. p.",
-                "...........",
-                ".p.p.p.p.p.",
-                "...........",
-                "p. p. p. p.",
+                "    .p.    ",
+                "    .p.    ",
+                "    .p.    ",
+                "    .p.    ",
+                "    ...    ",
+            ]),
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=100, board=[  # H
+                "...   ...",
+                ".p.   .p.",
+                ".p.   .p.",
+                ".p.....p.",
+                ".PPPPPPP.",
+                ".p.....p.",
+                ".p.   .p.",
+                ".p.   .p.",
+                "...   ...",
+            ]),
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=140, board=[  # O
+                " ....... ",
+                "..ppppp..",
+                ".pp...pp.",
+                ".p.   .p.",
+                ".p.   .p.",
+                ".p.   .p.",
+                ".pp...pp.",
+                "..ppppp..",
+                " ....... ",
+            ], chains=[
+                "         ",
+                "         ",
+                "  2   2  ",
+                "         ",
+                "         ",
+                "         ",
+                "  2   2  ",
+            ]),
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=160, board=[  # E
+                ".........",
+                ".ggggggg.",
+                ".........",
+                ".p.      ",
+                ".p.......",
+                ".ppppppp.",
+                ".p.......",
+                ".........",
+                ".ggggggg.",
+                ".........",
+            ]),
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=170, board=[  # U
+                "...     ...",
+                ".P.     .P.",
+                ".P.     .P.",
+                ".P.     .P.",
+                ".P.......P.",
+                ".pPPPPPPPp.",
                 "...........",
             ], chains=[
                 "           ",
-                " 2       2 ",
+                "           ",
+                " 1       1 ",
                 "           ",
                 "           ",
-                "     2     ",
-                "           ",
-                "           ",
-                "           ",
-                "           ",
+                "    222    ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6, 7], bonuses=ALL_BONUSES, time=330, bg=3, music="level5", board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=170, board=[  # S
+                "  .........",
+                " ..ppppppp.",
+                "..p........",
+                ".p.        ",
+                ".ggggggggg.",
+                "...........",
+                "        .p.",
+                "........p..",
+                ".ppppppp.. ",
+                ".........  ",
+            ], chains=[
+                "           ",
+                "           ",
+                "           ",
+                "           ",
+                "           ",
+                "  2  2  2  ",
+            ]),
+            dict(kinds=[1, 2, 3, 4, 5, 6, 7], time=190, board=[  # Y
+                "...     ...",
+                ".P.     .P.",
+                "..P.   .P..",
+                " ..p...p.. ",
+                "  ..pgp..  ",
+                "   ..g..   ",
+                "    .g.    ",
+                "    .g.    ",
+                "    ...    ",
+            ]),
+        ],
+    },
+    {
+        # Christmas shapes: a tree, a bell, a candle, a star, a present, a snowman, a
+        # stocking and the tree-top star.
+        "id": 5, "music": ("level5", "level4"),
+        "levels": [
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=130, board=[  # tree
+                "     ...     ",
+                "    .ppp.    ",
+                "   ..ppp..   ",
+                "  ...ppp...  ",
+                "   .ppppp.   ",
+                "  .ppppppp.  ",
+                " ..ppppppp.. ",
+                ".............",
+                "     ...     ",
+                "     ...     ",
+            ]),
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=110, board=[  # bell
+                "    ...    ",
+                "   .....   ",
+                "  ..ppp..  ",
+                "  .ppppp.  ",
+                "  .pPPPp.  ",
+                " ..pPPPp.. ",
+                " .ppppppp. ",
+                "...........",
+                "    ...    ",
+            ]),
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=160, board=[  # candle
+                "    ...    ",
+                "    .y.    ",
+                "    ...    ",
+                "   .....   ",
+                "   .ppp.   ",
+                "   .PPP.   ",
+                "   .ppp.   ",
+                "   .PPP.   ",
                 "...........",
                 ".ggggggggg.",
-                ".g.......g.",
-                ".g.yyyyy.g.",
-                ".g.yPPPy.g.",
-                ".g.yyyyy.g.",
-                ".g.......g.",
-                ".ggggggggg.",
-                "...........",
-            ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6, 7], bonuses=ALL_BONUSES, time=360, bg=4, music="level5", board=[
-                "    ....    ",
-                "   ..gg..   ",
-                "   ..pp..   ",
-                "  ..pggp..  ",
-                "  ..pppp..  ",
-                " ..pggggp.. ",
-                " ..pppppp.. ",
-                "..pgggggggp.",
-                "............",
-                "    ....    ",
             ], chains=[
-                "            ",
-                "            ",
-                "            ",
-                "    1  1    ",
-                "            ",
-                "    2  2    ",
-                "            ",
-                "            ",
-                "   1    1   ",
-                "            ",
+                "           ",
+                "           ",
+                "           ",
+                "           ",
+                "           ",
+                "    2 2    ",
+            ]),
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=170, board=[  # present
+                ".....   .....",
+                " .ppp. .ppp. ",
+                "  ..ppgpp..  ",
+                ".............",
+                ".PPPPgPPPPP..",
+                ".....g.......",
+                ".PPPPgPPPPP..",
+                ".............",
+            ], chains=[
+                "             ",
+                "             ",
+                "      1      ",
+                "             ",
+                "      2      ",
+                "      2      ",
+                "      2      ",
+            ]),
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=180, board=[  # snowman
+                "    ...    ",
+                "   .ppp.   ",
+                "   .ppp.   ",
+                "  .......  ",
+                " ..ppppp.. ",
+                " .ppPPPpp. ",
+                " ..ppppp.. ",
+                "...........",
+                ".ppPPPPPpp.",
+                "...........",
+            ], chains=[
+                "           ",
+                "           ",
+                "           ",
+                "           ",
+                "           ",
+                "    222    ",
+            ]),
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=180, board=[  # stocking
+                ".......      ",
+                ".ggggg.      ",
+                ".......      ",
+                " .ppp.       ",
+                " .pPp.       ",
+                " .pPp.       ",
+                " .pPp......  ",
+                " .pPPPPPPpp. ",
+                " .ppppppppp. ",
+                " ..........  ",
+            ], chains=[
+                "             ",
+                "             ",
+                "             ",
+                "             ",
+                "   2         ",
+                "             ",
+                "   2  2  2   ",
+            ]),
+            dict(kinds=[1, 2, 3, 4, 5, 6, 7], time=210, board=[  # tree with baubles
+                "      ...      ",
+                "     .yyy.     ",
+                "    ..ppp..    ",
+                "   ...pPp...   ",
+                "    .ppPpp.    ",
+                "   .ppPPPpp.   ",
+                "  ..pPPPPPp..  ",
+                " ..ppPPPPPpp.. ",
+                "...............",
+                "      ...      ",
+            ], chains=[
+                "               ",
+                "               ",
+                "               ",
+                "       1       ",
+                "               ",
+                "      2 2      ",
+                "               ",
+                "    2     2    ",
+            ]),
+            dict(kinds=[1, 2, 3, 4, 5, 6, 7], time=220, board=[  # the star on top
+                "       ...       ",
+                "      .yyy.      ",
+                "      .ygy.      ",
+                ".................",
+                " ..ppPPgggPPpp.. ",
+                "   ..pPgggPp..   ",
+                "    ..PPgPP..    ",
+                "   ..pPP.PPp..   ",
+                "  ..pp.. ..pp..  ",
+                " ...         ... ",
+            ], chains=[
+                "                 ",
+                "                 ",
+                "                 ",
+                "                 ",
+                "        2        ",
+                "                 ",
+                "        2        ",
+                "                 ",
             ]),
         ],
     },
@@ -340,6 +713,22 @@ def deal(field, chains, kinds, rng):
             return tiles
 
 
+def check_lines_reach(field, url):
+    """Every cell of the board lies on a straight run of at least three cells."""
+    def run(r, c, dr, dc):
+        n = 1
+        for sign in (1, -1):
+            rr, cc = r + sign * dr, c + sign * dc
+            while 0 <= rr < len(field) and 0 <= cc < len(field[0]) and field[rr][cc] != NO_CELL:
+                n += 1
+                rr, cc = rr + sign * dr, cc + sign * dc
+        return n
+    for r, line in enumerate(field):
+        for c, cell in enumerate(line):
+            if cell != NO_CELL:
+                assert max(run(r, c, 0, 1), run(r, c, 1, 0)) >= 3, f"cell {r}, {c} of {url} is cut off"
+
+
 def values(row):
     return ", ".join(str(v) for v in row)
 
@@ -354,6 +743,9 @@ def level_text(number, url, spec, rng):
     for r, line in enumerate(field):
         for c, cell in enumerate(line):
             assert cell != NO_CELL or not chains[r][c], f"chain on a no-cell in {url}"
+    # The frame around the board must clear the top bar and stay on the screen.
+    assert len(field) <= 12 and len(field[0]) <= 19, f"{url} is too big for the screen"
+    check_lines_reach(field, url)
     tiles = deal(field, chains, spec["kinds"], rng)
     made = creators(field)
     out = ["level {"]
@@ -399,12 +791,16 @@ def main():
     rng = random.Random(20261210)
     number = 0
     quest = []
-    for zestaw in SETS:
+    for set_index, zestaw in enumerate(SETS):
         folder = f"zestaw{zestaw['id']}"
         os.makedirs(os.path.join(DATA, "levels", folder), exist_ok=True)
         listed = []
         for n, spec in enumerate(zestaw["levels"], 1):
             number += 1
+            half = 0 if n <= 4 else 1
+            # The backgrounds take turns by half sets, so each comes back every second set.
+            spec = dict(spec, bonuses=bonuses_at(number), music=zestaw["music"][half],
+                        bg=(2 * set_index + half) % BACKGROUNDS + 1)
             url = f"data/levels/{folder}/level{n:02d}.lvl"
             with open(os.path.join(ROOT, "assets", url), "w", newline="\n") as f:
                 f.write(level_text(number, url, spec, rng))
