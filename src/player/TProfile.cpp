@@ -173,7 +173,8 @@ void TProfile::removeObject(const TElementChoinki* element) {
 
 void TProfile::read() {
   TRCMFile file = savedfile::read(url, savedfile::holds("Profile"));
-  name = file.getString("Profile::name");
+  // A lost or damaged file keeps the name the list gave the player.
+  if (std::string stored = file.getString("Profile::name"); !stored.empty()) name = stored;
   saveStamp = readInt(file, "Profile::saveStamp");
   hintsDone.clear();
   for (int k = 1; hasEntry(file, "Profile::hint" + std::to_string(k)); ++k)
@@ -250,6 +251,7 @@ TElementChoinkiPtr TProfile::makeDecoration(int id, const std::string& kind,
 
 TProfilePtr loadProfile(const TProfileData& entry, ProfileServices& services) {
   auto profile = std::make_shared<TProfile>(services);
+  profile->name = entry.name;
   profile->url = entry.url;
   profile->read();
   return profile;

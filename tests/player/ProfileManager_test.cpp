@@ -49,6 +49,24 @@ TEST_F(ProfileManagerTest, AQuitBeforeTheListIsReadLeavesItAlone) {
   EXPECT_EQ(savedNames(), (std::vector<std::string>{"Holly", "Ivy"}));
 }
 
+TEST_F(ProfileManagerTest, APlayerWhoseProfileFileIsLostStaysTheCurrentPlayer) {
+  addPlayers(*start(), {"Holly"});
+  auto m = start();
+  ASSERT_TRUE(m->profile);
+  const std::string url = m->profile->url;
+  std::filesystem::remove(url);
+  std::filesystem::remove(url + ".bak");
+  // The list still names her: her name stays with her, and a save keeps her the current one.
+  auto lost = start();
+  ASSERT_TRUE(lost->profile);
+  EXPECT_EQ(lost->profile->name, "Holly");
+  EXPECT_TRUE(lost->saveAll());
+  auto next = start();
+  ASSERT_TRUE(next->profile);
+  EXPECT_EQ(next->profile->name, "Holly");
+  EXPECT_EQ(savedNames(), (std::vector<std::string>{"Holly"}));
+}
+
 TEST_F(ProfileManagerTest, FirstStartWritesAnEmptyListThenAsksForTheFirstPlayer) {
   auto m = start();
   EXPECT_FALSE(m->profile);
