@@ -19,6 +19,14 @@ int fileInt(TRCMFile& file, const std::string& key, int index = 0) {
   return truncToInt(file.getFloat(key, index));
 }
 
+// A name or parameter, upper case; a bare number in the file reads as its digits.
+std::string fileWord(TRCMFile& file, const std::string& key, int index) {
+  const std::string text = file.getString(key, index);
+  if (!text.empty()) return platform::Upper(text);
+  const int number = truncToInt(file.getFloat(key, index));
+  return number != 0 ? std::to_string(number) : std::string();
+}
+
 }  // namespace
 
 TTutorial::TTutorial(ITutorialWorld& world, const TMouse& mouse) : world_(world), mouse_(mouse) {}
@@ -63,13 +71,12 @@ std::shared_ptr<TTutorialHint> TTutorial::readHint(TRCMFile& file, int i) {
   const int conditions = fileInt(file, hintKey(i, "conditions"));
   for (int j = 1; j <= conditions; ++j) {
     const std::string key = hintKey(i, "cond" + std::to_string(j));
-    hint->warunki.push_back(
-        {platform::Upper(file.getString(key, 0)), platform::Upper(file.getString(key, 1))});
+    hint->warunki.push_back({fileWord(file, key, 0), fileWord(file, key, 1)});
   }
   const int actions = fileInt(file, hintKey(i, "actions"));
   for (int j = 1; j <= actions; ++j) {
     const std::string key = hintKey(i, "action" + std::to_string(j));
-    auto up = [&](int index) { return platform::Upper(file.getString(key, index)); };
+    auto up = [&](int index) { return fileWord(file, key, index); };
     hint->akcje.push_back({up(0), up(1), up(2), up(3), up(4), up(5)});
   }
   const int arrows = fileInt(file, hintKey(i, "arrows"));
