@@ -2,11 +2,11 @@
 
 #include "app/ProfileQuest.h"
 #include "app/ResourceLoading.h"
+#include "app/TutorialWorld.h"
 #include "core/TDeltaTime.h"
 #include "datafile/AssetNames.h"
 #include "effects/TZBuffer.h"
 #include "gui/TMouse.h"
-#include "match3/IMainGameTutorial.h"
 #include "match3/TLevelManager.h"
 #include "match3/TMainGame.h"
 #include "match3/TTileCatalog.h"
@@ -24,6 +24,7 @@
 #include "screens/TMainMenu.h"
 #include "screens/TPickMode.h"
 #include "screens/TProfileDialogs.h"
+#include "screens/TTutorial.h"
 #include "screens/TWinScreen.h"
 #include "tree/TShopCatalogue.h"
 #include "tree/TTreeScreen.h"
@@ -76,7 +77,8 @@ void App::createSingletons() {
   winScreen_ = std::make_unique<TWinScreen>(*this, *mainGame_, *profiles_);
   inGameMenu_ = std::make_unique<TInGameMenu>(*this, *mainGame_, *options_);
   overlays_ = std::make_unique<TGameOverlays>(*inGameMenu_, *loseScreen_, *winScreen_);
-  tutorial_ = std::make_unique<TNoTutorial>();
+  tutorialWorld_ = std::make_unique<TutorialWorld>(*mainGame_, *treeScreen_, *profiles_);
+  tutorial_ = std::make_unique<TTutorial>(*tutorialWorld_, *mouse_);
   boardSounds_ = std::make_unique<TBoardSoundsAdapter>(*globalSnd_);
   quest_ = std::make_unique<ProfileQuest>(*profiles_, *mainGame_);
 }
@@ -113,7 +115,9 @@ ITreeSounds& App::treeSounds() { return *globalSnd_; }
 
 IMainGameOverlays& App::overlays() { return *overlays_; }
 
-IMainGameTutorial& App::tutorial() { return *tutorial_; }
+IMainGameTutorial& App::tutorial() { return tutorial_->mainGameHooks(); }
+
+ITreeTutorial& App::treeTutorial() { return tutorial_->treeHooks(); }
 
 IMainGameSounds& App::sounds() { return *globalSnd_; }
 

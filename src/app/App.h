@@ -17,7 +17,8 @@ class TGlobalSnd;
 class TLevelManager;
 class TMainGame;
 class TMouse;
-class TNoTutorial;
+class TTutorial;
+class TutorialWorld;
 class TOptions;
 class TShopCatalogue;
 class TGameOverlays;
@@ -75,6 +76,7 @@ class App : public ScreenContext,
   TPickMode& pickMode() { return *pickMode_; }
   TCredits& credits() { return *credits_; }
   TLoadingScreen& loadingScreen() { return *loadingScreen_; }
+  TTutorial& hints() { return *tutorial_; }
   void setQuest(std::unique_ptr<QuestBook> quest) { quest_ = std::move(quest); }
   // Runs every frame after the window's events and before the mouse is sampled (the level
   // bot's hand).
@@ -99,6 +101,7 @@ class App : public ScreenContext,
   TShopCatalogue& shop() override { return *shop_; }
   ITreeProfile& treeProfile() override;
   ITreeSounds& treeSounds() override;
+  ITreeTutorial& treeTutorial() override;
   // ProfileServices
   const TLevelManager& levels() override { return *levelManager_; }
   const TShopCatalogue& products() override { return *shop_; }
@@ -129,8 +132,8 @@ class App : public ScreenContext,
   std::unique_ptr<TWinScreen> winScreen_;
   std::unique_ptr<TInGameMenu> inGameMenu_;
   std::unique_ptr<TGameOverlays> overlays_;
-  // Until the tutorial exists, this stands in for it.
-  std::unique_ptr<TNoTutorial> tutorial_;
+  std::unique_ptr<TutorialWorld> tutorialWorld_;
+  std::unique_ptr<TTutorial> tutorial_;
   std::unique_ptr<IBoardSounds> boardSounds_;
   std::shared_ptr<TTileCatalog> tileCatalog_;
   std::unique_ptr<TLevelManager> levelManager_;

@@ -22,6 +22,7 @@
 #include "screens/TLoseScreen.h"
 #include "screens/TMainMenu.h"
 #include "screens/TPickMode.h"
+#include "screens/TTutorial.h"
 #include "screens/TWinScreen.h"
 #include "tree/TTreeScreen.h"
 
@@ -43,6 +44,7 @@ void part1(App& app) {
   app.treeScreen().setup();
   loadBoardCatalogues(*app.tileCatalog());
   app.pickMode().setup();
+  app.hints().loadTutorial();
   app.globalSnd().loadMusicPart(1);
   app.deleteProfile().setup();
   Teksty::setup();

@@ -147,6 +147,8 @@ void TProfile::QUEST_startNew() {
   stars = kStartStars;
   all.clear();
   score = 0;
+  // A new quest teaches again from the first hint.
+  hintsDone.clear();
 }
 
 void TProfile::QUEST_nextLevel() {

@@ -144,6 +144,7 @@ void TTreeScreen::update() {
   updateParticles(&globalParticles);
   _updateFade();
   _updateSmoke();
+  services_.treeTutorial().update();
 }
 
 void TTreeScreen::draw() {
@@ -162,6 +163,7 @@ void TTreeScreen::draw() {
   drawParticles(&globalParticles);
   _drawPicked();
   _drawFade();
+  services_.treeTutorial().draw();
   _drawMouse();
 }
 

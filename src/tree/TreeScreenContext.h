@@ -2,6 +2,8 @@
 // them exist, so it asks for them only while it runs.
 #pragma once
 
+#include "tree/ITreeTutorial.h"
+
 class ITreeProfile;
 class ITreeSounds;
 class TSanta;
@@ -15,4 +17,9 @@ class TreeScreenContext {
   virtual TShopCatalogue& shop() = 0;
   virtual ITreeProfile& treeProfile() = 0;
   virtual ITreeSounds& treeSounds() = 0;
+  // The tutorial's hooks; without a tutorial every button works.
+  virtual ITreeTutorial& treeTutorial() { return noTutorial_; }
+
+ private:
+  TNoTreeTutorial noTutorial_;
 };

@@ -257,7 +257,7 @@ void TTreeScreen::_updateGui() {
 }
 
 void TTreeScreen::_controlGUI() {
-  if (!Gui) return;
+  if (!Gui || !services_.treeTutorial().guiAllowed()) return;
   if (Gui->clickedItem("PLAY")) goExit();
   if (Gui->clickedItem("next")) goNext();
   if (Gui->clickedItem("prev")) goPrev();
@@ -292,5 +292,6 @@ void TTreeScreen::goExit() {
   _dper = 0;
   dKoszPer = 0;
   wynik = "MAIN-GAME";
+  services_.treeTutorial().closeHint();
   services_.treeProfile().saveProfile();
 }
