@@ -113,6 +113,11 @@ void TTutorial::markDone(TTutorialHint& hint) {
 }
 
 void TTutorial::updateTutorialHints(TutorialScreen screen) {
+  // Hints are a player's: a level played without one (a level file opened directly) has none.
+  if (!world_.hintFlags()) {
+    activeHint = nullptr;
+    return;
+  }
   readFlags();
   if (world_.fade(screen) != 0) return;
   if (activeHint) {

@@ -35,7 +35,8 @@ class ScriptedWorld : public ITutorialWorld {
   int startTime(TutorialScreen) const override { return start; }
   void restartClocks(int now) override { start = now; }
   int questLevel() const override { return level; }
-  std::vector<int>* hintFlags() override { return &flags; }
+  bool player = true;
+  std::vector<int>* hintFlags() override { return player ? &flags : nullptr; }
   bool eventMatch() const override { return match; }
   bool eventSpecTileMatch() const override { return false; }
   bool eventChainMatch() const override { return false; }
@@ -101,8 +102,6 @@ class TutorialTest : public ::testing::Test {
   TTutorial tutorial{world, mouse};
 };
 
-
-
 TEST_F(TutorialTest, EachKillerEndsItsHintAndOnlyThenMarksItDone) {
   const struct {
     const char* killer;
@@ -151,7 +150,6 @@ TEST_F(TutorialTest, BoardMoveHintIsHeldBackExceptForTheSwapHint) {
   }
 }
 
-
 TEST_F(TutorialTest, BonusArrowFollowsItsTileAndFadesWhenTheTileIsGone) {
   world.bonusTile = TutorialTile{200, 100, std::make_shared<TTileData>()};
   TTutorialHint& hint =
@@ -189,6 +187,16 @@ TEST_F(TutorialTest, NewQuestLetsEveryHintShowAgain) {
   EXPECT_EQ(tutorial.activeHint, nullptr) << "the player has seen it";
   tutorial.resetTutorialHints();
   EXPECT_TRUE(world.flags.empty());
+  frames(1);
+  EXPECT_EQ(tutorial.activeHint, &hint);
+}
+
+TEST_F(TutorialTest, NoHintsWithoutAPlayer) {
+  TTutorialHint& hint = load("killer = \"CLICK\"");
+  world.player = false;
+  frames(5);
+  EXPECT_EQ(tutorial.activeHint, nullptr);
+  world.player = true;
   frames(1);
   EXPECT_EQ(tutorial.activeHint, &hint);
 }
