@@ -94,7 +94,7 @@ SETS = [
                 "        ",
                 "  1111  ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], time=80, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=90, board=[
                 ".........",
                 ".ppp.ppp.",
                 ".p.....p.",
@@ -139,7 +139,7 @@ SETS = [
         # Islands: parts of the board that only meet through the cascades above them.
         "id": 2, "music": ("level2", "level3"),
         "levels": [
-            dict(kinds=[1, 2, 3, 4, 5], time=50, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=65, board=[
                 "....  ....",
                 ".pp.  .pp.",
                 ".pp.  .pp.",
@@ -149,7 +149,7 @@ SETS = [
                 "....  ....",
                 "....  ....",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], time=150, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=138, board=[
                 "...  ...  ...",
                 ".p.  .p.  .p.",
                 ".p.  .p.  .p.",
@@ -159,7 +159,7 @@ SETS = [
                 "...  ...  ...",
                 "...  ...  ...",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], time=200, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=215, board=[
                 "...........",
                 ".ppppppppp.",
                 ".p.     .p.",
@@ -182,7 +182,7 @@ SETS = [
                 ".pp.   .pp.",
                 "....   ....",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=150, board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=190, board=[
                 "....  ....  ....",
                 ".PP.  .PP.  .PP.",
                 ".PP.  .PP.  .PP.",
@@ -235,7 +235,7 @@ SETS = [
                 "            ",
                 "    2222    ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=280, board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=420, board=[
                 "...  ...  ...",
                 ".P.  .P.  .P.",
                 ".P.  .P.  .P.",
@@ -292,7 +292,7 @@ SETS = [
                 "    .....    ",
                 "     ...     ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=120, board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=100, board=[
                 "      ..      ",
                 "     ....     ",
                 "    ..pp..    ",
@@ -381,7 +381,7 @@ SETS = [
         # Letters: strokes three cells wide, so every stroke holds a line.
         "id": 4, "music": ("level4", "level5"),
         "levels": [
-            dict(kinds=[1, 2, 3, 4, 5], time=60, board=[  # L
+            dict(kinds=[1, 2, 3, 4, 5], time=45, board=[  # L
                 "...      ",
                 ".p.      ",
                 ".p.      ",
@@ -391,7 +391,7 @@ SETS = [
                 ".ppppppp.",
                 ".........",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], time=90, board=[  # T
+            dict(kinds=[1, 2, 3, 4, 5], time=50, board=[  # T
                 "...........",
                 ".ppppppppp.",
                 "...........",
@@ -519,7 +519,7 @@ SETS = [
                 "...........",
                 "    ...    ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=160, board=[  # candle
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=200, board=[  # candle
                 "    ...    ",
                 "    .y.    ",
                 "    ...    ",
