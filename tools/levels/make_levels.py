@@ -182,7 +182,7 @@ SETS = [
                 ".pp.   .pp.",
                 "....   ....",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=190, board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=220, board=[
                 "....  ....  ....",
                 ".PP.  .PP.  .PP.",
                 ".PP.  .PP.  .PP.",
@@ -508,7 +508,7 @@ SETS = [
                 "     ...     ",
                 "     ...     ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=110, board=[  # bell
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=140, board=[  # bell
                 "    ...    ",
                 "   .....   ",
                 "  ..ppp..  ",
@@ -516,8 +516,8 @@ SETS = [
                 "  .pPPPp.  ",
                 " ..pPPPp.. ",
                 " .ppppppp. ",
-                "...........",
-                "    ...    ",
+                "ppp.....ppp",
+                "    .p.    ",
             ]),
             dict(kinds=[1, 2, 3, 4, 5, 6], time=200, board=[  # candle
                 "    ...    ",
