@@ -26,7 +26,8 @@ TEST(ProfileEndToEnd, TheTreeAndTheQuestSurviveAQuit) {
   run.allowCheats();
   // Title card, the name, then on the tree screen: the first bauble of the shop (8 stars of
   // the 10 a quest starts with) onto the tree, PLAY, the win key, Escape on the level's
-  // summary (which pays 7 stars for the time left), and quit on the next tree screen.
+  // summary (which pays 1 star for the time left: one per 40 s, and the first level's clock is
+  // 45 s, won in its first seconds), and quit on the next tree screen.
   const std::string first = run.run("", 1200,
                                     "30 key 13\n80 char \"Ann\"\n100 key 13\n"
                                     "200 move 50 125\n201 press 1\n203 release 1\n"
@@ -43,7 +44,7 @@ TEST(ProfileEndToEnd, TheTreeAndTheQuestSurviveAQuit) {
   EXPECT_EQ(list.getString("Profiles::ActProfile"), "65-78-78-");
   TRCMFile saved(folder + "65-78-78-/profile.dat");
   EXPECT_EQ(saved.getString("Profile::name"), "Ann");
-  EXPECT_EQ(saved.getFloat("Profile::stars"), 9.0f);
+  EXPECT_EQ(saved.getFloat("Profile::stars"), 3.0f);
   EXPECT_EQ(saved.getFloat("Profile::nrLeveluQuest"), 2.0f);
   EXPECT_EQ(saved.getFloat("Profile::choinka::i"), 1.0f);
   EXPECT_EQ(saved.getString("Profile::choinka::elm1", 1), "BOMBKA");
@@ -57,7 +58,7 @@ TEST(ProfileEndToEnd, TheTreeAndTheQuestSurviveAQuit) {
                          "WHERE : MAIN-GAME"});
   EXPECT_EQ(second.find("WHERE : NEW-QUEST"), std::string::npos) << second;
   TRCMFile again(folder + "65-78-78-/profile.dat");
-  EXPECT_EQ(again.getFloat("Profile::stars"), 9.0f);
+  EXPECT_EQ(again.getFloat("Profile::stars"), 3.0f);
   EXPECT_EQ(again.getFloat("Profile::nrLeveluQuest"), 2.0f);
   EXPECT_EQ(again.getString("Profile::choinka::elm1", 1), "BOMBKA");
 }
