@@ -94,7 +94,7 @@ SETS = [
                 "        ",
                 "  1111  ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], time=80, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=90, board=[
                 ".........",
                 ".ppp.ppp.",
                 ".p.....p.",
@@ -139,7 +139,7 @@ SETS = [
         # Islands: parts of the board that only meet through the cascades above them.
         "id": 2, "music": ("level2", "level3"),
         "levels": [
-            dict(kinds=[1, 2, 3, 4, 5], time=50, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=65, board=[
                 "....  ....",
                 ".pp.  .pp.",
                 ".pp.  .pp.",
@@ -149,7 +149,7 @@ SETS = [
                 "....  ....",
                 "....  ....",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], time=150, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=138, board=[
                 "...  ...  ...",
                 ".p.  .p.  .p.",
                 ".p.  .p.  .p.",
@@ -159,7 +159,7 @@ SETS = [
                 "...  ...  ...",
                 "...  ...  ...",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], time=200, board=[
+            dict(kinds=[1, 2, 3, 4, 5], time=215, board=[
                 "...........",
                 ".ppppppppp.",
                 ".p.     .p.",
@@ -182,7 +182,7 @@ SETS = [
                 ".pp.   .pp.",
                 "....   ....",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=150, board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=220, board=[
                 "....  ....  ....",
                 ".PP.  .PP.  .PP.",
                 ".PP.  .PP.  .PP.",
@@ -237,14 +237,14 @@ SETS = [
             ]),
             dict(kinds=[1, 2, 3, 4, 5, 6], time=280, board=[
                 "...  ...  ...",
-                ".P.  .P.  .P.",
+                ".p.  .p.  .p.",
                 ".P.  .P.  .P.",
                 "...  ...  ...",
                 "  .........  ",
                 "  .PPPPPPP.  ",
                 "  .........  ",
                 "...  ...  ...",
-                ".P.  .P.  .P.",
+                ".p.  .p.  .p.",
                 "...  ...  ...",
             ], chains=[
                 "             ",
@@ -292,7 +292,7 @@ SETS = [
                 "    .....    ",
                 "     ...     ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=120, board=[
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=100, board=[
                 "      ..      ",
                 "     ....     ",
                 "    ..pp..    ",
@@ -381,7 +381,7 @@ SETS = [
         # Letters: strokes three cells wide, so every stroke holds a line.
         "id": 4, "music": ("level4", "level5"),
         "levels": [
-            dict(kinds=[1, 2, 3, 4, 5], time=60, board=[  # L
+            dict(kinds=[1, 2, 3, 4, 5], time=45, board=[  # L
                 "...      ",
                 ".p.      ",
                 ".p.      ",
@@ -391,7 +391,7 @@ SETS = [
                 ".ppppppp.",
                 ".........",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5], time=90, board=[  # T
+            dict(kinds=[1, 2, 3, 4, 5], time=50, board=[  # T
                 "...........",
                 ".ppppppppp.",
                 "...........",
@@ -508,7 +508,7 @@ SETS = [
                 "     ...     ",
                 "     ...     ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=110, board=[  # bell
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=140, board=[  # bell
                 "    ...    ",
                 "   .....   ",
                 "  ..ppp..  ",
@@ -516,10 +516,10 @@ SETS = [
                 "  .pPPPp.  ",
                 " ..pPPPp.. ",
                 " .ppppppp. ",
-                "...........",
-                "    ...    ",
+                "ppp.....ppp",
+                "    .p.    ",
             ]),
-            dict(kinds=[1, 2, 3, 4, 5, 6], time=160, board=[  # candle
+            dict(kinds=[1, 2, 3, 4, 5, 6], time=200, board=[  # candle
                 "    ...    ",
                 "    .y.    ",
                 "    ...    ",
@@ -787,8 +787,12 @@ def group(name, entries, subgroups=()):
     return "\n".join(out)
 
 
+# Each level deals from its own random stream, so reshaping one level leaves the starting
+# tiles of the others as they were (the first level's stream is the one it always had).
+DEAL_SEED = 20261210
+
+
 def main():
-    rng = random.Random(20261210)
     number = 0
     quest = []
     for set_index, zestaw in enumerate(SETS):
@@ -803,7 +807,7 @@ def main():
                         bg=(2 * set_index + half) % BACKGROUNDS + 1)
             url = f"data/levels/{folder}/level{n:02d}.lvl"
             with open(os.path.join(ROOT, "assets", url), "w", newline="\n") as f:
-                f.write(level_text(number, url, spec, rng))
+                f.write(level_text(number, url, spec, random.Random(DEAL_SEED + number - 1)))
             listed.append((f"lvl{n}", [("url", f'"{url}"'), ("id", f'"{number}"')]))
         set_url = f"data/levels/{folder}.dat"
         with open(os.path.join(ROOT, "assets", set_url), "w", newline="\n") as f:
