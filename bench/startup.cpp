@@ -68,8 +68,8 @@ double median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
-  const auto scratch = std::filesystem::temp_directory_path() /
-                       ("glimmerfir-startup-" + std::to_string(getpid()));
+  const auto scratch =
+      std::filesystem::temp_directory_path() / ("glimmerfir-startup-" + std::to_string(getpid()));
   std::vector<double> wall, cpu, peak;
   std::printf("start to the first main-menu frame, headless, empty data folder\n");
   for (int i = 0; i < runs; ++i) {
