@@ -71,7 +71,7 @@ class GameRun {
   // Runs the game to the frame limit and returns everything it printed.
   // Frames count from the first frame of the main menu, or of the level when one is given.
   std::string run(const std::string& level, int frames, const std::string& input = "") {
-    start_ = level.empty() ? kMenuStart : kLevelStart;
+    start_ = fromProcessStart ? 0 : level.empty() ? kMenuStart : kLevelStart;
     frames += start_;
     std::string shots;
     for (const auto& [frame, file] : shots_)
@@ -84,7 +84,7 @@ class GameRun {
     if (!wav_.empty()) command += " GLIMMERFIR_WAV='" + wav_ + "'";
     if (!environment.empty()) command += " " + environment;
     const std::string script =
-        (level.empty() ? std::to_string(kIntroSkipFrame) + " key 32\n" : "") +
+        (level.empty() && !fromProcessStart ? std::to_string(kIntroSkipFrame) + " key 32\n" : "") +
         shifted(input, start_);
     if (!script.empty()) {
       writeFile("input.txt", script);
@@ -107,6 +107,8 @@ class GameRun {
   int exitCode() const { return exitCode_; }
   // The frame of the process at which the last run's own frames began.
   int startFrame() const { return start_; }
+  // When set, the intro plays and frames count from the process's first.
+  bool fromProcessStart = false;
   // More variables for the run, as NAME=value words.
   std::string environment;
   // When above 0, the run is ended after that many seconds.
