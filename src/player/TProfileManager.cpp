@@ -88,7 +88,10 @@ void TProfileManager::loadProfiles() {
   for (int k = 1; k <= count; ++k) {
     const std::string key = "Profiles::Profile" + std::to_string(k);
     if (valueCount(file, key) == 0) break;  // a count larger than the list: stop at its end
-    profiles.push_back(createProfileData(file.getString(key, 0), file.getString(key, 1)));
+    // A damaged entry without a name is no player (and would name no folder of its own).
+    const std::string name = file.getString(key, 0);
+    if (name.empty()) continue;
+    profiles.push_back(createProfileData(name, file.getString(key, 1)));
   }
   profile = nullptr;
   if (act == "NULL" || act.empty()) return;

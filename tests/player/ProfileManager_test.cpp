@@ -67,6 +67,22 @@ TEST_F(ProfileManagerTest, APlayerWhoseProfileFileIsLostStaysTheCurrentPlayer) {
   EXPECT_EQ(savedNames(), (std::vector<std::string>{"Holly"}));
 }
 
+TEST_F(ProfileManagerTest, AListEntryWithoutANameIsNoPlayer) {
+  addPlayers(*start(), {"Holly"});
+  // A damaged list: the current player's id is lost and an unnamed entry comes first.
+  testsupport::WriteFile(profilesFile,
+                         "Profiles {\n\ti = 2\n\tActProfile = \"1-\"\n\tProfile1 = \"\", \"\"\n"
+                         "\tProfile2 = \"Holly\", \"72-79-76-76-89-\"\n}\n");
+  auto m = start();
+  ASSERT_EQ(m->profiles.size(), 1u);
+  ASSERT_TRUE(m->profile) << "the first real player becomes the current one";
+  EXPECT_EQ(m->profile->name, "Holly");
+  EXPECT_TRUE(m->saveAll());
+  auto next = start();
+  ASSERT_TRUE(next->profile);
+  EXPECT_EQ(next->profile->name, "Holly");
+}
+
 TEST_F(ProfileManagerTest, FirstStartWritesAnEmptyListThenAsksForTheFirstPlayer) {
   auto m = start();
   EXPECT_FALSE(m->profile);
