@@ -7,6 +7,23 @@
 
 namespace {
 
+bool continuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// The text of a string value's piece: without its first two characters and its last one.
+std::string quotedText(std::string_view piece) {
+  size_t start = 0;
+  for (int skipped = 0; skipped < 2 && start < piece.size(); ++skipped) {
+    ++start;
+    while (start < piece.size() && continuationByte(piece[start])) ++start;
+  }
+  size_t end = piece.size();
+  if (end > start) {
+    --end;
+    while (end > start && continuationByte(piece[end])) --end;
+  }
+  return end > start ? std::string(piece.substr(start, end - start)) : std::string();
+}
+
 // The pieces of a value part split at commas outside double quotes, quotes kept.
 std::vector<std::string_view> SplitValues(std::string_view values) {
   std::vector<std::string_view> pieces;
@@ -149,8 +166,9 @@ TRCMEntryPtr TRCMFile::readEntry(std::string_view line) {
     if (number) {
       entry->_value.emplace_back(piece);
     } else {
-      // Drops the blank and the opening quote before the text and the closing quote after.
-      entry->_value.emplace_back(piece.size() > 3 ? piece.substr(2, piece.size() - 3) : "");
+      // Drops the blank and the opening quote before the text and the closing quote after:
+      // whole characters, so a damaged line without its quotes never splits one in two.
+      entry->_value.emplace_back(quotedText(piece));
     }
   }
   return entry;

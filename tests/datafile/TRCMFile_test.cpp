@@ -337,3 +337,25 @@ TEST(TRCMFileBadInput, QuotesThatDoNotPairUp) {
 }
 
 }  // namespace
+
+namespace {
+
+// A string value whose closing quote is lost (a later line's stray quote keeps the file's quotes
+// paired) ends with whatever character stood there. A file without a byte-order mark is read
+// as Latin-1, so every byte is a character: the last one is dropped whole, never half of it.
+TEST(TRCMFile, AValueWithoutItsClosingQuoteLosesAWholeCharacter) {
+  const struct {
+    const char* line;
+    const char* value;
+  } cases[] = {
+      {"\tname = \"Ann\x84\n", "Ann"},
+      {"\tname = \"No\xebl\n", "No\xc3\xab"},
+      {"\tname = \"\x98nn\x84\n", "\xc2\x98nn"},
+  };
+  for (const auto& c : cases) {
+    Loaded read(std::string("g {\n") + c.line + "\ttown = \"Fir\"\"\n}\n");
+    EXPECT_EQ(read.file.getString("g::name"), c.value) << c.line;
+  }
+}
+
+}  // namespace
