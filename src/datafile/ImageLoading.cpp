@@ -7,3 +7,9 @@ platform::Image loadImageOrWarn(const std::string& path, platform::ImageFlags fl
   }
   return image;
 }
+
+platform::Image loadCentredImageOrWarn(const std::string& path) {
+  platform::Image image = loadImageOrWarn(path);
+  if (image) platform::MidHandleImage(image);
+  return image;
+}

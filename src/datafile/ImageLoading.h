@@ -9,3 +9,5 @@
 // returned.
 platform::Image loadImageOrWarn(const std::string& path,
                                 platform::ImageFlags flags = platform::ImageFlags::Default);
+// loadImageOrWarn with the handle at the picture's centre (for pictures placed by their middle).
+platform::Image loadCentredImageOrWarn(const std::string& path);

@@ -1,19 +1,14 @@
 #include "screens/TCreditsTxt.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "core/Globals.h"
 #include "gui/TBMFont.h"
 #include "platform/platform.h"
 
-namespace {
-float sinDegrees(float degrees) { return std::sin(degrees * 3.14159265f / 180.0f); }
-}  // namespace
-
 void TCreditsTxt::update() {
   per = std::min(per + 0.01f * delta, 1.0f);
-  rPer = sinDegrees(90.0f + 90.0f * per);
+  rPer = platform::Sin(90.0f + 90.0f * per);
   x = kier != 0 ? dx + kSlide * rPer : dx - kSlide * rPer;
   y = dy;
 }

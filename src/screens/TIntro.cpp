@@ -23,10 +23,8 @@ TIntro::TIntro(FrameContext& frame) : TEkran(frame) { id = "Intro"; }
 
 void TIntro::load() {
   village = loadImageOrWarn(assets::INTRO_VILLAGE);
-  title = loadImageOrWarn(assets::INTRO_TITLE);
-  if (title) platform::MidHandleImage(title);
-  glow = platform::LoadImage(assets::INTRO_GLOW);
-  if (glow) platform::MidHandleImage(glow);
+  title = loadCentredImageOrWarn(assets::INTRO_TITLE);
+  glow = loadCentredImageOrWarn(assets::INTRO_GLOW);
   bell = platform::LoadSound(assets::INTRO_BELL);
   makeScene();
 }

@@ -6,21 +6,13 @@
 #include "datafile/AssetNames.h"
 #include "datafile/ImageLoading.h"
 
-namespace {
-platform::Image midHandled(const char* path) {
-  platform::Image image = loadImageOrWarn(path);
-  if (image) platform::MidHandleImage(image);
-  return image;
-}
-}  // namespace
-
 TLoadingScreen::TLoadingScreen(FrameContext& frame, std::array<Step, kSteps> work)
     : TEkran(frame), work_(std::move(work)) {
   id = "LoadingScreen";
   back = loadImageOrWarn(assets::LOADING_BACK);
   loadTxt = loadImageOrWarn(assets::LOADING_TEXT);
-  dot[0] = midHandled(assets::LOADING_DOT_OFF);
-  dot[1] = midHandled(assets::LOADING_DOT_ON);
+  dot[0] = loadCentredImageOrWarn(assets::LOADING_DOT_OFF);
+  dot[1] = loadCentredImageOrWarn(assets::LOADING_DOT_ON);
 }
 
 void TLoadingScreen::runStep(int index) {

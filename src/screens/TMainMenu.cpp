@@ -1,6 +1,5 @@
 #include "screens/TMainMenu.h"
 
-#include <cmath>
 #include <cstdio>
 
 #include "core/Globals.h"
@@ -22,8 +21,6 @@
 #include "tree/TTreeScreen.h"
 
 namespace {
-float sinDegrees(float degrees) { return std::sin(degrees * 3.14159265f / 180.0f); }
-
 // Where the menu's pieces rest once it has slid in; k = 1 − eased progress.
 constexpr float kButtonsX = 157, kButtonsFrom = 300;
 constexpr float kManagerY = 575, kBarY = 558, kRiseFrom = 100;
@@ -38,8 +35,7 @@ TMainMenu::TMainMenu(const MainMenuServices& services)
 void TMainMenu::setup() {
   const TTxtFile texts = loadTxtFile(assets::TEXT_MAIN_MENU);
   for (size_t i = 0; i < txtHello.size(); ++i) txtHello[i] = getTxt(texts, int(i) + 1);
-  logo = loadImageOrWarn(assets::MAIN_MENU_TITLE);
-  if (logo) platform::MidHandleImage(logo);
+  logo = loadCentredImageOrWarn(assets::MAIN_MENU_TITLE);
   Gui = loadGui(assets::GUI_MAIN_MENU, services_.screen);
 }
 
@@ -159,7 +155,7 @@ void TMainMenu::_updateCreditsTime() {
 
 void TMainMenu::_updateAnims() {
   per = std::min(per + 0.01f * delta, 1.0f);
-  lPer = sinDegrees(90.0f + 90.0f * (1.0f - per));
+  lPer = platform::Sin(90.0f + 90.0f * (1.0f - per));
   TRGB colour;
   colour.r = platform::Rand(150, 255);
   colour.g = platform::Rand(150, 255);
