@@ -1,5 +1,6 @@
 #include "effects/TSopel.h"
 
+#include "datafile/FileNumbers.h"
 #include "datafile/TRCMFile.h"
 
 std::array<std::shared_ptr<TSopel>, kSopelCount> sople;
@@ -16,8 +17,8 @@ void loadSople(const std::string& path) {
     auto sopel = std::make_shared<TSopel>();
     const std::string picture = file.getString(entry + "::img", 0);
     if (!picture.empty()) sopel->img = platform::LoadImage(picture, platform::ImageFlags::Default);
-    sopel->ax = static_cast<int>(file.getFloat(entry + "::pos", 0));
-    sopel->ay = static_cast<int>(file.getFloat(entry + "::pos", 1));
+    sopel->ax = readInt(file, entry + "::pos", 0);
+    sopel->ay = readInt(file, entry + "::pos", 1);
     sople[static_cast<size_t>(i)] = sopel;
   }
 }

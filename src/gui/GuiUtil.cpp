@@ -1,6 +1,7 @@
 #include "gui/GuiUtil.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "platform/strings.h"
@@ -13,6 +14,15 @@ float guiEase(float value, float target, float step) {
   return value;
 }
 
+float guiNumber(const std::string& text) {
+  constexpr float kLimit = 1e9f;
+  const float value = std::strtof(text.c_str(), nullptr);
+  if (std::isnan(value)) return 0.0f;
+  return std::clamp(value, -kLimit, kLimit);
+}
+
+int guiInt(const std::string& text) { return static_cast<int>(guiNumber(text)); }
+
 std::vector<float> guiNumbers(const std::string& value) {
   std::vector<float> numbers;
   size_t pos = 0;
@@ -20,7 +30,7 @@ std::vector<float> guiNumbers(const std::string& value) {
     while (pos < value.size() && static_cast<unsigned char>(value[pos]) < 33) ++pos;
     size_t end = pos;
     while (end < value.size() && static_cast<unsigned char>(value[end]) >= 33) ++end;
-    if (end > pos) numbers.push_back(std::strtof(value.substr(pos, end - pos).c_str(), nullptr));
+    if (end > pos) numbers.push_back(guiNumber(value.substr(pos, end - pos)));
     pos = end;
   }
   return numbers;

@@ -13,6 +13,11 @@ void guiError(const std::string& message);
 // Moves value toward target by step without passing it.
 float guiEase(float value, float target, float step);
 
+// One number of a .gui value. A bad one reads as 0, and magnitudes are held within a billion,
+// so converting the result to int is defined however damaged the file is.
+float guiNumber(const std::string& text);
+// guiNumber truncated toward zero.
+int guiInt(const std::string& text);
 // Numbers of a blank-separated value such as "10 20 300"; missing or bad parts read as 0.
 std::vector<float> guiNumbers(const std::string& value);
 // A value of TRUE (any case) means on; anything else off.

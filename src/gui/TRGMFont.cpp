@@ -8,7 +8,7 @@ std::shared_ptr<TRGMFont> TRGMFont::createFromList(const std::string& name,
                                                    const GuiEntries& entries) {
   std::string url = guiEntry(entries, "URL");
   const std::string sizeText = guiEntry(entries, "SIZE");
-  const int size = sizeText.empty() ? 12 : int(std::strtof(sizeText.c_str(), nullptr));
+  const int size = sizeText.empty() ? 12 : guiInt(sizeText);
   if (!url.empty() && !platform::LoadImageFont(url, 12, 4)) {
     guiError("Nie moge znalezc czcionki : " + url);
     url.clear();

@@ -20,7 +20,7 @@ std::shared_ptr<TTextEntry> TTextEntry::createFromList(const std::string& name,
   for (const auto& e : entries) {
     const std::string key = Upper(e._typ);
     if (key == "WIDTH") {
-      t->_maxZnakow = int(std::strtof(e._value.c_str(), nullptr));
+      t->_maxZnakow = guiInt(e._value);
     } else if (key == "RGB") {
       t->rgb = guiRGB(e._value);
     } else if (key == "FONT") {

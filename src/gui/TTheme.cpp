@@ -1,5 +1,6 @@
 #include "gui/TTheme.h"
 
+#include "datafile/FileNumbers.h"
 #include "datafile/TRCMFile.h"
 #include "gui/GuiContext.h"
 #include "gui/GuiUtil.h"
@@ -35,8 +36,7 @@ void handlePieces(Image (&pieces)[9]) {
 }
 
 std::shared_ptr<TRGB> readRGB(TRCMFile& file, const std::string& key) {
-  return createRGB(int(file.getFloat(key, 0)), int(file.getFloat(key, 1)),
-                   int(file.getFloat(key, 2)));
+  return createRGB(readInt(file, key, 0), readInt(file, key, 1), readInt(file, key, 2));
 }
 }  // namespace
 

@@ -2,14 +2,17 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "gui/GuiDeclaration.h"
 #include "gui/GuiFixture.h"
+#include "gui/GuiUtil.h"
 #include "gui/TButton.h"
 #include "gui/TGui.h"
 #include "gui/TText.h"
+#include "gui/TTheme.h"
 #include "platform/files.h"
 
 namespace {
@@ -165,6 +168,32 @@ TEST_F(GuiFixture, BuilderErrorsAreShownAndAddNothing) {
     EXPECT_EQ(gui->_listaObiektow.size(), c.controls) << c.gui;
     EXPECT_TRUE(gui->_fonts.empty());
   }
+}
+
+// A damaged or hand-edited number must not reach an int conversion out of range (undefined,
+// and fatal under the sanitizers): bad numbers read as 0, huge ones stop at a billion.
+TEST_F(GuiFixture, NumbersOutOfRangeAreHeldWithinABillion) {
+  const struct {
+    const char* text;
+    float number;
+  } cases[] = {{"12.7", 12.7f}, {"1e40", 1e9f}, {"-1e40", -1e9f},
+               {"nan", 0.0f},   {"inf", 1e9f},  {"x", 0.0f}};
+  for (const auto& c : cases) {
+    EXPECT_FLOAT_EQ(guiNumber(c.text), c.number) << c.text;
+    EXPECT_EQ(guiInt(c.text), static_cast<int>(c.number)) << c.text;
+  }
+  auto gui = loadText("TEXT t { TXT = a POSITION = \"1e40 -1e40\" RGB = \"1e40 nan -1e40\" }");
+  auto text = gui->getItemAs<TText>("T");
+  ASSERT_TRUE(text);
+  EXPECT_EQ(text->dim->x, 1e9f);
+  EXPECT_EQ(text->dim->y, -1e9f);
+  EXPECT_EQ(text->rgb->g, 0);
+
+  testsupport::WriteFile(dir / "theme.txt", "TEMAT {\nBELKA {\ntextRGB = 1e40, -1e40, 3\n}\n}\n");
+  auto theme = TTheme::loadTheme(dir / "theme.txt");
+  EXPECT_EQ(theme->textRGB->r, std::numeric_limits<int>::max());
+  EXPECT_EQ(theme->textRGB->g, std::numeric_limits<int>::min());
+  EXPECT_EQ(theme->textRGB->b, 3);
 }
 
 TEST_F(GuiFixture, ABadFontUrlAlsoCountsAsNoUrl) {
