@@ -83,8 +83,33 @@ TEST(TreeArt, LayersAreOpaqueInsideWithoutHaze) {
         hazy += !nearEdge;
       }
     EXPECT_EQ(hazy, 0);
-    EXPECT_GT(opaque, p.width() * p.height() / 3);  // a full tier, not a few strokes
+    // A whole tier (less what the tier in front hides), not a few strokes.
+    EXPECT_GT(opaque, p.width() * p.height() / 5);
   }
+}
+
+// The game hangs a decoration in the rearmost layer that covers its point, and the layers in
+// front are drawn over it: a point where a front layer is solid must belong to no layer behind,
+// or a bauble hung there on the tier the player sees would vanish behind that very tier.
+TEST(TreeArt, NoLayerCoversAPointThatALayerInFrontHidesCompletely) {
+  Picture layers[5];
+  for (int k = 1; k <= 5; ++k) layers[k - 1] = load(layerFile(k, false));
+  auto alphaAt = [&](int n, int sx, int sy) {
+    const LayerPlace& at = kLayers[n];
+    return layers[n].alpha(sx - (at.cx - at.width / 2), sy - (at.cy - at.height / 2));
+  };
+  for (const Picture& p : layers) ASSERT_TRUE(p.pixels);
+  int hidden = 0, covered = 0;
+  for (int sy = 90; sy < 560; ++sy)
+    for (int sx = 250; sx < 670; ++sx) {
+      int front = 0;
+      while (front < 5 && alphaAt(front, sx, sy) != 255) ++front;
+      if (front == 5) continue;
+      ++covered;
+      for (int n = front + 1; n < 5; ++n) hidden += alphaAt(n, sx, sy) >= 128;
+    }
+  EXPECT_EQ(hidden, 0);
+  EXPECT_GT(covered, 60000);  // the whole tree, not an empty picture
 }
 
 // The stacked layers on the screen: apex under the tree-top star, widest at the bottom, the

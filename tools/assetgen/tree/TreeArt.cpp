@@ -410,9 +410,32 @@ bool sameMask(const assetgen::Image& a, const assetgen::Image& b) {
   return true;
 }
 
+// Clears every pixel of layer `index` that a layer in front of it covers fully. Those pixels can
+// never be seen, and leaving them would make the game hang a decoration there in this rear
+// layer (it picks the rearmost layer under a point), hidden behind the tier in front.
+void clearHiddenPart(int index, assetgen::Image& night, assetgen::Image& day) {
+  const Layer& back = kLayers[index];
+  const int bx = back.cx - back.width / 2, by = back.cy - back.height / 2;
+  for (int front = 0; front < index; ++front) {
+    const Layer& f = kLayers[front];
+    const assetgen::Image cover = paintLayer(front, kNight);
+    const int fx = f.cx - f.width / 2, fy = f.cy - f.height / 2;
+    for (int y = 0; y < night.height; ++y) {
+      for (int x = 0; x < night.width; ++x) {
+        const int cx = bx + x - fx, cy = by + y - fy;
+        if (cx < 0 || cy < 0 || cx >= cover.width || cy >= cover.height) continue;
+        if (cover.pixel(cx, cy)[3] != 255) continue;
+        std::fill_n(night.pixel(x, y), 4, 0);
+        std::fill_n(day.pixel(x, y), 4, 0);
+      }
+    }
+  }
+}
+
 void makeTreeLayer(assetgen::Output& out, int index) {
   assetgen::Image night = paintLayer(index, kNight);
   assetgen::Image day = paintLayer(index, kDay);
+  clearHiddenPart(index, night, day);
   std::string base = "gfx/gui/treeScreen/choinka" + std::to_string(index + 1);
   if (!sameMask(night, day)) out.fail(base + ": night and day coverage differ");
   out.savePng(base + ".png", night);
