@@ -273,6 +273,11 @@ void TMainGame::_updateGUI() {
 void TMainGame::_updateCzas() {
   if (timerOn != 1 || SameText(state, "WIN") || SameText(state, "WIN-INFO") || mode() != 0) return;
   const int now = MilliSecs();
+  // A tutorial hint on screen holds the clock: the board takes no input while it is read.
+  if (services_.tutorial().hintShown()) {
+    time = now + kTickMs;
+    return;
+  }
   if (now <= time) return;
   time = now + kTickMs;
   level->czas -= 1;

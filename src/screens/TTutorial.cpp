@@ -144,9 +144,14 @@ TTutorialHint* TTutorial::getHintById(int id) const {
 
 bool TTutorial::hintShown() const { return activeHint && activeHint->a != 0; }
 
+// The buttons wait for the first hint only on the visit where it is due: a player past its
+// level (a profile older than the hints) would wait forever. And a hint holds them only while
+// it can be seen: one waiting unseen for a match on the board, carried over from a level left
+// early, must not lock the player in here.
 bool TTutorial::treeGuiAllowed() const {
-  const bool firstDone = tutorialHints.empty() || tutorialHints.front()->wykonany;
-  return firstDone && (!activeHint || activeHint->id == 5);
+  const TTutorialHint* first = tutorialHints.empty() ? nullptr : tutorialHints.front().get();
+  const bool firstDue = first && !first->wykonany && first->belongsTo(TutorialScreen::Tree);
+  return !firstDue && (!hintShown() || activeHint->id == 5);
 }
 
 void TTutorial::closeHint() {

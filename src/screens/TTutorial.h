@@ -43,8 +43,8 @@ class TTutorial {
 
   // A hint is on screen (its panel not fully faded): the board takes no mouse input.
   bool hintShown() const;
-  // The tree screen's buttons work once the first hint is done, while no hint but the one
-  // about the play button shows.
+  // The tree screen's buttons work once the first hint is done (where it is due), while no
+  // hint but the one about the play button can be seen.
   bool treeGuiAllowed() const;
   // The hint on screen starts to go (the tree screen is left).
   void closeHint();

@@ -176,6 +176,14 @@ bool TTutorialHint::holds(const TWarunek& condition, TutorialScreen screen) cons
   return true;
 }
 
+bool TTutorialHint::belongsTo(TutorialScreen screen) const {
+  return std::all_of(warunki.begin(), warunki.end(), [&](const TWarunek& condition) {
+    const bool placing = condition.name == "MAIN_GAME" || condition.name == "MAIN_GAME_SCREEN" ||
+                         condition.name == "TREE_SCREEN";
+    return !placing || holds(condition, screen);
+  });
+}
+
 bool TTutorialHint::check(TutorialScreen screen) {
   if (wykonany) return false;
   for (const TWarunek& condition : warunki)

@@ -46,6 +46,9 @@ class TTutorialHint {
   void update();
   // True (and the hint is now the active one) when its conditions hold on `screen`.
   bool check(TutorialScreen screen);
+  // Whether the hint's screen and level conditions hold on `screen`: it is due there now or
+  // later in the visit, whatever its other conditions wait for.
+  bool belongsTo(TutorialScreen screen) const;
   void draw() const;
 
  private:

@@ -290,6 +290,28 @@ TEST_F(MainGameTest, LeavingTheWindowOpensTheMenuSoTheClockStops) {
   EXPECT_EQ(game->state, "NORMAL");
 }
 
+// A hint takes the board's input away, so it must not take the player's time as well.
+class ShownHint : public IMainGameTutorial {
+ public:
+  bool shown = true;
+  void update() override {}
+  void draw() override {}
+  bool hintShown() const override { return shown; }
+};
+
+TEST_F(MainGameTest, TheClockHoldsWhileATutorialHintIsShown) {
+  playToNormal();
+  ShownHint hint;
+  services.tutorialHooks = &hint;
+  const int seconds = level->czas;
+  for (int i = 0; i < 300; ++i) frame();
+  EXPECT_EQ(level->czas, seconds);
+  hint.shown = false;
+  const int closed = platform::MilliSecs();
+  framesUntil([&] { return level->czas == seconds - 1; });
+  EXPECT_NEAR(platform::MilliSecs() - closed, 1000, 20) << "a whole second after the hint";
+}
+
 TEST_F(MainGameTest, ARelaxedLevelNeverRunsOutOfTime) {
   profile.modeValue = 1;
   level->czas = 1;

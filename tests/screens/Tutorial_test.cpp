@@ -2,11 +2,14 @@
 // tiles and the player's marks; and the shipped hints against the first quest level.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "core/Globals.h"
+#include "datafile/FileNumbers.h"
 #include "datafile/TRCMFile.h"
 #include "gui/TButton.h"
 #include "gui/TMouse.h"
@@ -153,7 +156,7 @@ TEST_F(TutorialTest, BoardMoveHintIsHeldBackExceptForTheSwapHint) {
 TEST_F(TutorialTest, BonusArrowFollowsItsTileAndFadesWhenTheTileIsGone) {
   world.bonusTile = TutorialTile{200, 100, std::make_shared<TTileData>()};
   TTutorialHint& hint =
-      load("actions = 1\n action1 = \"MAKE_ARROW\", \"BONUS\", 101\n killer = \"CLICK\"");
+      load("actions = 1\n action1 = \"MAKE_ARROW\", \"BONUS\", \"101\"\n killer = \"CLICK\"");
   frames(1);
   ASSERT_EQ(hint.strzalki.size(), 1u);
   EXPECT_EQ(hint.strzalki[0].y, 140.0f);
@@ -172,7 +175,7 @@ TEST_F(TutorialTest, BonusArrowFollowsItsTileAndFadesWhenTheTileIsGone) {
 TEST_F(TutorialTest, MissingBonusTileShowsTheHintWithoutAnArrow) {
   TTutorialHint& hint = load(
       "position = 120, 80\n actions = 1\n"
-      "action1 = \"MAKE_ARROW\", \"BONUS\", 105\n killer = \"CLICK\"");
+      "action1 = \"MAKE_ARROW\", \"BONUS\", \"105\"\n killer = \"CLICK\"");
   frames(30);
   EXPECT_EQ(tutorial.activeHint, &hint);
   EXPECT_TRUE(hint.strzalki.empty());
@@ -201,13 +204,177 @@ TEST_F(TutorialTest, NoHintsWithoutAPlayer) {
   EXPECT_EQ(tutorial.activeHint, &hint);
 }
 
-TEST_F(TutorialTest, HintExecutedNeedsAnExistingDoneHint) {
-  TTutorialHint& hint = load("conditions = 1\n cond1 = \"HINT_EXECUTED\", 9");
+TEST_F(TutorialTest, HintExecutedHoldsOnlyForADoneHintThatExists) {
+  TTutorialHint& first = load("killer = \"CLICK\"");
+  TTutorialHint& waiting = load("conditions = 1\n cond1 = \"HINT_EXECUTED\", \"1\"");
+  TTutorialHint& orphan = load("conditions = 1\n cond1 = \"HINT_EXECUTED\", \"9\"");
+  waiting.id = 2;
+  orphan.id = 3;
   frames(5);
-  EXPECT_EQ(tutorial.activeHint, nullptr);
-  EXPECT_NE(&hint, nullptr);
+  ASSERT_EQ(tutorial.activeHint, &first);
+  clickOk();
+  frames(40);
+  EXPECT_EQ(first.wykonany, 1);
+  EXPECT_EQ(tutorial.activeHint, &waiting);
+  EXPECT_EQ(orphan.wykonany, 0);
 }
 
-// The swap hint's move must make a line on the first quest level as it starts.
+// A hint waits for its level, for the screen to finish fading in, and for its time, counted
+// from the screen's start or from the end of the hint before it.
+TEST_F(TutorialTest, TimeElapsedCountsFromTheStartOnceTheFadeIsOver) {
+  TTutorialHint& hint = load(
+      "conditions = 2\n cond1 = \"MAIN_GAME\", \"3\"\n cond2 = \"TIME_ELAPSED\", \"2000\"\n"
+      "killer = \"CLICK\"");
+  world.level = 2;
+  world.start = platform::MilliSecs();
+  frames(200);
+  EXPECT_EQ(tutorial.activeHint, nullptr) << "another level";
+  world.level = 3;
+  world.start = platform::MilliSecs();
+  world.fadeNow = 0.5f;
+  frames(150);
+  EXPECT_EQ(tutorial.activeHint, nullptr) << "still fading";
+  world.fadeNow = 0;
+  frames(1);
+  EXPECT_EQ(tutorial.activeHint, &hint) << "2.5 s after the start";
+  frames(30);
+  const int clicked = platform::MilliSecs();
+  clickOk();
+  frames(40);
+  EXPECT_EQ(tutorial.activeHint, nullptr);
+  EXPECT_GT(world.start, clicked) << "the clocks restart when the hint ends";
+  EXPECT_LE(world.start, platform::MilliSecs());
+}
+
+TEST_F(TutorialTest, ADelayedHintStaysInvisibleAndInertUntilItsTime) {
+  TTutorialHint& hint = load("actions = 1\n action1 = \"DELAY\", \"1500\"\n killer = \"CLICK\"");
+  const int shown = platform::MilliSecs();
+  frames(1);
+  ASSERT_EQ(tutorial.activeHint, &hint);
+  EXPECT_EQ(hint.activateTime, shown + 1500);
+  frames(60);
+  clickOk();
+  EXPECT_EQ(hint.a, 0.0f);
+  EXPECT_EQ(hint.da, 1.0f) << "the button is inert";
+  while (platform::MilliSecs() < hint.activateTime) frames(1);
+  frames(20);
+  EXPECT_GT(hint.a, 0.9f);
+  clickOk();
+  EXPECT_EQ(hint.da, 0.0f);
+}
+
+TEST_F(TutorialTest, ActionsReachTheBoardAndTheTreeScreen) {
+  TTutorialHint& hint = load(
+      "actions = 4\n action1 = \"SET_TILE_MATCH\", \"3\", \"2\", \"3\", \"4\", \"prawo\"\n"
+      "action2 = \"LIGHT_UP\"\n action3 = \"SET_TREE_BUTTON_PLAY_STATE\", \"0\", \"1\"\n"
+      "action4 = \"SET_TREE_PRODUCT_STATE\", \"0\"\n killer = \"MATCH\"");
+  frames(1);
+  ASSERT_EQ(tutorial.activeHint, &hint);
+  EXPECT_EQ(world.move, "3234PRAWO");
+  EXPECT_EQ(world.lights, 1);
+  EXPECT_EQ(world.playButton, "01");
+  EXPECT_EQ(world.products, 0);
+  world.match = true;
+  frames(1);
+  EXPECT_EQ(world.darks, 1) << "the plates go dark with the hint";
+}
+
+// The tree screen's buttons wait for the first hint where it is due, and no hint locks them
+// for good: neither a first hint whose level the player has passed, nor a board hint that
+// waits unseen for a match after the level was left.
+TEST_F(TutorialTest, TreeButtonsAreNeverLockedForGood) {
+  TTutorialHint& first = load(
+      "conditions = 2\n cond1 = \"TREE_SCREEN\", \"1\"\n cond2 = \"TIME_ELAPSED\", \"800\"\n"
+      "killer = \"CLICK\"");
+  TTutorialHint& board = load("conditions = 1\n cond1 = \"MAIN_GAME_SCREEN\"\n killer = \"MATCH\"");
+  board.id = 6;
+  world.start = platform::MilliSecs();
+  EXPECT_FALSE(tutorial.treeGuiAllowed()) << "the first hint is due on this visit";
+  world.level = 4;
+  EXPECT_TRUE(tutorial.treeGuiAllowed()) << "a player past the first level";
+
+  world.level = 1;
+  world.flags = {1};
+  frames(1);
+  EXPECT_EQ(first.wykonany, 1);
+  ASSERT_EQ(tutorial.activeHint, &board);  // shown on the board, then the level was left
+  frames(30, TutorialScreen::Tree);
+  EXPECT_FALSE(tutorial.treeGuiAllowed()) << "while it can be seen";
+  clickOk();
+  frames(40, TutorialScreen::Tree);
+  EXPECT_EQ(tutorial.activeHint, &board) << "still waiting for its match";
+  EXPECT_TRUE(tutorial.treeGuiAllowed());
+}
+
+// The hints the game ships: every name is one the tutorial knows, every number is read as one,
+// and the first level's swap hint shows a move that makes a line on that level's board.
+TEST(ShippedTutorial, HintsAreWellFormedAndTheFirstSwapMakesALine) {
+  ScriptedWorld world;
+  TMouse mouse;
+  TTutorial tutorial{world, mouse};
+  TRCMFile file(std::string(GLIMMERFIR_ASSET_DIR) + "/data/tutorial.dat");
+  tutorial.loadHints(file);
+  ASSERT_GE(tutorial.tutorialHints.size(), 20u);
+  const std::set<std::string> conditions = {
+      "MAIN_GAME",       "MAIN_GAME_SCREEN",       "TREE_SCREEN",
+      "PLAYER_TREE_PUT", "SPEC_TILE_MATCH",        "CHAIN_MATCH",
+      "TIME_ELAPSED",    "LEVEL_DRAWED",           "HINT_EXECUTED",
+      "BONUS_SHOWED",    "ANY_BONUS_HINT_EXECUTED"};
+  const std::set<std::string> numbered = {"MAIN_GAME", "TREE_SCREEN", "TIME_ELAPSED",
+                                          "HINT_EXECUTED", "BONUS_SHOWED"};
+  const std::set<std::string> killers = {"MATCH", "CLICK", "PICK", "PLAYER_TREE_PUT", ""};
+  auto isNumber = [](const std::string& t) {
+    return !t.empty() && t.find_first_not_of("0123456789") == std::string::npos;
+  };
+  std::set<int> ids;
+  const TAkcja* swap = nullptr;
+  for (const auto& hint : tutorial.tutorialHints) {
+    SCOPED_TRACE(hint->id);
+    EXPECT_TRUE(ids.insert(hint->id).second) << "ids are unique";
+    EXPECT_TRUE(killers.count(hint->killer)) << hint->killer;
+    for (const TWarunek& w : hint->warunki) {
+      EXPECT_TRUE(conditions.count(w.name)) << w.name;
+      if (numbered.count(w.name)) {
+        EXPECT_TRUE(isNumber(w.param)) << w.name << " " << w.param;
+      }
+    }
+    for (const TAkcja& a : hint->akcje) {
+      if (a.name == "SET_TILE_MATCH") swap = &a;
+      if (a.name == "MAKE_ARROW") {
+        EXPECT_TRUE(isNumber(a.p2)) << a.p2;
+      }
+      if (a.name == "DELAY") {
+        EXPECT_TRUE(isNumber(a.p1)) << a.p1;
+      }
+    }
+  }
+  EXPECT_EQ(*ids.begin(), 1);
+  EXPECT_EQ(*ids.rbegin(), int(ids.size()));
+  ASSERT_NE(swap, nullptr);
+
+  // The board of the first level as its file lays it out, border included.
+  TRCMFile level(std::string(GLIMMERFIR_ASSET_DIR) + "/data/levels/zestaw1/level01.lvl");
+  auto kind = [&](int row, int col) {
+    return truncToInt(level.getFloat("level::tiles::row" + std::to_string(row + 1), col));
+  };
+  const int r1 = std::stoi(swap->p1), c1 = std::stoi(swap->p2);
+  const int r2 = std::stoi(swap->p3), c2 = std::stoi(swap->p4);
+  EXPECT_EQ(std::abs(r1 - r2) + std::abs(c1 - c2), 1) << "neighbours";
+  auto after = [&](int row, int col) {
+    if (row == r1 && col == c1) return kind(r2, c2);
+    if (row == r2 && col == c2) return kind(r1, c1);
+    return kind(row, col);
+  };
+  auto lineThrough = [&](int row, int col) {
+    const int k = after(row, col);
+    int across = 1, down = 1;
+    for (int c = col - 1; after(row, c) == k; --c) ++across;
+    for (int c = col + 1; after(row, c) == k; ++c) ++across;
+    for (int r = row - 1; after(r, col) == k; --r) ++down;
+    for (int r = row + 1; after(r, col) == k; ++r) ++down;
+    return k > 0 && (across >= 3 || down >= 3);
+  };
+  EXPECT_TRUE(lineThrough(r1, c1) || lineThrough(r2, c2));
+}
 
 }  // namespace

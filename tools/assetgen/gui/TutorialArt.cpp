@@ -15,7 +15,7 @@ using assetgen::Rgba;
 
 constexpr int kPanelW = 300, kPanelH = 140;
 constexpr int kArrowW = 48, kArrowH = 64;
-constexpr int kOkW = 64, kOkH = 26;
+constexpr int kOkW = 80, kOkH = 34;
 
 void makePanel(assetgen::Output& out) {
   Canvas c(kPanelW, kPanelH);
