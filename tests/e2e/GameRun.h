@@ -138,6 +138,39 @@ inline std::string firstStartThen(const std::string& later, const std::string& n
   return firstStart(name) + shifted(later, kFirstStartTree);
 }
 
+// A tree screen hint read: its OK button, where the hints of the tree screen stand.
+inline std::string treeHintOk(int frame) {
+  return shifted("0 move 620 165\n1 press 1\n3 release 1\n", frame);
+}
+// PLAY on the tree screen.
+inline std::string treePlay(int frame) {
+  return shifted("0 move 730 550\n1 press 1\n3 release 1\n", frame);
+}
+
+// The first visit to the tree screen as the tutorial leads a new player through it, in frames
+// from the screen's opening: the welcome read, the shop's first bauble (8 of the 10 stars a
+// quest starts with) hung on the tree at (458, 330), the next hint read, and PLAY at
+// kFirstVisitPlay. The level's own first hint comes about 280 frames after that PLAY.
+inline constexpr int kFirstVisitPlay = 290;
+inline std::string firstTreeVisit() {
+  return treeHintOk(70) + "110 move 50 125\n111 press 1\n113 release 1\n" +
+         "150 move 458 330\n152 press 1\n154 release 1\n" + treeHintOk(230) +
+         treePlay(kFirstVisitPlay);
+}
+// A first start through the first tree visit; `later` counts from its PLAY.
+inline constexpr int kFirstStartPlay = kFirstStartTree + kFirstVisitPlay;
+inline std::string firstStartToLevel(const std::string& later, const std::string& name = "Ann") {
+  return firstStartThen(firstTreeVisit(), name) + shifted(later, kFirstStartPlay);
+}
+// After a level won with the developer's key (`win`, frames from the level's PLAY) and its
+// summary closed: the next tree screen's hint read and PLAY, kNextPlayAfterWin frames after
+// the win key.
+inline constexpr int kNextPlayAfterWin = 610;
+inline std::string winThenNextLevel(int win) {
+  return shifted("0 keydown 87\n2 keyup 87\n290 key 27\n430 press 1\n432 release 1\n", win) +
+         treeHintOk(win + 550) + treePlay(win + kNextPlayAfterWin);
+}
+
 // How many pixels of the region differ between two pictures by more than a small amount.
 inline int changedPixels(const platform::Pixmap& a, const platform::Pixmap& b, Region r) {
   int changed = 0;

@@ -17,12 +17,11 @@ class ProfileKillTest : public profiletest::ProfileFixture {};
 TEST_F(ProfileKillTest, EveryKillLeavesAWholeProfile) {
   e2e::GameRun run;
   run.allowCheats();
-  // Name, PLAY, win, summary, PLAY, win, summary: a save at the new quest, on leaving each
-  // tree screen and after each won level.
-  const std::string script = e2e::firstStartThen(
-      "80 move 730 550\n81 press 1\n83 release 1\n280 keydown 87\n282 keyup 87\n"
-      "540 key 27\n680 press 1\n682 release 1\n780 press 1\n782 release 1\n"
-      "980 keydown 87\n982 keyup 87\n1240 key 27\n");
+  // Name, PLAY, the first tree visit, win, summary, the next visit, win, summary: a save at the
+  // new quest, on leaving each tree screen and after each won level.
+  const std::string script = e2e::firstStartToLevel(
+      e2e::winThenNextLevel(250) +
+      e2e::shifted("0 keydown 87\n2 keyup 87\n260 key 27\n", 250 + e2e::kNextPlayAfterWin + 250));
   profilesFolder = run.path("xdg") + "/Glimmerfir/Profiles/";
   profilesFile = profilesFolder + "profiles.dat";
   int lastStamp = 0, kills = 0;
@@ -32,7 +31,7 @@ TEST_F(ProfileKillTest, EveryKillLeavesAWholeProfile) {
                             "2.6", "3.6", "5", "7", "10", "13"}) {
     SCOPED_TRACE(after);
     run.killAfter = after;
-    const std::string out = run.run("", e2e::kFirstStartTree + 1380, script);
+    const std::string out = run.run("", e2e::kFirstStartPlay + 1500, script);
     if (run.exitCode() != 0) ++kills;
     if (platform::FileType(profilesFile) != 1) continue;  // killed before the first save
     TProfileManager manager(context, *this, dialogs);

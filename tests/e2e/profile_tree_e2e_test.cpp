@@ -24,15 +24,12 @@ void expectInOrder(const std::string& out, std::initializer_list<const char*> li
 TEST(ProfileEndToEnd, TheTreeAndTheQuestSurviveAQuit) {
   e2e::GameRun run;
   run.allowCheats();
-  // The first start in the main menu, then on the tree screen: the first bauble of the shop (8
-  // stars of the 10 a quest starts with) onto the tree, PLAY, the win key, Escape on the level's
-  // summary (which pays stars back), and quit on the next tree screen.
-  const std::string first =
-      run.run("", e2e::kFirstStartTree + 1080,
-              e2e::firstStartThen("80 move 50 125\n81 press 1\n83 release 1\n"
-                                  "90 move 458 330\n92 press 1\n94 release 1\n"
-                                  "120 move 730 550\n121 press 1\n123 release 1\n"
-                                  "380 keydown 87\n382 keyup 87\n640 key 27\n"));
+  // The first start in the main menu, then the tutorial's first tree visit (the first bauble
+  // of the shop, 8 stars of the 10 a quest starts with, hung on the tree), PLAY, the win key,
+  // Escape on the level's summary (which pays stars back), and quit on the next tree screen.
+  const std::string first = run.run("", e2e::kFirstStartPlay + 960,
+                                    e2e::firstStartToLevel("250 keydown 87\n252 keyup 87\n"
+                                                           "540 key 27\n"));
   EXPECT_EQ(run.exitCode(), 0) << first;
   expectInOrder(first,
                 {"WHERE : NEW-QUEST", "WHERE : TREE-SCREEN", "WHERE : MAIN-GAME",
@@ -54,9 +51,10 @@ TEST(ProfileEndToEnd, TheTreeAndTheQuestSurviveAQuit) {
 
   // The next start: PLAY in the main menu resumes the quest on the tree screen without the
   // mode question, and PLAY there plays level 2.
-  const std::string second = run.run("", 500,
-                                     "110 move 157 232\n111 press 1\n113 release 1\n290 move 730 "
-                                     "550\n291 press 1\n293 release 1\n");
+  // The hint of the second visit is read first: while it shows, PLAY waits.
+  const std::string second = run.run(
+      "", 560,
+      "110 move 157 232\n111 press 1\n113 release 1\n" + e2e::treeHintOk(290) + e2e::treePlay(350));
   EXPECT_EQ(run.exitCode(), 0) << second;
   expectInOrder(second, {"WHERE : MAIN-MENU", "WHERE : RESUME-QUEST", "WHERE : TREE-SCREEN",
                          "WHERE : MAIN-GAME"});

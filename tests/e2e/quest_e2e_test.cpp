@@ -23,17 +23,14 @@ size_t findAfter(const std::string& out, const std::string& line, size_t from) {
 TEST(QuestEndToEnd, AFirstStartPlaysTheQuestLevelByLevel) {
   e2e::GameRun run;
   run.allowCheats();
-  run.shot(e2e::kFirstStartTree + 330, "first.png");
-  run.shot(e2e::kFirstStartTree + 1130, "second.png");
+  run.shot(e2e::kFirstStartPlay + 230, "first.png");
+  run.shot(e2e::kFirstStartPlay + 1110, "second.png");
   run.recordSound("quest.wav");
-  // The first player's name, PLAY and a timed quest in the main menu, PLAY on the tree
-  // screen; later the developer's win key, Escape on the level's summary, and PLAY again on
-  // the tree screen before the next level.
+  // The first player's name, PLAY and a timed quest in the main menu, the tutorial's first
+  // tree visit and PLAY; then the developer's win key, Escape on the level's summary, and on
+  // the next tree screen its hint read and PLAY again.
   const std::string out =
-      run.run("", e2e::kFirstStartTree + 1180,
-              e2e::firstStartThen("100 move 730 550\n101 press 1\n103 release 1\n"
-                                  "380 keydown 87\n382 keyup 87\n640 key 27\n"
-                                  "780 press 1\n782 release 1\n880 press 1\n882 release 1\n"));
+      run.run("", e2e::kFirstStartPlay + 1160, e2e::firstStartToLevel(e2e::winThenNextLevel(250)));
   EXPECT_EQ(run.exitCode(), 0) << out;
   size_t at = 0;
   for (const char* line :
