@@ -140,7 +140,7 @@ inline std::string firstStartThen(const std::string& later, const std::string& n
 
 // A tree screen hint read: its OK button, where the hints of the tree screen stand.
 inline std::string treeHintOk(int frame) {
-  return shifted("0 move 620 165\n1 press 1\n3 release 1\n", frame);
+  return shifted("0 move 645 155\n1 press 1\n3 release 1\n", frame);
 }
 // PLAY on the tree screen.
 inline std::string treePlay(int frame) {
