@@ -29,6 +29,21 @@ bool transparent(const SDL_Color& color, int blend) {
   return color.a == 0 && (blend == ALPHABLEND || blend == LIGHTBLEND);
 }
 
+// A picture at `dst`, turned by `angle` degrees about `pivot` (from dst's corner), lies wholly
+// off a w x h screen: drawing it would show nothing.
+bool offScreen(const SDL_FRect& dst, const SDL_FPoint& pivot, double angle, int w, int h) {
+  float left = dst.x, top = dst.y, right = dst.x + dst.w, bottom = dst.y + dst.h;
+  if (angle != 0) {
+    const float reach =
+        std::hypot(std::max(pivot.x, dst.w - pivot.x), std::max(pivot.y, dst.h - pivot.y));
+    left = dst.x + pivot.x - reach;
+    right = dst.x + pivot.x + reach;
+    top = dst.y + pivot.y - reach;
+    bottom = dst.y + pivot.y + reach;
+  }
+  return right <= 0 || bottom <= 0 || left >= float(w) || top >= float(h);
+}
+
 void submitPicture(const Image& image, int frame, const SDL_Rect& source, const Placement& p) {
   Backend& b = B();
   if (!b.renderer.isOpen() || !image || !image->validFrame(frame)) return;
@@ -49,6 +64,9 @@ void submitPicture(const Image& image, int frame, const SDL_Rect& source, const 
   command.dst.y = p.scaleY >= 0 ? p.y - p.handleY * ay : p.y - (p.height - p.handleY) * ay;
   command.center = SDL_FPoint{p.x - command.dst.x, p.y - command.dst.y};
   command.angle = p.angle;
+  if (offScreen(command.dst, command.center, command.angle, b.renderer.width(),
+                b.renderer.height()))
+    return;
   command.flip =
       uint8_t((p.scaleX < 0 ? SDL_FLIP_HORIZONTAL : 0) | (p.scaleY < 0 ? SDL_FLIP_VERTICAL : 0));
   command.color = color;

@@ -1,6 +1,7 @@
-// The screen: an SDL window with its accelerated renderer, or (headless) the software
-// renderer on an offscreen surface. Draw calls arrive as commands; headless frames that
-// nobody looks at are recorded and dropped instead of rasterised.
+// The screen: an SDL window with its accelerated renderer (the software one on a machine
+// without a graphics device), or (headless) the software renderer on an offscreen surface.
+// Draw calls arrive as commands; headless frames that nobody looks at are recorded and dropped
+// instead of rasterised.
 #pragma once
 
 #include <SDL.h>
@@ -94,6 +95,7 @@ class Renderer {
   int height_ = 600;
   bool fullScreen_ = false;
   bool deferred_ = false;
+  bool software_ = false;  // the window draws with SDL's software renderer
   int vsync_ = -1;
   std::vector<DrawCommand> pending_;
   DrawStats frame_;

@@ -118,6 +118,7 @@ TEST_F(GraphicsTest, InvisibleDrawsAreNotSentAndVisibleOnesAreCounted) {
       {"solid ignores alpha", SOLIDBLEND, 0.0f, 1, true, {255, 0, 0}},
       {"mask ignores alpha", MASKBLEND, 0.0f, 1, true, {255, 0, 0}},
   };
+  Flip(0);  // counts start with a frame of their own, whatever ran before
   for (const Case& c : cases) {
     Cls();
     SetBlend(c.blend);
@@ -136,6 +137,37 @@ TEST_F(GraphicsTest, InvisibleDrawsAreNotSentAndVisibleOnesAreCounted) {
     EXPECT_EQ(stats.calls, sent) << c.name;
     const bool blends = c.blend != SOLIDBLEND && c.blend != MASKBLEND;
     EXPECT_EQ(stats.blendedArea, blends ? 16.0 * sent : 0.0) << c.name;
+  }
+}
+
+// A picture wholly off the screen is not sent; one reaching onto it by a pixel, or turned onto
+// it about a handle off the screen, is.
+TEST_F(GraphicsTest, PicturesOffTheScreenAreNotSent) {
+  const Image bar = solidImage(40, 4, 0xFFFFFFFFu);
+  const int w = GraphicsWidth(), h = GraphicsHeight();
+  struct Case {
+    const char* name;
+    float x, y, degrees;
+    bool sent;
+  };
+  const Case cases[] = {
+      {"left", -40, 10, 0, false},
+      {"right", float(w), 10, 0, false},
+      {"above", 10, -4, 0, false},
+      {"below", 10, float(h), 0, false},
+      {"one pixel in", -39, 10, 0, true},
+      {"bottom edge", 10, float(h - 1), 0, true},
+      {"turned onto it", float(w + 10), 10, 180, true},
+      {"turned but far", float(w + 50), 10, 180, false},
+  };
+  Flip(0);
+  for (const Case& c : cases) {
+    Cls();
+    SetRotation(c.degrees);
+    DrawImage(bar, c.x, c.y);
+    SetRotation(0);
+    Flip(0);
+    EXPECT_EQ(LastFrameDrawStats().calls, c.sent ? 1 : 0) << c.name;
   }
 }
 
