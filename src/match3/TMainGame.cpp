@@ -380,7 +380,10 @@ void TMainGame::_controlGUI() {
 }
 
 bool TMainGame::levelBeingLeft() const {
-  for (const char* leaving : {"LOSE", "WIN-INFO", "MAIN-MENU", "MAIN-MENU-RESTART", "RESTART"})
+  // A won level counts too: a menu in the two seconds before its summary could leave it for
+  // the main menu or a restart, and the win would never be paid.
+  for (const char* leaving :
+       {"WIN", "LOSE", "WIN-INFO", "MAIN-MENU", "MAIN-MENU-RESTART", "RESTART"})
     if (SameText(state, leaving)) return true;
   return false;
 }
