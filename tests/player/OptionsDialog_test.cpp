@@ -13,7 +13,7 @@
 #include "platform/platform.h"
 #include "player/TGlobalSnd.h"
 #include "player/TOptions.h"
-#include "support/TempDir.h"
+#include "support/AppFixture.h"
 #include "support/TestScreenContext.h"
 
 namespace {
@@ -44,36 +44,20 @@ class ScriptedOptions : public TOptions {
   }
 };
 
-class OptionsDialogTest : public ::testing::Test {
+class OptionsDialogTest : public testsupport::AppFixture {
  protected:
   void SetUp() override {
-    const char* old = std::getenv("XDG_DATA_HOME");
-    hadXdg = old != nullptr;
-    oldXdg = old ? old : "";
-    setenv("XDG_DATA_HOME", home.path().c_str(), 1);
-    cwd = platform::CurrentDir();
-    ASSERT_TRUE(platform::ChangeDir(GLIMMERFIR_ASSET_DIR));
-    platform::InitHeadless();
-    App::create();
-    setupFolders();
-    platform::Graphics(800, 600, 0, 60, 0);
+    AppFixture::SetUp();
+    if (HasFatalFailure()) return;
     App::get().globalSnd().setup();
     dialog = std::make_unique<ScriptedOptions>(App::get(), App::get().globalSnd());
     dialog->setup();
   }
   void TearDown() override {
     dialog.reset();
-    App::destroy();
-    platform::ChangeDir(cwd);
-    if (hadXdg)
-      setenv("XDG_DATA_HOME", oldXdg.c_str(), 1);
-    else
-      unsetenv("XDG_DATA_HOME");
+    AppFixture::TearDown();
   }
 
-  testsupport::TempDir home;
-  std::string cwd, oldXdg;
-  bool hadXdg = false;
   std::unique_ptr<ScriptedOptions> dialog;
   testsupport::TestScreenContext behindContext;
   TEkran behind{behindContext};

@@ -29,7 +29,7 @@
 #include "screens/TEnterText.h"
 #include "screens/TMainMenu.h"
 #include "screens/TPickMode.h"
-#include "support/TempDir.h"
+#include "support/AppFixture.h"
 #include "support/TestScreenContext.h"
 #include "tree/TTreeScreen.h"
 
@@ -120,19 +120,11 @@ class RecordedCredits : public TCredits {
   }
 };
 
-class MainMenuTest : public ::testing::Test {
+class MainMenuTest : public testsupport::AppFixture {
  protected:
   void SetUp() override {
-    const char* old = std::getenv("XDG_DATA_HOME");
-    hadXdg = old != nullptr;
-    oldXdg = old ? old : "";
-    setenv("XDG_DATA_HOME", home.path().c_str(), 1);
-    cwd = platform::CurrentDir();
-    ASSERT_TRUE(platform::ChangeDir(GLIMMERFIR_ASSET_DIR));
-    platform::InitHeadless();
-    App::create();
-    setupFolders();
-    platform::Graphics(800, 600, 0, 60, 0);
+    AppFixture::SetUp();
+    if (HasFatalFailure()) return;
     App& app = App::get();
     testing::internal::CaptureStdout();
     app.globalSnd().setup();
@@ -158,12 +150,7 @@ class MainMenuTest : public ::testing::Test {
     menu.reset();
     credits.reset();
     pickMode.reset();
-    App::destroy();
-    platform::ChangeDir(cwd);
-    if (hadXdg)
-      setenv("XDG_DATA_HOME", oldXdg.c_str(), 1);
-    else
-      unsetenv("XDG_DATA_HOME");
+    AppFixture::TearDown();
   }
 
   TProfile& givePlayer(const std::string& name) {
@@ -182,9 +169,7 @@ class MainMenuTest : public ::testing::Test {
     return result;
   }
 
-  testsupport::TempDir home;
-  std::string cwd, oldXdg, log;
-  bool hadXdg = false;
+  std::string log;
   std::unique_ptr<ScriptedPickMode> pickMode;
   std::unique_ptr<RecordedCredits> credits;
   std::unique_ptr<ScriptedMenu> menu;

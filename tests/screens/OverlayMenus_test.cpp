@@ -19,7 +19,7 @@
 #include "player/TOptions.h"
 #include "screens/TInGameMenu.h"
 #include "screens/TLoseScreen.h"
-#include "support/TempDir.h"
+#include "support/AppFixture.h"
 
 namespace {
 
@@ -77,19 +77,11 @@ class Scripted : public Screen {
   }
 };
 
-class OverlayMenusTest : public ::testing::Test {
+class OverlayMenusTest : public testsupport::AppFixture {
  protected:
   void SetUp() override {
-    const char* old = std::getenv("XDG_DATA_HOME");
-    hadXdg = old != nullptr;
-    oldXdg = old ? old : "";
-    setenv("XDG_DATA_HOME", home.path().c_str(), 1);
-    cwd = platform::CurrentDir();
-    ASSERT_TRUE(platform::ChangeDir(GLIMMERFIR_ASSET_DIR));
-    platform::InitHeadless();
-    App::create();
-    setupFolders();
-    platform::Graphics(800, 600, 0, 60, 0);
+    AppFixture::SetUp();
+    if (HasFatalFailure()) return;
     App& app = App::get();
     app.globalSnd().setup();
     app.options().setup();
@@ -103,17 +95,9 @@ class OverlayMenusTest : public ::testing::Test {
   void TearDown() override {
     menu.reset();
     lose.reset();
-    App::destroy();
-    platform::ChangeDir(cwd);
-    if (hadXdg)
-      setenv("XDG_DATA_HOME", oldXdg.c_str(), 1);
-    else
-      unsetenv("XDG_DATA_HOME");
+    AppFixture::TearDown();
   }
 
-  testsupport::TempDir home;
-  std::string cwd, oldXdg;
-  bool hadXdg = false;
   std::shared_ptr<QuietBoard> board;
   std::unique_ptr<Scripted<TInGameMenu>> menu;
   std::unique_ptr<Scripted<TLoseScreen>> lose;

@@ -23,7 +23,7 @@
 #include "screens/TDeleteProfile.h"
 #include "screens/TEnterText.h"
 #include "screens/TProfileDialogs.h"
-#include "support/TempDir.h"
+#include "support/AppFixture.h"
 
 namespace {
 
@@ -102,19 +102,11 @@ class Scripted : public Dialog {
   }
 };
 
-class ProfileDialogsTest : public ::testing::Test {
+class ProfileDialogsTest : public testsupport::AppFixture {
  protected:
   void SetUp() override {
-    const char* old = std::getenv("XDG_DATA_HOME");
-    hadXdg = old != nullptr;
-    oldXdg = old ? old : "";
-    setenv("XDG_DATA_HOME", home.path().c_str(), 1);
-    cwd = platform::CurrentDir();
-    ASSERT_TRUE(platform::ChangeDir(GLIMMERFIR_ASSET_DIR));
-    platform::InitHeadless();
-    App::create();
-    setupFolders();
-    platform::Graphics(800, 600, 0, 60, 0);
+    AppFixture::SetUp();
+    if (HasFatalFailure()) return;
     App::get().globalSnd().setup();
     title = std::make_unique<Backdrop>(App::get());
     enterText = std::make_unique<Scripted<TEnterText>>(App::get());
@@ -129,12 +121,7 @@ class ProfileDialogsTest : public ::testing::Test {
     enterText.reset();
     deleteProfile.reset();
     title.reset();
-    App::destroy();
-    platform::ChangeDir(cwd);
-    if (hadXdg)
-      setenv("XDG_DATA_HOME", oldXdg.c_str(), 1);
-    else
-      unsetenv("XDG_DATA_HOME");
+    AppFixture::TearDown();
   }
 
   // Neither the Enter nor the Escape that closed a dialog may reach the screen below.
@@ -144,9 +131,6 @@ class ProfileDialogsTest : public ::testing::Test {
     EXPECT_EQ(platform::GetChar(), 0) << what;
   }
 
-  testsupport::TempDir home;
-  std::string cwd, oldXdg;
-  bool hadXdg = false;
   std::unique_ptr<Backdrop> title;
   std::unique_ptr<Scripted<TEnterText>> enterText;
   std::unique_ptr<Scripted<TDeleteProfile>> deleteProfile;

@@ -18,7 +18,7 @@
 #include "player/TProfile.h"
 #include "player/TProfileManager.h"
 #include "screens/TWinScreen.h"
-#include "support/TempDir.h"
+#include "support/AppFixture.h"
 
 namespace {
 
@@ -36,19 +36,11 @@ TEST(WinScreenBonus, PointsAndSecondsTurnIntoStars) {
     EXPECT_EQ(TWinScreen::przeliczCzas(c.seconds), c.expected) << c.seconds;
 }
 
-class WinScreenTest : public ::testing::Test {
+class WinScreenTest : public testsupport::AppFixture {
  protected:
   void SetUp() override {
-    const char* old = std::getenv("XDG_DATA_HOME");
-    hadXdg = old != nullptr;
-    oldXdg = old ? old : "";
-    setenv("XDG_DATA_HOME", home.path().c_str(), 1);
-    cwd = platform::CurrentDir();
-    ASSERT_TRUE(platform::ChangeDir(GLIMMERFIR_ASSET_DIR));
-    platform::InitHeadless();
-    App::create();
-    setupFolders();
-    platform::Graphics(800, 600, 0, 60, 0);
+    AppFixture::SetUp();
+    if (HasFatalFailure()) return;
     App& app = App::get();
     app.winScreen().setup();
     app.profiles().profile = std::make_shared<TProfile>(app);
@@ -58,12 +50,7 @@ class WinScreenTest : public ::testing::Test {
   }
   void TearDown() override {
     flyTexts.clear();
-    App::destroy();
-    platform::ChangeDir(cwd);
-    if (hadXdg)
-      setenv("XDG_DATA_HOME", oldXdg.c_str(), 1);
-    else
-      unsetenv("XDG_DATA_HOME");
+    AppFixture::TearDown();
   }
 
   TProfile& profile() { return *App::get().profiles().profile; }
@@ -85,10 +72,6 @@ class WinScreenTest : public ::testing::Test {
     for (const auto& [x, q] : byX) text += q;
     return text;
   }
-
-  testsupport::TempDir home;
-  std::string cwd, oldXdg;
-  bool hadXdg = false;
 };
 
 TEST_F(WinScreenTest, ATimedWinShowsFourRowsAndPaysWhatItShows) {
