@@ -13,7 +13,9 @@ TCredits::TCredits(ScreenContext& screen) : TEkran(screen), screen_(screen) { id
 
 void TCredits::setup() {
   img = platform::LoadImage(assets::CREDITS_BACK);
-  for (auto& font : creditsFonts) font = TBMFont::Create(assets::FONT_DIR, assets::FONT_TUTORIAL);
+  // Both fonts of the credits are the hint font, decoded once: each line sets the alignment it
+  // needs as it is drawn.
+  creditsFonts.fill(TBMFont::Create(assets::FONT_DIR, assets::FONT_TUTORIAL));
   loadLines(assets::DATA_CREDITS);
 }
 
