@@ -9,6 +9,7 @@
 
 #include "core/Globals.h"
 #include "datafile/TRCMFile.h"
+#include "gui/TBMFont.h"
 #include "gui/TButton.h"
 #include "gui/TMouse.h"
 #include "match3/TLevelManager.h"
@@ -305,7 +306,8 @@ TEST_F(TutorialTest, TreeButtonsAreNeverLockedForGood) {
 }
 
 // The hints the game ships: every name is one the tutorial knows, every number is read as one,
-// and the first level's swap hint shows the move that makes lines on that level's board.
+// every text fits its panel, and the first level's swap hint shows the move that makes lines
+// on that level's board.
 TEST(ShippedTutorial, HintsAreWellFormedAndTheFirstSwapIsTheLevelsMove) {
   ScriptedWorld world;
   TMouse mouse;
@@ -349,6 +351,20 @@ TEST(ShippedTutorial, HintsAreWellFormedAndTheFirstSwapIsTheLevelsMove) {
   EXPECT_EQ(*ids.begin(), 1);
   EXPECT_EQ(*ids.rbegin(), int(ids.size()));
   ASSERT_NE(swap, nullptr);
+
+  // Every text fits its panel: three lines at most (the OK button sits under them), each
+  // narrower than the panel with a margin.
+  platform::InitHeadless();
+  platform::Graphics(800, 600, 0, 60, 0);
+  const std::string assets = GLIMMERFIR_ASSET_DIR;
+  const auto font = TBMFont::Create(assets + "/gfx/fonts/", "tutorial.fnt");
+  const platform::Image panel = platform::LoadImage(assets + "/gfx/gui/tutorial/panel.png");
+  ASSERT_TRUE(font && panel);
+  for (const auto& hint : tutorial.tutorialHints) {
+    EXPECT_LE(hint->teksty.size(), 3u) << "hint " << hint->id;
+    for (const std::string& line : hint->teksty)
+      EXPECT_LE(font->TextWidth(line), float(platform::ImageWidth(panel) - 24)) << line;
+  }
 
   // The move that the quest levels' test proves to make lines on the first level's plates.
   EXPECT_EQ(swap->p1 + swap->p2 + swap->p3 + swap->p4 + swap->p5, "3334PRAWO");
