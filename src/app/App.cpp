@@ -78,7 +78,7 @@ void App::createSingletons() {
   inGameMenu_ = std::make_unique<TInGameMenu>(*this, *mainGame_, *options_);
   overlays_ = std::make_unique<TGameOverlays>(*inGameMenu_, *loseScreen_, *winScreen_);
   tutorialWorld_ = std::make_unique<TutorialWorld>(*mainGame_, *treeScreen_, *profiles_);
-  tutorial_ = std::make_unique<TTutorial>(*tutorialWorld_, *mouse_);
+  tutorial_ = std::make_unique<TTutorial>(*tutorialWorld_, *mouse_, *globalSnd_);
   boardSounds_ = std::make_unique<TBoardSoundsAdapter>(*globalSnd_);
   quest_ = std::make_unique<ProfileQuest>(*profiles_, *mainGame_);
 }

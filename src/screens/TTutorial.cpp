@@ -29,7 +29,8 @@ std::string fileWord(TRCMFile& file, const std::string& key, int index) {
 
 }  // namespace
 
-TTutorial::TTutorial(ITutorialWorld& world, const TMouse& mouse) : world_(world), mouse_(mouse) {}
+TTutorial::TTutorial(ITutorialWorld& world, const TMouse& mouse, IGuiSounds& sounds)
+    : world_(world), mouse_(mouse), sounds_(sounds) {}
 
 TTutorial::~TTutorial() = default;
 

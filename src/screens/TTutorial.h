@@ -12,6 +12,7 @@
 #include "screens/TTutorialHint.h"
 #include "tree/ITreeTutorial.h"
 
+class IGuiSounds;
 class TBMFont;
 class TButton;
 class TMouse;
@@ -19,7 +20,7 @@ class TRCMFile;
 
 class TTutorial {
  public:
-  TTutorial(ITutorialWorld& world, const TMouse& mouse);
+  TTutorial(ITutorialWorld& world, const TMouse& mouse, IGuiSounds& sounds);
   ~TTutorial();
   TTutorial(const TTutorial&) = delete;
   TTutorial& operator=(const TTutorial&) = delete;
@@ -55,6 +56,8 @@ class TTutorial {
   int panelHeight() const;
   ITutorialWorld& world() const { return world_; }
   const TMouse& mouse() const { return mouse_; }
+  // The click every button of the game makes.
+  IGuiSounds& sounds() const { return sounds_; }
 
   IMainGameTutorial& mainGameHooks() { return mainGameHooks_; }
   ITreeTutorial& treeHooks() { return treeHooks_; }
@@ -87,6 +90,7 @@ class TTutorial {
 
   ITutorialWorld& world_;
   const TMouse& mouse_;
+  IGuiSounds& sounds_;
   MainGameHooks mainGameHooks_{*this};
   TreeHooks treeHooks_{*this};
 };

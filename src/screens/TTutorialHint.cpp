@@ -5,6 +5,7 @@
 
 #include "core/Globals.h"
 #include "effects/TFlyText.h"
+#include "gui/GuiSounds.h"
 #include "gui/TBMFont.h"
 #include "gui/TButton.h"
 #include "screens/TTutorial.h"
@@ -136,7 +137,9 @@ void TTutorialHint::_updateButton() {
     button->_clicked = 0;
     button->_over = 0;
   }
-  if (button->_clicked) da = 0;
+  if (!button->_clicked) return;
+  da = 0;
+  owner_.sounds().playClick();
 }
 
 void TTutorialHint::update() {

@@ -9,6 +9,7 @@
 
 #include "core/Globals.h"
 #include "datafile/TRCMFile.h"
+#include "gui/GuiSounds.h"
 #include "gui/TBMFont.h"
 #include "gui/TButton.h"
 #include "gui/TMouse.h"
@@ -60,6 +61,12 @@ class ScriptedWorld : public ITutorialWorld {
   void setProductsActive(int a) override { products = a; }
 };
 
+class CountedClicks : public IGuiSounds {
+ public:
+  int clicks = 0;
+  void playClick() override { ++clicks; }
+};
+
 class TutorialTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -101,7 +108,8 @@ class TutorialTest : public ::testing::Test {
 
   ScriptedWorld world;
   TMouse mouse;
-  TTutorial tutorial{world, mouse};
+  CountedClicks sounds;
+  TTutorial tutorial{world, mouse, sounds};
 };
 
 TEST_F(TutorialTest, EachKillerEndsItsHintAndOnlyThenMarksItDone) {
@@ -131,6 +139,8 @@ TEST_F(TutorialTest, EachKillerEndsItsHintAndOnlyThenMarksItDone) {
     } else {
       clickOk();
     }
+    EXPECT_EQ(sounds.clicks, 1) << "OK clicks as every button does";
+    sounds.clicks = 0;
     frames(40);
     EXPECT_EQ(tutorial.activeHint, nullptr);
     EXPECT_EQ(hint.wykonany, 1);
@@ -311,7 +321,8 @@ TEST_F(TutorialTest, TreeButtonsAreNeverLockedForGood) {
 TEST(ShippedTutorial, HintsAreWellFormedAndTheFirstSwapIsTheLevelsMove) {
   ScriptedWorld world;
   TMouse mouse;
-  TTutorial tutorial{world, mouse};
+  NullGuiSounds sounds;
+  TTutorial tutorial{world, mouse, sounds};
   TRCMFile file(std::string(GLIMMERFIR_ASSET_DIR) + "/data/tutorial.dat");
   tutorial.loadHints(file);
   ASSERT_GE(tutorial.tutorialHints.size(), 20u);
