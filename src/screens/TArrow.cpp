@@ -1,23 +1,8 @@
 #include "screens/TArrow.h"
 
-#include <cmath>
-
 #include "core/Globals.h"
+#include "gui/GuiUtil.h"
 #include "screens/ITutorialWorld.h"
-
-namespace {
-
-constexpr float kPi = 3.14159265f;
-
-float moveToward(float value, float target, float step) {
-  if (value < target) return std::min(value + step, target);
-  return std::max(value - step, target);
-}
-
-float sinDeg(float degrees) { return std::sin(degrees * kPi / 180.0f); }
-float cosDeg(float degrees) { return std::cos(degrees * kPi / 180.0f); }
-
-}  // namespace
 
 void TArrow::standBy(float tileX, float tileY) {
   x = float(int(tileX));
@@ -48,16 +33,16 @@ void TArrow::reset() {
 
 void TArrow::update(const ITutorialWorld& world) {
   countPosition(world);
-  a = moveToward(a, da, 0.05f * delta);
-  per = moveToward(per, dPer, 0.05f * delta);
+  a = guiEase(a, da, 0.05f * delta);
+  per = guiEase(per, dPer, 0.05f * delta);
   if (per == dPer) dPer = 1.0f - dPer;
 }
 
 void TArrow::draw(const platform::Image& picture) const {
   platform::SetRotation(float(r));
-  const float k = sinDeg(90.0f + 90.0f * per);
-  const float drawX = x + 30.0f * cosDeg(float(r) + 90.0f) * k;
-  const float drawY = y + 30.0f * sinDeg(float(r) + 90.0f) * k;
+  const float k = platform::Sin(90.0f + 90.0f * per);
+  const float drawX = x + 30.0f * platform::Cos(float(r) + 90.0f) * k;
+  const float drawY = y + 30.0f * platform::Sin(float(r) + 90.0f) * k;
   platform::SetScale(0.8f + 0.2f * per, 0.9f + 0.1f * per);
   platform::SetAlpha(a);
   platform::SetColor(255, 255, 255);

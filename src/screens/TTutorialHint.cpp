@@ -6,6 +6,7 @@
 #include "core/Globals.h"
 #include "effects/TFlyText.h"
 #include "gui/GuiSounds.h"
+#include "gui/GuiUtil.h"
 #include "gui/TBMFont.h"
 #include "gui/TButton.h"
 #include "screens/TTutorial.h"
@@ -15,11 +16,6 @@ namespace {
 // A parameter written as text, as an integer; 0 when it is not a number.
 int paramInt(const std::string& text) {
   return static_cast<int>(std::strtol(text.c_str(), nullptr, 10));
-}
-
-float moveToward(float value, float target, float step) {
-  if (value < target) return std::min(value + step, target);
-  return std::max(value - step, target);
 }
 
 bool hasCondition(const TTutorialHint& hint, const std::string& name) {
@@ -117,7 +113,7 @@ void TTutorialHint::_updateKiller() {
 }
 
 void TTutorialHint::_updateAlpha() {
-  if (started()) a = moveToward(a, da, 0.06f * delta);
+  if (started()) a = guiEase(a, da, 0.06f * delta);
 }
 
 void TTutorialHint::_updateArrows() {
