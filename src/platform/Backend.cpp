@@ -111,7 +111,7 @@ void Backend::flip(int sync) {
     if (sync < 0 && !fullScreen) clock.paceFrame();
   }
   renderer.dropPending();
-  renderer.endFrameStats();
+  renderer.endFrame();
   frames_ = shown;
   recorder.setFrame(frames_);
   clock.advanceFrame();

@@ -270,6 +270,7 @@ int FrameCount() { return B().frames(); }
 void SetAlwaysRender(bool on) { B().setAlwaysRender(on); }
 bool SaveScreenshot(const std::string& path) { return B().saveScreenshot(path); }
 DrawStats LastFrameDrawStats() { return B().renderer.lastFrameStats(); }
+void SetDrawBatching(bool on) { B().renderer.setBatching(on); }
 
 uint32_t ScreenPixel(int x, int y) {
   Backend& b = B();

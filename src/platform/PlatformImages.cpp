@@ -100,6 +100,8 @@ float ImageYHandle(const Image& image) { return image ? image->handleY : 0; }
 
 Pixmap LockImage(const Image& image, int frame) {
   if (!image || !image->validFrame(frame)) return nullptr;
+  // What was drawn before a change shows the old pixels: draw it before they can change.
+  Backend::get().renderer.rasterisePending();
   // Frames shared with the cache or other images are copied before anyone can write to them.
   if (image->picture.use_count() > 1) image->picture = CopyImage(image)->picture;
   image->picture->keepPixels();

@@ -33,11 +33,6 @@ SDL_BlendMode sdlBlend(int blend, bool textured) {
   }
 }
 
-// Mask and solid drawing ignore the alpha: nothing is blended.
-Uint8 effectiveAlpha(const DrawCommand& command) {
-  return (command.blend == MASKBLEND || command.blend == SOLIDBLEND) ? 255 : command.color.a;
-}
-
 // Where the X server really put the window. SDL takes a full-screen request as done even when
 // no window manager carries it out, so its own idea of the size cannot be trusted. libX11 is
 // the one SDL has already loaded; nothing extra is linked.
@@ -81,9 +76,8 @@ bool coversDisplay(SDL_Window* window) {
   }
 }
 
-void countDraw(const DrawCommand& command, DrawStats& stats) {
-  if (command.kind == DrawCommand::Kind::Clear) return;
-  ++stats.calls;
+// Adds what `command` blends to the frame's counts; the calls are counted by the batch.
+void countArea(const DrawCommand& command, DrawStats& stats) {
   if (command.blend == SOLIDBLEND || command.blend == MASKBLEND) return;
   switch (command.kind) {
     case DrawCommand::Kind::Texture:
@@ -141,6 +135,7 @@ bool Renderer::createRenderer(bool software) {
     return false;
   }
   SDL_RenderSetLogicalSize(renderer_, width_, height_);
+  configureBatches();
   generation_ = ++g_nextGeneration;
   g_liveGeneration = generation_;
   vsync_ = -1;
@@ -149,6 +144,8 @@ bool Renderer::createRenderer(bool software) {
 
 void Renderer::destroyRenderer() {
   pending_.clear();
+  held_.clear();
+  counted_.clear();
   if (renderer_) SDL_DestroyRenderer(renderer_);
   renderer_ = nullptr;
   g_liveGeneration = 0;
@@ -283,9 +280,33 @@ void Renderer::setDeferred(bool deferred) {
   deferred_ = deferred && surface_ != nullptr;
 }
 
+void Renderer::configureBatches() {
+  float scaleX = 1, scaleY = 1;
+  if (renderer_) SDL_RenderGetScale(renderer_, &scaleX, &scaleY);
+  const bool software = surface_ != nullptr || software_;
+  // The software renderer keeps every pixel only where rectangles are whole pixels.
+  const bool wholePixels = software;
+  const bool on = batching_ && (!software || (scaleX == 1 && scaleY == 1));
+  held_.configure(on, wholePixels);
+  counted_.configure(on, wholePixels);
+}
+
+void Renderer::setBatching(bool on) {
+  flushHeld();
+  batching_ = on;
+  configureBatches();
+}
+
 void Renderer::submit(DrawCommand command) {
   if (!renderer_) return;
-  countDraw(command, frame_);
+  if (command.kind == DrawCommand::Kind::Clear) {
+    configureBatches();  // the window's scale may have changed since the last frame
+    counted_.clear();
+  } else {
+    countArea(command, frame_);
+    if (!counted_.accepts(command)) counted_.clear();
+    if (command.kind != DrawCommand::Kind::Texture || !counted_.add(command)) ++frame_.calls;
+  }
   if (!deferred_) {
     execute(command);
     return;
@@ -295,7 +316,9 @@ void Renderer::submit(DrawCommand command) {
   pending_.push_back(std::move(command));
 }
 
-void Renderer::endFrameStats() {
+void Renderer::endFrame() {
+  flushHeld();
+  counted_.clear();
   lastFrame_ = frame_;
   frame_ = DrawStats{};
 }
@@ -304,12 +327,13 @@ void Renderer::rasterisePending() {
   if (!renderer_) return;
   for (const DrawCommand& command : pending_) execute(command);
   pending_.clear();
+  flushHeld();
 }
 
 void Renderer::setDrawState(const DrawCommand& command) {
   SDL_SetRenderDrawBlendMode(renderer_, sdlBlend(command.blend, false));
   SDL_SetRenderDrawColor(renderer_, command.color.r, command.color.g, command.color.b,
-                         effectiveAlpha(command));
+                         command.effectiveAlpha());
 }
 
 void Renderer::clear(SDL_Color color) {
@@ -328,12 +352,17 @@ void Renderer::clear(SDL_Color color) {
 }
 
 void Renderer::execute(const DrawCommand& command) {
+  if (command.kind == DrawCommand::Kind::Texture) {
+    if (!held_.accepts(command)) flushHeld();
+    held_.add(command);
+    return;
+  }
+  flushHeld();
   switch (command.kind) {
     case DrawCommand::Kind::Clear:
       clear(command.color);
       break;
     case DrawCommand::Kind::Texture:
-      drawTexture(command);
       break;
     case DrawCommand::Kind::FillRect:
       setDrawState(command);
@@ -347,7 +376,7 @@ void Renderer::execute(const DrawCommand& command) {
     case DrawCommand::Kind::Quad: {
       setDrawState(command);
       SDL_Color c = command.color;
-      c.a = effectiveAlpha(command);
+      c.a = command.effectiveAlpha();
       SDL_Vertex v[4];
       for (int i = 0; i < 4; ++i) v[i] = SDL_Vertex{command.points[i], c, SDL_FPoint{0, 0}};
       const int indices[6] = {0, 1, 2, 0, 2, 3};
@@ -357,29 +386,56 @@ void Renderer::execute(const DrawCommand& command) {
   }
 }
 
-void Renderer::drawTexture(const DrawCommand& command) {
+void Renderer::flushHeld() {
+  if (held_.empty()) return;
+  for (const SpriteBatch::Group& group : held_.groups()) {
+    if (group.draws.size() == 1)
+      drawTexture(group.draws.front());
+    else
+      drawGroup(group);
+  }
+  held_.clear();
+}
+
+SDL_Texture* Renderer::textureFor(const DrawCommand& command) {
   ImageData& image = *command.image;
-  if (!image.validFrame(command.frame)) return;
+  if (!image.validFrame(command.frame)) return nullptr;
   const bool masked = command.blend == MASKBLEND;
   PictureData& picture = *image.picture;
   const auto frame = size_t(command.frame);
   SDL_Texture* texture = picture.textures[frame].current(generation_, masked);
-  if (!texture) {
-    const Pixmap& pixels = picture.pixels(frame);
-    if (!pixels) return;
-    texture =
-        picture.textures[frame].get(renderer_, generation_, *pixels, masked, image.filtered());
-    picture.release(frame);
-  }
+  if (texture) return texture;
+  const Pixmap& pixels = picture.pixels(frame);
+  if (!pixels) return nullptr;
+  texture = picture.textures[frame].get(renderer_, generation_, *pixels, masked, image.filtered());
+  picture.release(frame);
+  return texture;
+}
+
+void Renderer::drawTexture(const DrawCommand& command) {
+  SDL_Texture* texture = textureFor(command);
   if (!texture) return;
   SDL_SetTextureBlendMode(texture, sdlBlend(command.blend, true));
   SDL_SetTextureColorMod(texture, command.color.r, command.color.g, command.color.b);
-  SDL_SetTextureAlphaMod(texture, effectiveAlpha(command));
+  SDL_SetTextureAlphaMod(texture, command.effectiveAlpha());
   SDL_RenderCopyExF(renderer_, texture, &command.src, &command.dst, command.angle, &command.center,
                     SDL_RendererFlip(command.flip));
 }
 
+// Every picture of the group comes from one texture, unturned, in one geometry call.
+void Renderer::drawGroup(const SpriteBatch::Group& group) {
+  const DrawCommand& first = group.draws.front();
+  SDL_Texture* texture = textureFor(first);
+  if (!texture) return;
+  SDL_SetTextureBlendMode(texture, sdlBlend(first.blend, true));
+  const PictureData& picture = *first.image->picture;
+  held_.buildQuads(group, picture.width, picture.height, vertices_, indices_);
+  SDL_RenderGeometry(renderer_, texture, vertices_.data(), int(vertices_.size()),
+                     indices_.data(), int(indices_.size()));
+}
+
 void Renderer::present() {
+  flushHeld();
   if (renderer_ && window_) SDL_RenderPresent(renderer_);
 }
 

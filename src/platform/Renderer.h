@@ -10,24 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/DrawCommand.h"
+#include "platform/SpriteBatch.h"
 #include "platform/platform.h"
 
 namespace platform {
-
-struct DrawCommand {
-  enum class Kind : uint8_t { Clear, Texture, FillRect, Quad, Line };
-  Kind kind = Kind::Clear;
-  uint8_t blend = ALPHABLEND;
-  uint8_t flip = SDL_FLIP_NONE;
-  SDL_Color color{255, 255, 255, 255};
-  Image image;  // Texture only
-  int frame = 0;
-  SDL_Rect src{};
-  SDL_FRect dst{};
-  SDL_FPoint center{};
-  float angle = 0;
-  SDL_FPoint points[4]{};  // Quad corners in order; Line uses the first two
-};
 
 class Renderer {
  public:
@@ -58,7 +45,10 @@ class Renderer {
   void submit(DrawCommand command);
   // Counts of the frame being drawn and of the one shown last; Flip rolls them over.
   const DrawStats& lastFrameStats() const { return lastFrame_; }
-  void endFrameStats();
+  // Draws what is still held and rolls the counts over.
+  void endFrame();
+  // Whether pictures may share calls (on unless switched off, for a reference picture).
+  void setBatching(bool on);
   // Headless only: record instead of rasterising until someone needs the pixels.
   void setDeferred(bool deferred);
   bool deferred() const { return deferred_; }
@@ -81,7 +71,13 @@ class Renderer {
   void destroyRenderer();
   void clear(SDL_Color color);
   void execute(const DrawCommand& command);
+  // Draws the held pictures and lets them go.
+  void flushHeld();
+  SDL_Texture* textureFor(const DrawCommand& command);
   void drawTexture(const DrawCommand& command);
+  void drawGroup(const SpriteBatch::Group& group);
+  // Tells both batches how this renderer draws rectangles.
+  void configureBatches();
   void setDrawState(const DrawCommand& command);
 
   void applyIcon();
@@ -98,6 +94,11 @@ class Renderer {
   bool software_ = false;  // the window draws with SDL's software renderer
   int vsync_ = -1;
   std::vector<DrawCommand> pending_;
+  SpriteBatch held_{true};      // pictures waiting to be drawn together
+  SpriteBatch counted_{false};  // the calls of the frame being drawn, as they are submitted
+  bool batching_ = true;
+  std::vector<SDL_Vertex> vertices_;  // reused by every shared call
+  std::vector<int> indices_;
   DrawStats frame_;
   DrawStats lastFrame_;
 };

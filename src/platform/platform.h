@@ -204,13 +204,17 @@ void SetAlwaysRender(bool on);
 bool SaveScreenshot(const std::string& path);
 uint32_t ScreenPixel(int x, int y);  // ARGB of the current back buffer
 
-// What the last frame shown by Flip sent to the screen (benchmarks and tests): draw calls
-// (clears excluded) and the area in logical pixels of those that blend with what is there.
+// What the last frame shown by Flip sent to the screen (benchmarks and tests): the renderer's
+// draw calls (clears excluded; pictures sharing a call count once) and the area in logical
+// pixels of what blends with what is there.
 struct DrawStats {
   int calls = 0;
   double blendedArea = 0;
 };
 DrawStats LastFrameDrawStats();
+// Pictures drawn in a row from one texture share a call (on by default; the pixels are the
+// same). Off, every picture has a call of its own: the reference for tests and benchmarks.
+void SetDrawBatching(bool on);
 
 // Input injection: what the input script does, callable from tests.
 void InjectMouseMove(int x, int y);

@@ -1,6 +1,8 @@
 // Drawing through the headless back end, checked pixel by pixel.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -345,6 +347,94 @@ TEST_F(GraphicsTest, TrueTypeFontsMeasureAndDrawSmoothGlyphs) {
   EXPECT_GT(partial, 0) << "anti-aliased edges";
   EXPECT_EQ(outside, 0) << "the text hangs from its top-left corner";
   SetImageFont(nullptr);
+}
+
+
+// A soft round spark, its alpha falling off from the middle, like the game's own.
+Image softSpark(int size, uint32_t rgb) {
+  Pixmap pixmap = CreatePixmap(size, size);
+  const float middle = float(size - 1) / 2;
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) {
+      const float d = std::hypot(float(x) - middle, float(y) - middle) / middle;
+      const auto a = uint32_t(std::clamp(1.0f - d, 0.0f, 1.0f) * 255.0f);
+      WritePixel(pixmap, x, y, (a << 24) | rgb);
+    }
+  return LoadImageFromPixmap(pixmap, ImageFlags::None);
+}
+
+// Sparks of two pictures in one light run (with a turned one among them), pictures cut from
+// a sheet at odd places, a line of text, masked and tiny pictures: everything the sharing of
+// calls reorders, snaps or leaves alone.
+void drawBusyScene(const Image& warm, const Image& cold, const Image& sheet) {
+  Cls();
+  SetBlend(ALPHABLEND);
+  SetColor(255, 255, 255);
+  SetAlpha(1);
+  for (int n = 0; n < 40; ++n)
+    DrawImage(sheet, float(n % 8) * 61.3f + 3.7f, 400.25f + float(n / 8) * 7.9f);
+  SetBlend(LIGHTBLEND);
+  for (int n = 0; n < 120; ++n) {
+    // Positions straddle the powers of two where float steps grow, and the screen's edges.
+    const float x = -7.3f + float(n) * 6.93f + (n % 5 == 0 ? 120.999f : 0);
+    const float y = -5.6f + float((n * 37) % 300) + float(n % 7) * 0.137f;
+    SetColor(255 - n, 128 + n % 100, n * 2);
+    SetAlpha(0.02f + float(n % 50) / 50.0f);
+    SetScale(0.7f + float(n % 23) * 0.1f, 0.7f + float(n % 19) * 0.12f);
+    SetRotation(n == 60 ? 33.0f : 0.0f);
+    DrawImage(n % 3 == 0 ? cold : warm, x, y);
+  }
+  SetRotation(0);
+  SetScale(1, 1);
+  SetBlend(ALPHABLEND);
+  SetColor(255, 255, 255);
+  for (int n = 0; n < 12; ++n) {
+    SetAlpha(0.3f + float(n) * 0.05f);
+    DrawSubImageRect(sheet, 50.5f + float(n) * 31.7f, 330.6f, float(7 + n), float(9 + n % 4),
+                     float(n * 3 % 40), float(n % 5), float(7 + n % 9), float(5 + n % 3), 0, 0);
+  }
+  SetAlpha(0.8f);
+  DrawText("Shared calls draw the same pixels, 0123456789!", 20.5f, 500.3f);
+  SetBlend(MASKBLEND);
+  for (int n = 0; n < 6; ++n) DrawImage(warm, 600.0f + float(n) * 9.5f, 550.5f);
+  SetBlend(ALPHABLEND);
+  SetScale(0.03f, 0.03f);  // under a pixel wide: nothing to draw
+  for (int n = 0; n < 4; ++n) DrawImage(cold, 700.0f + float(n) * 3, 20);
+  SetScale(1, 1);
+  SetAlpha(1);
+}
+
+TEST_F(GraphicsTest, PicturesInARowShareCallsAndLeaveTheSamePixels) {
+  const Image warm = softSpark(24, 0xFFC060u), cold = softSpark(16, 0x60C0FFu);
+  Pixmap cells = CreatePixmap(49, 19);
+  for (int y = 0; y < 19; ++y)
+    for (int x = 0; x < 49; ++x)
+      WritePixel(cells, x, y, (uint32_t(40 + x * 4) << 24) | uint32_t(x * 5 << 16) | uint32_t(y * 13));
+  const Image sheet = LoadImageFromPixmap(cells, ImageFlags::None);
+  SetImageFont(nullptr);
+  Flip(0);
+  SetDrawBatching(false);
+  drawBusyScene(warm, cold, sheet);
+  const Pixmap alone = GrabPixmap(0, 0, 800, 600);
+  Flip(0);
+  const int callsAlone = LastFrameDrawStats().calls;
+  SetDrawBatching(true);
+  drawBusyScene(warm, cold, sheet);
+  const Pixmap shared = GrabPixmap(0, 0, 800, 600);
+  Flip(0);
+  const int callsShared = LastFrameDrawStats().calls;
+  ASSERT_TRUE(alone && shared);
+  int differing = 0;
+  for (int y = 0; y < 600; ++y)
+    for (int x = 0; x < 800; ++x)
+      if (ReadPixel(alone, x, y) != ReadPixel(shared, x, y) && differing++ < 5)
+        ADD_FAILURE() << "pixel " << x << ", " << y << ": " << std::hex << ReadPixel(alone, x, y)
+                      << " alone, " << ReadPixel(shared, x, y) << " shared";
+  EXPECT_EQ(differing, 0);
+  EXPECT_GT(callsAlone, 200);
+  // The sparks take a call per picture (and one for the turned spark); the sheet's run, the
+  // text and the masked run one each.
+  EXPECT_LT(callsShared, 40);
 }
 
 }  // namespace
