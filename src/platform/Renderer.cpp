@@ -430,8 +430,8 @@ void Renderer::drawGroup(const SpriteBatch::Group& group) {
   SDL_SetTextureBlendMode(texture, sdlBlend(first.blend, true));
   const PictureData& picture = *first.image->picture;
   held_.buildQuads(group, picture.width, picture.height, vertices_, indices_);
-  SDL_RenderGeometry(renderer_, texture, vertices_.data(), int(vertices_.size()),
-                     indices_.data(), int(indices_.size()));
+  SDL_RenderGeometry(renderer_, texture, vertices_.data(), int(vertices_.size()), indices_.data(),
+                     int(indices_.size()));
 }
 
 void Renderer::present() {

@@ -349,7 +349,6 @@ TEST_F(GraphicsTest, TrueTypeFontsMeasureAndDrawSmoothGlyphs) {
   SetImageFont(nullptr);
 }
 
-
 // A soft round spark, its alpha falling off from the middle, like the game's own.
 Image softSpark(int size, uint32_t rgb) {
   Pixmap pixmap = CreatePixmap(size, size);
@@ -409,7 +408,8 @@ TEST_F(GraphicsTest, PicturesInARowShareCallsAndLeaveTheSamePixels) {
   Pixmap cells = CreatePixmap(49, 19);
   for (int y = 0; y < 19; ++y)
     for (int x = 0; x < 49; ++x)
-      WritePixel(cells, x, y, (uint32_t(40 + x * 4) << 24) | uint32_t(x * 5 << 16) | uint32_t(y * 13));
+      WritePixel(cells, x, y,
+                 (uint32_t(40 + x * 4) << 24) | uint32_t(x * 5 << 16) | uint32_t(y * 13));
   const Image sheet = LoadImageFromPixmap(cells, ImageFlags::None);
   SetImageFont(nullptr);
   Flip(0);
