@@ -1,13 +1,8 @@
 #include "core/TEkran.h"
 
+#include "core/Ease.h"
 #include "core/Globals.h"
 #include "platform/platform.h"
-
-float easeToward(float value, float target, float rate) {
-  if (value < target) return std::min(value + rate * delta, target);
-  if (value > target) return std::max(value - rate * delta, target);
-  return value;
-}
 
 void TEkran::_drawGui() {
   if (Gui) frame_.drawGui(*Gui);
@@ -24,9 +19,9 @@ void TEkran::_drawFade() {
 
 void TEkran::_drawMouse() { frame_.drawPointer(); }
 
-void TEkran::_updateFade() { fade = easeToward(fade, dFade, fadeSpeed); }
+void TEkran::_updateFade() { fade = easeToward(fade, dFade, fadeSpeed * delta); }
 
-void TEkran::_updateAlpha() { alpha = easeToward(alpha, dAlpha, 0.05f); }
+void TEkran::_updateAlpha() { alpha = easeToward(alpha, dAlpha, 0.05f * delta); }
 
 void TEkran::_updateGui() {
   if (Gui) frame_.updateGui(*Gui, alpha);

@@ -50,6 +50,3 @@ class TEkran {
  private:
   FrameContext& frame_;
 };
-
-// Moves value toward target by rate * delta without passing it.
-float easeToward(float value, float target, float rate);

@@ -8,12 +8,6 @@
 
 void guiError(const std::string& message) { platform::Notify(" >> BLAD! << : " + message); }
 
-float guiEase(float value, float target, float step) {
-  if (value < target) return std::min(value + step, target);
-  if (value > target) return std::max(value - step, target);
-  return value;
-}
-
 float guiNumber(const std::string& text) {
   constexpr float kLimit = 1e9f;
   const float value = std::strtof(text.c_str(), nullptr);

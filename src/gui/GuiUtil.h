@@ -10,9 +10,6 @@
 // Shows a designer-facing GUI error in a message box.
 void guiError(const std::string& message);
 
-// Moves value toward target by step without passing it.
-float guiEase(float value, float target, float step);
-
 // One number of a .gui value. A bad one reads as 0, and magnitudes are held within a billion,
 // so converting the result to int is defined however damaged the file is.
 float guiNumber(const std::string& text);

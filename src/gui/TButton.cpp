@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/Ease.h"
 #include "core/Globals.h"
 #include "gui/GuiCaption.h"
 #include "gui/GuiUtil.h"
@@ -263,7 +264,7 @@ void TButton::updateMe(const TMouse&, int, int) {
       break;
     case BLEND_BUTTON:
       _dButtonAlpha = _over ? 1.0f : 0.0f;
-      _buttonAlpha = guiEase(_buttonAlpha, _dButtonAlpha, wzr * delta);
+      _buttonAlpha = easeToward(_buttonAlpha, _dButtonAlpha, wzr * delta);
       break;
     case TEXT_SPEC_BUTTON1:
       updateWave();
@@ -323,8 +324,8 @@ void TButton::updateWave() {
 }
 
 void TButton::updateScaleAndAlpha() {
-  _buttonScale = guiEase(_buttonScale, _dButtonScale, 0.05f * delta);
-  _buttonAlpha = guiEase(_buttonAlpha, _dButtonAlpha, 0.05f * delta);
+  _buttonScale = easeToward(_buttonScale, _dButtonScale, 0.05f * delta);
+  _buttonAlpha = easeToward(_buttonAlpha, _dButtonAlpha, 0.05f * delta);
 }
 
 void TButton::draw(float x, float y) {

@@ -1,5 +1,6 @@
 #include "gui/TGuiObject.h"
 
+#include "core/Ease.h"
 #include "core/Globals.h"
 #include "gui/GuiUtil.h"
 #include "gui/TMouse.h"
@@ -54,8 +55,8 @@ void TGuiObject::update(const TMouse& mouse, float x, float y) {
 void TGuiObject::updateClass(const TMouse& mouse, int x, int y) { updateMe(mouse, x, y); }
 
 void TGuiObject::updateParams() {
-  _scale = guiEase(_scale, _dScale, wzr * delta);
-  _alpha = guiEase(_alpha, _dAlpha, wzr * delta);
+  _scale = easeToward(_scale, _dScale, wzr * delta);
+  _alpha = easeToward(_alpha, _dAlpha, wzr * delta);
 }
 
 void TGuiObject::_drawFrame() {

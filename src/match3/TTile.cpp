@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/Ease.h"
 #include "core/Globals.h"
 #include "effects/ParticleConstructors.h"
 #include "gui/TMouse.h"
@@ -13,13 +14,6 @@
 #include "platform/strings.h"
 
 namespace {
-
-// Moves value towards target by step, never past it.
-float approach(float value, float target, float step) {
-  if (value < target) return std::min(value + step, target);
-  if (value > target) return std::max(value - step, target);
-  return value;
-}
 
 TRGB colourOf(const std::shared_ptr<TTileData>& kind) {
   return (kind && kind->rgb) ? *kind->rgb : TRGB{};
@@ -308,7 +302,7 @@ void TTile::_updateScale() {
   vy = vy > 0 ? std::max(vy - shrink, 0.0f) : std::min(vy + shrink, 0.0f);
   if (_flyingTile || isState(TileState::DrawBack) || isState(TileState::DrawBackEnd)) return;
   ds = (td && _isOver) ? 1.05f : 1.0f;
-  s = approach(s, ds, 0.1f * delta);
+  s = easeToward(s, ds, 0.1f * delta);
 }
 
 void TTile::_updateClicked() {
@@ -316,7 +310,7 @@ void TTile::_updateClicked() {
   if (_parent && _parent->clicked.get() == this && td) {
     _isClicked = 1;
     s = 1.0f;
-    move = approach(move, dmove, 0.03f * delta);
+    move = easeToward(move, dmove, 0.03f * delta);
     if (move == dmove) dmove = dmove >= 1.0f ? 0.0f : 1.0f;
   } else {
     _isClicked = 0;
@@ -326,7 +320,7 @@ void TTile::_updateClicked() {
 void TTile::_updateRozjasnienie() {
   if (!_rozjasnienie) return;
   const bool rising = rozA < drozA || (rozA == drozA && drozA > 0);
-  rozA = approach(rozA, drozA, 0.01f * delta);
+  rozA = easeToward(rozA, drozA, 0.01f * delta);
   if (rozA != drozA) return;
   if (rising) {
     if (platform::MilliSecs() > _rozjasnTime) drozA = 0;
@@ -344,7 +338,7 @@ void TTile::_updateFrames() {
 void TTile::_updatePoswiata() {
   overR += 5.0f * delta;
   if (overR > 360.0f) overR -= 360.0f;
-  overA = approach(overA, _isOver ? 1.0f : 0.0f, 0.05f * delta);
+  overA = easeToward(overA, _isOver ? 1.0f : 0.0f, 0.05f * delta);
 }
 
 void TTile::_updateState() {
@@ -474,7 +468,7 @@ void TTile::_updateDraw() {
   if (platform::MilliSecs() < drawingTime) return;
   alpha += 0.02f * delta;
   backAlpha += 0.02f * delta;
-  backS = approach(backS, dBackS, 0.04f * delta);
+  backS = easeToward(backS, dBackS, 0.04f * delta);
   if (rotateMe) backR = 180.0f - backS * 180.0f;
   if (alpha < 1.0f && backAlpha < 1.0f) return;
   alpha = backAlpha = 1.0f;
@@ -486,10 +480,10 @@ void TTile::_updateDraw() {
 
 void TTile::_updateDrawBack() {
   if (platform::MilliSecs() < drawingTime) return;
-  alpha = approach(alpha, dAlpha, 0.02f * delta);
-  backAlpha = approach(backAlpha, dBackAlpha, 0.02f * delta);
-  backS = approach(backS, dBackS, 0.02f * delta);
-  s = approach(s, ds, 0.05f * delta);
+  alpha = easeToward(alpha, dAlpha, 0.02f * delta);
+  backAlpha = easeToward(backAlpha, dBackAlpha, 0.02f * delta);
+  backS = easeToward(backS, dBackS, 0.02f * delta);
+  s = easeToward(s, ds, 0.05f * delta);
   backR += kierunek * delta;
   _flyingTile = nullptr;
   if (alpha == dAlpha) state = TileState::DrawBackEnd;

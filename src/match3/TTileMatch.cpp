@@ -1,19 +1,10 @@
 #include "match3/TTileMatch.h"
 
+#include "core/Ease.h"
 #include "core/Globals.h"
 #include "datafile/AssetNames.h"
 #include "match3/TLevel.h"
 #include "match3/TTile.h"
-
-namespace {
-
-float approach(float value, float target, float step) {
-  if (value < target) return std::min(value + step, target);
-  if (value > target) return std::max(value - step, target);
-  return value;
-}
-
-}  // namespace
 
 void TTileMatch::setup() {
   arrow = platform::LoadImage(assets::HINT_ARROW);
@@ -55,9 +46,9 @@ void TTileMatch::update() {
   const int now = platform::MilliSecs();
   if (now < time) return;
   visible = 1;
-  per = approach(per, dPer, 0.04f * delta);
+  per = easeToward(per, dPer, 0.04f * delta);
   if (per == dPer) dPer = dPer >= 1.0f ? 0.0f : 1.0f;
-  a = approach(a, dA, 0.05f * delta);
+  a = easeToward(a, dA, 0.05f * delta);
   if (now > time + time2) {
     dA = 0;
     if (a == 0) {

@@ -1,5 +1,6 @@
 #include "screens/TArrow.h"
 
+#include "core/Ease.h"
 #include "core/Globals.h"
 #include "gui/GuiUtil.h"
 #include "screens/ITutorialWorld.h"
@@ -33,8 +34,8 @@ void TArrow::reset() {
 
 void TArrow::update(const ITutorialWorld& world) {
   countPosition(world);
-  a = guiEase(a, da, 0.05f * delta);
-  per = guiEase(per, dPer, 0.05f * delta);
+  a = easeToward(a, da, 0.05f * delta);
+  per = easeToward(per, dPer, 0.05f * delta);
   if (per == dPer) dPer = 1.0f - dPer;
 }
 

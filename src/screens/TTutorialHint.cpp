@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/Ease.h"
 #include "core/Globals.h"
 #include "effects/TFlyText.h"
 #include "gui/GuiSounds.h"
@@ -113,7 +114,7 @@ void TTutorialHint::_updateKiller() {
 }
 
 void TTutorialHint::_updateAlpha() {
-  if (started()) a = guiEase(a, da, 0.06f * delta);
+  if (started()) a = easeToward(a, da, 0.06f * delta);
 }
 
 void TTutorialHint::_updateArrows() {

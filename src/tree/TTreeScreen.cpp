@@ -1,5 +1,6 @@
 #include "tree/TTreeScreen.h"
 
+#include "core/Ease.h"
 #include "core/Globals.h"
 #include "datafile/AssetNames.h"
 #include "datafile/ImageLoading.h"
@@ -221,7 +222,7 @@ void TTreeScreen::_updateEnviroment() {
     addSnowFlake(float(platform::Rand(0, 800)), -30, float(platform::Rand(25, 100)),
                  float(platform::Rand(450, 550)));
   for (size_t i = 0; i < sunA.size(); ++i) {
-    sunA[i] = easeToward(sunA[i], sunDa[i], 0.02f);
+    sunA[i] = easeToward(sunA[i], sunDa[i], 0.02f * delta);
     if (sunA[i] == sunDa[i]) sunDa[i] = sunDa[i] > 0.5f ? 0.0f : 1.0f;
     rot[i] += 0.2f * delta;
     if (rot[i] > 360) rot[i] = 360 - rot[i];

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "core/Ease.h"
+#include "core/Globals.h"
 #include "datafile/AssetNames.h"
 #include "effects/TFlyText.h"
 #include "gui/ScreenContext.h"
@@ -37,18 +39,18 @@ int TTreeScreen::panelOffset() const {
 
 void TTreeScreen::_updatePer() {
   if (per == 1.0f) EVENT_TREE_PUT = EVENT_PLAYER_PICKED = 0;
-  if (fade == 0) _per = easeToward(_per, _dper, 0.02f);
-  hidePer = easeToward(hidePer, dHidePer, 0.05f);
+  if (fade == 0) _per = easeToward(_per, _dper, 0.02f * delta);
+  hidePer = easeToward(hidePer, dHidePer, 0.05f * delta);
   per = _per * hidePer;
   if (_per == 0 && _dper == 0) dFade = 1.0f;
 }
 
 void TTreeScreen::_updateKosz() {
-  koszPer = easeToward(koszPer, dKoszPer, 0.05f);
+  koszPer = easeToward(koszPer, dKoszPer, 0.05f * delta);
   koszX = dkoszX + slide(koszPer) * 200.0f;
   koszy = dKoszy;
   dKoszAlpha = koszOver() ? 1.0f : 0.5f;
-  koszAlpha = easeToward(koszAlpha, dKoszAlpha, 0.01f);
+  koszAlpha = easeToward(koszAlpha, dKoszAlpha, 0.01f * delta);
   if (dKoszAlpha == 1.0f && screen_.mouse().leftPressed && (picked || pickedOb)) {
     wyrzuc();
     platform::FlushKeys();
