@@ -50,7 +50,10 @@ Services& Ready() {
     platform::Graphics(800, 600, 0, 60, 0);
     auto* made = new Services();
     const std::string before = platform::CurrentDir();
-    platform::ChangeDir(GLIMMERFIR_SOURCE_ASSETS);  // data files only; no pictures needed
+    // The generated asset folder, when there is one, gives the shop its pictures, so the
+    // decorations of a tree are built too; the source folder has the data files only.
+    const char* generated = std::getenv("GLIMMERFIR_FUZZ_ASSETS");
+    platform::ChangeDir(generated && *generated ? generated : GLIMMERFIR_SOURCE_ASSETS);
     made->catalog->loadAll();
     made->levelManager.setup();
     made->shop.load(assets::DATA_CATEGORIES);

@@ -10,6 +10,7 @@
 
 #include "app/App.h"
 #include "app/Paths.h"
+#include "core/Globals.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "support/TempDir.h"
@@ -28,11 +29,17 @@ class AppFixture : public ::testing::Test {
     platform::InitHeadless();
     App::create();
     setupFolders();
+    // Profiles go to the temporary data folder, as the game's start-up puts them in its own.
+    oldProfilesFolder_ = profilesFolder;
+    oldProfilesFile_ = profilesFile;
+    Paths::getPaths();
     platform::Graphics(800, 600, 0, 60, 0);
   }
   // Subclasses let go of what refers to the App before calling this.
   void TearDown() override {
     App::destroy();
+    profilesFolder = oldProfilesFolder_;
+    profilesFile = oldProfilesFile_;
     platform::ChangeDir(cwd_);
     if (hadXdg_)
       setenv("XDG_DATA_HOME", oldXdg_.c_str(), 1);
@@ -43,7 +50,7 @@ class AppFixture : public ::testing::Test {
   TempDir home;  // the data folder
 
  private:
-  std::string cwd_, oldXdg_;
+  std::string cwd_, oldXdg_, oldProfilesFolder_, oldProfilesFile_;
   bool hadXdg_ = false;
 };
 
