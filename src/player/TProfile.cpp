@@ -176,7 +176,7 @@ void TProfile::removeObject(const TElementChoinki* element) {
 void TProfile::read() {
   TRCMFile file = savedfile::read(url, savedfile::holds("Profile"));
   // A lost or damaged file keeps the name the list gave the player.
-  if (std::string stored = file.getString("Profile::name"); !stored.empty()) name = stored;
+  if (std::string stored = readName(file, "Profile::name"); !stored.empty()) name = stored;
   saveStamp = readInt(file, "Profile::saveStamp");
   hintsDone.clear();
   for (int k = 1; hasEntry(file, "Profile::hint" + std::to_string(k)); ++k)

@@ -82,14 +82,14 @@ void TProfileManager::loadProfiles() {
   listRead_ = true;
   if (platform::FileType(profilesFile) != 1) saveAll();
   TRCMFile file = savedfile::read(profilesFile, savedfile::holds("Profiles"));
-  const std::string act = platform::Upper(file.getString("Profiles::ActProfile"));
+  const std::string act = platform::Upper(readName(file, "Profiles::ActProfile"));
   const int count = readInt(file, "Profiles::i");
   profiles.clear();
   for (int k = 1; k <= count; ++k) {
     const std::string key = "Profiles::Profile" + std::to_string(k);
     if (valueCount(file, key) == 0) break;  // a count larger than the list: stop at its end
     // A damaged entry without a name is no player (and would name no folder of its own).
-    const std::string name = file.getString(key, 0);
+    const std::string name = readName(file, key, 0);
     if (name.empty()) continue;
     profiles.push_back(createProfileData(name, file.getString(key, 1)));
   }

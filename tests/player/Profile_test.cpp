@@ -147,6 +147,14 @@ TEST_F(ProfileTest, DamagedFilesReadAsFarAsTheyGo) {
   EXPECT_FLOAT_EQ(tree->all[1]->x, 0);
   EXPECT_NE(log.find("LAMPKA 999"), std::string::npos) << log;
 
+  // A name line whose quotes are out of place (no name entry can type one) reads without
+  // them, so the name a save writes is the name read back.
+  WriteFile(profile->url, "profile {\n\tname =OBAnn\", \"Lee\n\tstars = 3\n}\n");
+  const auto quoted = reload(*profile);
+  EXPECT_EQ(quoted->name.find('"'), std::string::npos) << quoted->name;
+  ASSERT_TRUE(quoted->save());
+  EXPECT_EQ(reload(*quoted)->name, quoted->name);
+
   // No file at all: an empty profile.
   const auto none =
       loadProfile(TProfileData("Zed", profilesFolder + "90-69-68-/profile.dat"), *this);
