@@ -10,25 +10,18 @@
 #include "effects/TParticle.h"
 #include "effects/TSnow.h"
 #include "effects/TSopel.h"
-#include "match3/TLevelManager.h"
-#include "platform/files.h"
+#include "match3/QuestAssetsFixture.h"
 #include "platform/platform.h"
 
 namespace {
 
-class BoardPixelsTest : public ::testing::Test {
+class BoardPixelsTest : public QuestAssetsFixture {
  protected:
   void SetUp() override {
-    platform::InitHeadless();
+    QuestAssetsFixture::SetUp();
     ASSERT_TRUE(platform::Graphics(800, 600, 0, 60, 0));
     platform::SetAlwaysRender(true);
-    oldDir_ = platform::CurrentDir();
-    ASSERT_TRUE(platform::ChangeDir(GLIMMERFIR_ASSET_DIR));
-    catalog = std::make_shared<TTileCatalog>();
-    manager = std::make_unique<TLevelManager>(catalog);
     ::testing::internal::CaptureStdout();
-    catalog->loadAll();
-    manager->setup();
     TParticle::setup();
     loadSople();
     loadSnowImages();
@@ -38,7 +31,7 @@ class BoardPixelsTest : public ::testing::Test {
   void TearDown() override {
     platform::SetDrawBatching(true);
     globalParticles.clear();
-    platform::ChangeDir(oldDir_);
+    QuestAssetsFixture::TearDown();
   }
 
   // The screen after drawing the level and its sparks.
@@ -62,12 +55,6 @@ class BoardPixelsTest : public ::testing::Test {
       ++set;
     }
   }
-
-  std::shared_ptr<TTileCatalog> catalog;
-  std::unique_ptr<TLevelManager> manager;
-
- private:
-  std::string oldDir_;
 };
 
 TEST_F(BoardPixelsTest, ABombCascadeLooksTheSameWhetherPicturesShareCallsOrNot) {

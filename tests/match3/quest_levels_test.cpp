@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "datafile/TRCMFile.h"
+#include "match3/QuestAssetsFixture.h"
 #include "match3/TLevelManager.h"
 #include "platform/files.h"
 #include "platform/platform.h"
@@ -16,27 +17,7 @@ namespace {
 
 constexpr float kTopBar = 50.0f;
 
-class QuestLevelsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    platform::InitHeadless();
-    oldDir_ = platform::CurrentDir();
-    ASSERT_TRUE(platform::ChangeDir(GLIMMERFIR_ASSET_DIR));
-    catalog = std::make_shared<TTileCatalog>();
-    manager = std::make_unique<TLevelManager>(catalog);
-    ::testing::internal::CaptureStdout();
-    catalog->loadAll();
-    manager->setup();
-    ::testing::internal::GetCapturedStdout();
-  }
-  void TearDown() override { platform::ChangeDir(oldDir_); }
-
-  std::shared_ptr<TTileCatalog> catalog;
-  std::unique_ptr<TLevelManager> manager;
-
- private:
-  std::string oldDir_;
-};
+using QuestLevelsTest = QuestAssetsFixture;
 
 int idsInText(const std::string& text) {
   std::istringstream in(text);
