@@ -362,7 +362,7 @@ void Renderer::execute(const DrawCommand& command) {
     case DrawCommand::Kind::Clear:
       clear(command.color);
       break;
-    case DrawCommand::Kind::Texture:
+    case DrawCommand::Kind::Texture:  // held above
       break;
     case DrawCommand::Kind::FillRect:
       setDrawState(command);

@@ -12,6 +12,7 @@
 #include <SDL.h>
 
 #include <cstddef>
+#include <span>
 #include <vector>
 
 #include "platform/DrawCommand.h"
@@ -32,15 +33,14 @@ class SpriteBatch {
   bool accepts(const DrawCommand& command) const;
   // Holds `command`; returns true when it shares a call already held.
   bool add(const DrawCommand& command);
-  bool empty() const { return groups_.empty(); }
+  bool empty() const { return used_ == 0; }
   void clear();
 
   // The held draws as calls, in the order they must be made.
   struct Group {
     std::vector<DrawCommand> draws;
   };
-  const std::vector<Group>& groups() const { return groups_; }
-  size_t groupCount() const { return groups_.size(); }
+  std::span<const Group> groups() const { return {groups_.data(), used_}; }
 
   // The geometry of a group of more than one draw of a texture of texW x texH pixels.
   void buildQuads(const Group& group, int texW, int texH, std::vector<SDL_Vertex>& vertices,
@@ -53,7 +53,8 @@ class SpriteBatch {
   // The group a light draw joins in the held span; size() for a new one.
   size_t lightGroupFor(const DrawCommand& command) const;
 
-  std::vector<Group> groups_;
+  std::vector<Group> groups_;  // the first used_ are held; the rest keep their storage
+  size_t used_ = 0;
   bool keepDraws_ = true;
   bool lightSpan_ = false;
   bool batching_ = true;
